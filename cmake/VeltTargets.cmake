@@ -1,0 +1,23 @@
+find_package(Threads REQUIRED)
+
+# One shared library from every .cpp in the given folders. Symbols are hidden by default; each
+# library marks its interface with its export macro (veltutil/export.h and its siblings).
+function(velt_add_shared_library name)
+  set(sources "")
+  foreach(dir IN LISTS ARGN)
+    file(GLOB dir_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND sources ${dir_sources})
+  endforeach()
+  if(NOT sources)
+    # A layer whose first piece has not been written yet still links.
+    set(placeholder ${CMAKE_CURRENT_BINARY_DIR}/${name}_placeholder.cpp)
+    file(WRITE ${placeholder} "")
+    set(sources ${placeholder})
+  endif()
+  add_library(${name} SHARED ${sources})
+  add_library(VeltUtil::${name} ALIAS ${name})
+  target_include_directories(${name} PUBLIC
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+  set_target_properties(${name} PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+endfunction()

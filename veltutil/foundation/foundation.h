@@ -1,0 +1,3 @@
+#pragma once
+
+// Everything the foundation subsystem exports.

@@ -1,0 +1,3 @@
+#pragma once
+
+// Everything the instruments subsystem exports.

@@ -1,0 +1,3 @@
+#include "veltutil/platform/host/cobject.h"
+
+CObject::~CObject() = default;

@@ -1,0 +1,3 @@
+#pragma once
+
+#define VELTLIBRARY_API __attribute__((visibility("default")))

@@ -1,0 +1,3 @@
+#pragma once
+
+#define VELTBASE_API __attribute__((visibility("default")))

@@ -1,0 +1,3 @@
+#pragma once
+
+// Everything the properties subsystem exports.
