@@ -224,25 +224,13 @@ CString ConvFromSpiceID(const CString& name, NODE_TYPE* pType, SpiceNodeGroup* p
 }
 
 SpiceNodeGroup GetSpiceNodeGroup(const CString& name) {
-    SpiceNodeGroup group{};
-    ConvFromSpiceID(name, nullptr, &group);
-    return group;
+    return static_cast<SpiceNodeGroup>(Converter(false).Convert(name.view()).group);
 }
 
-NODE_TYPE GetSpiceNodeType(const CString& name) {
-    NODE_TYPE type{};
-    ConvFromSpiceID(name, &type, nullptr);
-    return type;
-}
+NODE_TYPE GetSpiceNodeType(const CString& name) { return Converter(false).Convert(name.view()).type; }
 
 SpiceNodeGroup GetVeltNodeGroup(const CString& name) {
-    SpiceNodeGroup group{};
-    ConvToSpiceID(name, nullptr, &group);
-    return group;
+    return static_cast<SpiceNodeGroup>(Converter(true).Convert(name.view()).group);
 }
 
-NODE_TYPE GetVeltNodeType(const CString& name) {
-    NODE_TYPE type{};
-    ConvToSpiceID(name, &type, nullptr);
-    return type;
-}
+NODE_TYPE GetVeltNodeType(const CString& name) { return Converter(true).Convert(name.view()).type; }
