@@ -4,3 +4,4 @@
 #include "veltutil/spice/node_name_conversion.h"
 #include "veltutil/spice/node_type.h"
 #include "veltutil/spice/spice_node_name.h"
+#include "veltutil/spice/spice_node_name_list.h"
