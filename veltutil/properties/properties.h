@@ -1,3 +1,5 @@
 #pragma once
 
 // Everything the properties subsystem exports.
+#include "veltutil/properties/property_item.h"
+#include "veltutil/properties/property_list.h"
