@@ -1,16 +1,18 @@
 #include "veltutil/spice/spice_node_name_list.h"
 
 #include <cctype>
-#include <new>
 #include <string_view>
 
 #include "veltutil/foundation/text_file.h"
 #include "veltutil/foundation/text_split.h"
 #include "veltutil/platform/host/cstring_array.h"
+#include "veltutil/properties/property_list.h"
 
 namespace {
 
 bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+
+constexpr const char* kDefaultLabel = "NODE_LIST";
 
 int SelectionWord(int bSelect, int bIPlot) {
     if (bIPlot) return GROUP_SELECTED | GROUP_IPLOT;
@@ -34,13 +36,6 @@ void ForEachWord(const CString& text, F f) {
 }
 
 }  // namespace
-
-void CSpiceNodeNameList::AppendRecord(const char* name, NODE_TYPE type, int group) {
-    try {
-        append(new CSpiceNodeName(name, type, group));
-    } catch (const std::bad_alloc&) {
-    }
-}
 
 void CSpiceNodeNameList::fromSpaceDelimittedTokens(const CString& text, int bSelect, int bIPlot, NODE_TYPE type) {
     erase_all();
@@ -147,6 +142,27 @@ int CSpiceNodeNameList::Find(const char* name) const {
         if (record && !link->removed && record->GetNode() == name) return position;
     }
     return -1;
+}
+
+CPropertyItem CSpiceNodeNameList::toPropertyItem(const char* label) const {
+    CPropertyList records;
+    for (const CSpiceNodeName* record : *this) records.AddItem(record->toPropertyItem());
+    return CPropertyItem(label ? label : kDefaultLabel, std::move(records));
+}
+
+int CSpiceNodeNameList::fromPropertyItem(const CPropertyItem& item, const char* label) {
+    if (item.GetLabel() != (label ? label : kDefaultLabel) || item.GetTypeOfValue() != CPropertyItem::TYPE_LIST)
+        return 0;
+    erase_all();
+    int everyField = 1;
+    for (const CPropertyItem* field : item.GetPropertyList()) {
+        CSpiceNodeName record;
+        if (record.fromPropertyItem(*field))
+            AppendRecord(record);
+        else
+            everyField = 0;
+    }
+    return everyField;
 }
 
 void CSpiceNodeNameList::print(CString fileName) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <new>
+
 #include "veltutil/export.h"
 #include "veltutil/foundation/slist.h"
 #include "veltutil/platform/host/cstring.h"
@@ -55,8 +57,14 @@ public:
 private:
     friend void fromString(const CString& text, CSpiceNodeNameList& list, NODE_TYPE type, int group, int bClear);
 
-    // Appends a record unless memory runs out, in which case the record is skipped.
-    void AppendRecord(const char* name, NODE_TYPE type, int group);
+    // Appends a record made from `args` unless memory runs out, in which case it is skipped.
+    template <class... Args>
+    void AppendRecord(const Args&... args) {
+        try {
+            append(new CSpiceNodeName(args...));
+        } catch (const std::bad_alloc&) {
+        }
+    }
     template <class Keep>
     void GetMatching(CSpiceNodeNameList& out, Keep keep) const;
     template <class Match>
