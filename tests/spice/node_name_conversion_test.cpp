@@ -146,6 +146,7 @@ TEST(SpiceNodeConversion, ClassifiersReportWhatTheConvertersReport) {
     }
     EXPECT_EQ(GetSpiceNodeType("@r1[i]"), NODE_NONE);
     EXPECT_EQ(GetSpiceNodeType(""), NODE_NONE);
+    EXPECT_EQ(GetVeltNodeType(":p.  "), NODE_NONE);
     EXPECT_EQ(GetVeltNodeType("x1.q1#base"), NODE_VOLTAGE);
     EXPECT_EQ(ConvToSpiceID("x1.mid"), "mid:x1");  // outputs are optional
 }

@@ -113,7 +113,8 @@ private:
         const std::size_t open = s.find('(');
         if (open == std::string_view::npos) {
             const bool branch = ConvertList(s);
-            const NODE_TYPE type = branch ? NODE_CURRENT : s.empty() || s.front() == '@' ? NODE_NONE : NODE_VOLTAGE;
+            const std::string_view bare = Trim(s);
+            const NODE_TYPE type = branch ? NODE_CURRENT : bare.empty() || bare.front() == '@' ? NODE_NONE : NODE_VOLTAGE;
             return {std::move(out_), type, group_};
         }
         if (!ConvertProbe(s, open)) return Unchanged(name);
