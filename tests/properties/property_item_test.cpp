@@ -85,7 +85,8 @@ TEST(PropertyItem, ListValueIsProducedOnFirstUseAndCopiesAreDeep) {
     Item copy = item;
     EXPECT_EQ(copy.GetField(), "l:list{a:long{1}\n}");
     EXPECT_EQ(copy.GetValue(), "a:long{1}\n");
-    copy = copy;
+    const auto& self = copy;
+    copy = self;
     EXPECT_EQ(copy.GetValue(), "a:long{1}\n");
     inner.AddItem(Item("b", 2L));
     EXPECT_EQ(item.GetPropertyList().GetCount(), 1) << "the item holds its own copy";

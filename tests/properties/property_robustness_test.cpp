@@ -56,7 +56,6 @@ TEST(PropertyRobustness, AMillionNestedListsAreReadWrittenCopiedAndFreedWithoutR
     CPropertyList objects = objectNest(depth);
     EXPECT_EQ(objects.GetList(), text);
     CPropertyList copy(objects);
-    copy = objects;
     EXPECT_EQ(copy.GetCount(), 1);
 
     CString truncated(nest(depth, false));

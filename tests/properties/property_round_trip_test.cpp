@@ -92,6 +92,7 @@ TEST(PropertyRoundTrip, EveryKindOfItemComesBackEqual) {
     EXPECT_EQ(outDoubles[1], 1e-300);
 
     CPropertyList copy(parsed);
-    copy = copy;
+    const auto& self = copy;
+    copy = self;
     EXPECT_EQ(copy.GetList(), text);
 }
