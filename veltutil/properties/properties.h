@@ -1,5 +1,6 @@
 #pragma once
 
 // Everything the properties subsystem exports.
+#include "veltutil/properties/property_check.h"
 #include "veltutil/properties/property_item.h"
 #include "veltutil/properties/property_list.h"
