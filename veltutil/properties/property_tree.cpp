@@ -1,5 +1,6 @@
 #include "veltutil/properties/property_tree.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <utility>
@@ -24,16 +25,14 @@ const CPropertyList* pendingNested(const CPropertyItem& item) {
 class ChunkWriter {
 public:
     void put(std::string_view text) {
-        while (text.size() > room_) {
-            std::memcpy(cursor_, text.data(), room_);
-            text.remove_prefix(room_);
-            cursor_ += room_;
-            room_ = 0;
-            newChunk();
+        while (!text.empty()) {
+            if (room_ == 0) newChunk();
+            std::size_t n = std::min(room_, text.size());
+            std::memcpy(cursor_, text.data(), n);
+            text.remove_prefix(n);
+            cursor_ += n;
+            room_ -= n;
         }
-        std::memcpy(cursor_, text.data(), text.size());
-        cursor_ += text.size();
-        room_ -= text.size();
     }
     void put(char c) {
         if (room_ == 0) newChunk();
