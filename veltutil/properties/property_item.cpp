@@ -27,14 +27,15 @@ CString unescaped(std::string_view value) {
     return CString(std::move(out));
 }
 
-CString longArray(const long* a, int n) {
-    return CString(text::arrayText(a, n, [](std::string& out, long v) { text::appendLong(out, v); }));
-}
-
 CString stringArray(const char* const* a, int n) {
     return CString(text::arrayText(a, n, [](std::string& out, const char* s) {
         if (s) text::appendEscaped(out, s);
     }));
+}
+
+template <class Integer>
+CString integerArray(const Integer* a, int n) {
+    return CString(text::arrayText(a, n, [](std::string& out, Integer v) { text::appendLong(out, static_cast<long>(v)); }));
 }
 
 char* copyOf(const CString& s, int dup) {
@@ -98,17 +99,13 @@ CPropertyItem::CPropertyItem(const CString& label, char* const* a, int n)
     : label_(label), type_("string[]"), value_(stringArray(a, n)) {}
 
 CPropertyItem::CPropertyItem(const CString& label, const long* a, int n)
-    : label_(label), type_("long[]"), value_(longArray(a, n)) {}
+    : label_(label), type_("long[]"), value_(integerArray(a, n)) {}
 
 CPropertyItem::CPropertyItem(const CString& label, const int* a, int n)
-    : label_(label),
-      type_("long[]"),
-      value_(text::arrayText(a, n, [](std::string& out, int v) { text::appendLong(out, v); })) {}
+    : label_(label), type_("long[]"), value_(integerArray(a, n)) {}
 
 CPropertyItem::CPropertyItem(const CString& label, const PI_BOOL* a, int n)
-    : label_(label),
-      type_("bool[]"),
-      value_(text::arrayText(a, n, [](std::string& out, PI_BOOL v) { text::appendLong(out, v); })) {}
+    : label_(label), type_("bool[]"), value_(integerArray(a, n)) {}
 
 CPropertyItem::CPropertyItem(const CPropertyItem& other)
     : label_(other.label_),
