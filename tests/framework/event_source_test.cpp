@@ -25,9 +25,9 @@ long Broadcast(CEventSource& source, long id, int include = 0, CEventSink** sink
 }  // namespace
 
 TEST(EventSource, BroadcastOrderAndFilters) {
-    CEventSource source("Sim", "d");
     std::vector<std::string> trace;
     RecordingSink a("A"), b("B"), c("C");
+    CEventSource source("Sim", "d");  // unhooks its sinks when destroyed, so it goes first
     for (RecordingSink* sink : {&a, &b, &c}) sink->trace = &trace;
     source.RegisterEventHook(EVENT_ALL, &b, nullptr);
     source.RegisterEventHook(4002, &a, nullptr);
@@ -63,8 +63,8 @@ TEST(EventSource, BroadcastOrderAndFilters) {
 }
 
 TEST(EventSource, FirstFailureWinsAndEveryoneIsReached) {
-    CEventSource source("S", "");
     RecordingSink refuses("R", E_NOINTERFACE), five("F", 5), fine("OK");
+    CEventSource source("S", "");
     source.RegisterEventHook(4002, &fine, nullptr);
     source.RegisterEventHook(4002, &refuses, nullptr);
     source.RegisterEventHook(4002, &five, nullptr);
@@ -137,8 +137,8 @@ TEST(EventSource, CopyHasNoHooksOfTheOriginal) {
 }
 
 TEST(EventSource, RegisteringEveryoneOnEventNoneTerminates) {
-    CEventSource source("Src", "");
     RecordingSink a("A"), b("B");
+    CEventSource source("Src", "");
     source.RegisterEventHook(0, &a, nullptr);
     source.RegisterEventHook(4002, &b, nullptr);
     source.RegisterEventHook(4003, &b, nullptr);

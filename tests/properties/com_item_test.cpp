@@ -54,7 +54,8 @@ TEST(ComItem, CountedCopiesRaiseAndReleaseTheCount) {
         ComItem uncounted(&sink, false);
         ComItem uncountedCopy(counted, false);
         EXPECT_EQ(sink.GetRefCount(), 3);
-        copy = copy;
+        ComItem& same = copy;
+        copy = same;
         uncounted = counted;  // assignment always counts
         EXPECT_EQ(sink.GetRefCount(), 4);
         uncountedCopy.SetValue();
