@@ -33,6 +33,11 @@ CString stringArray(const char* const* a, int n) {
     }));
 }
 
+template <class Integer>
+CString integerArray(const Integer* a, int n) {
+    return CString(text::arrayText(a, n, [](std::string& out, Integer v) { text::appendLong(out, static_cast<long>(v)); }));
+}
+
 char* copyOf(const CString& s, int dup) {
     if (dup) return strdup(s.GetString());
     auto* copy = new char[static_cast<std::size_t>(s.GetLength()) + 1];
@@ -94,19 +99,13 @@ CPropertyItem::CPropertyItem(const CString& label, char* const* a, int n)
     : label_(label), type_("string[]"), value_(stringArray(a, n)) {}
 
 CPropertyItem::CPropertyItem(const CString& label, const long* a, int n)
-    : label_(label),
-      type_("long[]"),
-      value_(text::arrayText(a, n, [](std::string& out, long v) { text::appendLong(out, v); })) {}
+    : label_(label), type_("long[]"), value_(integerArray(a, n)) {}
 
 CPropertyItem::CPropertyItem(const CString& label, const int* a, int n)
-    : label_(label),
-      type_("long[]"),
-      value_(text::arrayText(a, n, [](std::string& out, int v) { text::appendLong(out, v); })) {}
+    : label_(label), type_("long[]"), value_(integerArray(a, n)) {}
 
 CPropertyItem::CPropertyItem(const CString& label, const PI_BOOL* a, int n)
-    : label_(label),
-      type_("bool[]"),
-      value_(text::arrayText(a, n, [](std::string& out, PI_BOOL v) { text::appendLong(out, v); })) {}
+    : label_(label), type_("bool[]"), value_(integerArray(a, n)) {}
 
 CPropertyItem::CPropertyItem(const CPropertyItem& other)
     : label_(other.label_),

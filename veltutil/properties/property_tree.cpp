@@ -71,8 +71,11 @@ public:
     void advance() {
         if (!ahead_) return;
         if (const CPropertyItem* item = static_cast<const SList<CPropertyItem, 0>::SListLink*>(ahead_)->value) {
-            __builtin_prefetch(item);
-            __builtin_prefetch(reinterpret_cast<const char*>(item) + 64);
+            // An item spans up to three cache lines.
+            const char* bytes = reinterpret_cast<const char*>(item);
+            __builtin_prefetch(bytes);
+            __builtin_prefetch(bytes + 64);
+            __builtin_prefetch(bytes + sizeof(CPropertyItem) - 1);
         }
         ahead_ = ahead_->next;
     }
