@@ -1,8 +1,22 @@
 #pragma once
 
 // The host layer: our stand-in for the application framework and the operating system.
+#include "veltutil/platform/host/button.h"
 #include "veltutil/platform/host/cobject.h"
 #include "veltutil/platform/host/cstring.h"
 #include "veltutil/platform/host/cstring_array.h"
+#include "veltutil/platform/host/dialog.h"
+#include "veltutil/platform/host/edit.h"
+#include "veltutil/platform/host/file_dialog.h"
+#include "veltutil/platform/host/frame_wnd.h"
+#include "veltutil/platform/host/geometry.h"
 #include "veltutil/platform/host/message_box.h"
+#include "veltutil/platform/host/message_queue.h"
+#include "veltutil/platform/host/messages.h"
+#include "veltutil/platform/host/resources.h"
+#include "veltutil/platform/host/tree_ctrl.h"
+#include "veltutil/platform/host/user_input.h"
+#include "veltutil/platform/host/win_app.h"
+#include "veltutil/platform/host/win_help.h"
 #include "veltutil/platform/host/win_types.h"
+#include "veltutil/platform/host/wnd.h"
