@@ -5,4 +5,5 @@
 #include "veltutil/platform/host/cstring.h"
 #include "veltutil/platform/host/cstring_array.h"
 #include "veltutil/platform/host/message_box.h"
+#include "veltutil/platform/host/module.h"
 #include "veltutil/platform/host/win_types.h"
