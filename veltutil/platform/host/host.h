@@ -13,6 +13,7 @@
 #include "veltutil/platform/host/message_box.h"
 #include "veltutil/platform/host/message_queue.h"
 #include "veltutil/platform/host/messages.h"
+#include "veltutil/platform/host/module.h"
 #include "veltutil/platform/host/resources.h"
 #include "veltutil/platform/host/tree_ctrl.h"
 #include "veltutil/platform/host/user_input.h"
