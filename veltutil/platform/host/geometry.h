@@ -1,13 +1,9 @@
 #pragma once
 
-#include "veltutil/platform/host/host_export.h"
+#include "veltutil/platform/host/win_types.h"
 
-// Points and rectangles in pixels. A rectangle's right and bottom edges lie outside it.
-struct POINT {
-    long x = 0;
-    long y = 0;
-};
-
+// Rectangles in pixels (points are in win_types.h). A rectangle's right and bottom edges lie
+// outside it.
 struct RECT {
     long left = 0;
     long top = 0;

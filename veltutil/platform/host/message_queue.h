@@ -7,8 +7,6 @@
 // messages go to the queue of the thread that created it. Every posted message counts as input
 // for the wait functions: the headless host has no separate input, paint or timer queues.
 
-using HANDLE = void*;
-
 constexpr UINT PM_NOREMOVE = 0x0000;
 constexpr UINT PM_REMOVE = 0x0001;
 
