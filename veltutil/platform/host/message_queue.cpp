@@ -15,10 +15,15 @@ namespace {
 
 class MessageQueue {
 public:
-    void Post(const MSG& msg) {
+    // A message put at the front is the next one read, as a character made from a key press is.
+    void Post(const MSG& msg, bool atFront = false) {
         {
             std::lock_guard lock(mutex_);
-            messages_.push_back(msg);
+            if (atFront) {
+                messages_.push_front(msg);
+            } else {
+                messages_.push_back(msg);
+            }
         }
         arrived_.notify_all();
     }
@@ -198,7 +203,7 @@ BOOL TranslateMessage(const MSG* msg) {
     if (!msg || msg->message != WM_KEYDOWN) return FALSE;
     char ch = typedCharacter(static_cast<UINT>(msg->wParam));
     if (ch == '\0') return FALSE;
-    PostMessage(msg->hwnd, WM_CHAR, static_cast<unsigned char>(ch), msg->lParam);
+    currentThread().queue->Post(makeMessage(msg->hwnd, WM_CHAR, static_cast<unsigned char>(ch), msg->lParam), true);
     return TRUE;
 }
 
