@@ -5,6 +5,8 @@
 #include "veltutil/platform/host/button.h"
 #include "veltutil/platform/host/edit.h"
 #include "veltutil/platform/host/tree_ctrl.h"
+#include "veltutil/platform/host/win_app.h"
+#include "veltutil/platform/host/win_help.h"
 
 namespace {
 
@@ -81,4 +83,11 @@ BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
         }
     }
     return FALSE;
+}
+
+BOOL CDialog::OnHelpInfo() {
+    CWinApp* app = AfxGetApp();
+    if (!app) return FALSE;
+    app->WinHelp(HID_BASE_RESOURCE + m_nIDHelp, HELP_CONTEXT);
+    return TRUE;
 }

@@ -7,6 +7,8 @@
 #include "veltutil/platform/host/resources.h"
 #include "veltutil/platform/host/wnd.h"
 
+constexpr DWORD HID_BASE_RESOURCE = 0x20000;
+
 // A dialog built from a template: the window and its controls (CButton, CEdit, CTreeCtrl by
 // window class; a plain CWnd for others), which the dialog owns. Closing the dialog and the
 // Escape key's IDCANCEL end it through OnCancel.
@@ -38,6 +40,8 @@ public:
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnClose() override { OnCancel(); }
+    // F1: the application's help at the dialog's topic (HID_BASE_RESOURCE + m_nIDHelp).
+    BOOL OnHelpInfo() override;
 
 private:
     std::vector<std::unique_ptr<CWnd>> controls_;
