@@ -1,3 +1,4 @@
 #pragma once
 
 // Everything the grapher subsystem exports.
+#include "veltutil/grapher/grapher_source.h"
