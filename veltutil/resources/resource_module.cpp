@@ -1,0 +1,15 @@
+#include "veltutil/resources/resource_module.h"
+
+#include "veltutil/platform/host/module.h"
+#include "veltutil/platform/library/resource_strings.h"
+
+namespace veltutil::detail {
+
+HINSTANCE LibraryModule() {
+    static const HINSTANCE module = GetModuleHandleFromAddress(reinterpret_cast<const void*>(&LibraryModule));
+    return module;
+}
+
+CString LoadLibraryString(UINT id) { return GetResourceString(id, LibraryModule()); }
+
+}  // namespace veltutil::detail
