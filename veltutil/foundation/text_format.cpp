@@ -21,10 +21,11 @@ constexpr const char* smallPrefix[maxPrefix + 1] = {"", "m", "u", "n", "p", "f",
 CString DetabString(CString text, int tabSize) {
     tabSize = std::max(tabSize, 1);
     CString result;
-    CString token;
-    while (veltutil::detail::ExtractToken(text, "\t", token, text)) {
+    std::string_view remaining = text.view();
+    std::string_view token;
+    while (veltutil::detail::ExtractToken(remaining, "\t", token)) {
         result += token;
-        result += CString(' ', std::min(token.GetLength() % tabSize, maxTabBlanks));
+        result += CString(' ', std::min(static_cast<int>(token.size() % static_cast<std::size_t>(tabSize)), maxTabBlanks));
     }
     return result;
 }

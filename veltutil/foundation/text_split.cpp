@@ -1,41 +1,37 @@
 #include "veltutil/foundation/text_split.h"
 
-#include <cctype>
-#include <cstring>
+#include <algorithm>
 #include <string_view>
+
+namespace {
+// isspace in the C locale, whatever locale the application set.
+bool isSpaceC(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+}  // namespace
 
 namespace veltutil::detail {
 
-bool ExtractWord(const CString& text, CString& word, CString& rest) {
-    std::string_view s = text.view();
+bool ExtractWord(std::string_view& text, std::string_view& word) {
     std::size_t first = 0;
-    while (first < s.size() && std::isspace(static_cast<unsigned char>(s[first]))) ++first;
-    if (first == s.size()) {
-        word.Empty();
-        rest.Empty();
+    while (first < text.size() && isSpaceC(text[first])) ++first;
+    if (first == text.size()) {
+        word = text = {};
         return false;
     }
-    std::size_t blank = s.find(' ', first);
-    if (blank == std::string_view::npos) blank = s.size();
-    CString remainder(s.substr(blank));
-    word = CString(s.substr(first, blank - first));
-    rest = std::move(remainder);
+    std::size_t blank = std::min(text.find(' ', first), text.size());
+    word = text.substr(first, blank - first);
+    text.remove_prefix(blank);
     return true;
 }
 
-bool ExtractToken(const CString& text, const char* delimiters, CString& token, CString& rest) {
-    std::string_view s = text.view();
-    std::string_view set = delimiters != nullptr ? delimiters : "";
-    std::size_t first = s.find_first_not_of(set);
+bool ExtractToken(std::string_view& text, std::string_view delimiters, std::string_view& token) {
+    std::size_t first = text.find_first_not_of(delimiters);
     if (first == std::string_view::npos) {
-        token.Empty();
-        rest.Empty();
+        token = text = {};
         return false;
     }
-    std::size_t end = s.find_first_of(set, first);
-    CString remainder(end == std::string_view::npos ? std::string_view{} : s.substr(end + 1));
-    token = CString(s.substr(first, end == std::string_view::npos ? std::string_view::npos : end - first));
-    rest = std::move(remainder);
+    std::size_t end = std::min(text.find_first_of(delimiters, first), text.size());
+    token = text.substr(first, end - first);
+    text.remove_prefix(std::min(end + 1, text.size()));
     return true;
 }
 
@@ -43,24 +39,22 @@ bool ExtractToken(const CString& text, const char* delimiters, CString& token, C
 
 void DivideStringIntoStatements(const CString& text, CStringArray& out) {
     out.RemoveAll();
-    CString remaining(text);
-    remaining.Trim();
-    while (!remaining.IsEmpty()) {
-        int semicolon = remaining.Find(';');
-        if (semicolon < 0) {
-            out.Add(remaining);
-            break;
-        }
-        out.Add(remaining.Left(semicolon));
-        remaining = remaining.Mid(semicolon + 1);
-        remaining.TrimLeft();
+    CString trimmed(text);
+    trimmed.Trim();
+    std::string_view remaining = trimmed.view();
+    while (!remaining.empty()) {
+        std::size_t semicolon = std::min(remaining.find(';'), remaining.size());
+        out.Add(CString(remaining.substr(0, semicolon)));
+        remaining.remove_prefix(std::min(semicolon + 1, remaining.size()));
+        while (!remaining.empty() && isSpaceC(remaining.front())) remaining.remove_prefix(1);
     }
 }
 
 void DivideStringIntoWords(const CString& text, CStringArray& out) {
     out.RemoveAll();
-    CString remaining(text);
-    remaining.TrimRight();
-    CString word;
-    while (veltutil::detail::ExtractWord(remaining, word, remaining)) out.Add(word);
+    CString trimmed(text);
+    trimmed.TrimRight();
+    std::string_view remaining = trimmed.view();
+    std::string_view word;
+    while (veltutil::detail::ExtractWord(remaining, word)) out.Add(CString(word));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "veltutil/export.h"
 #include "veltutil/platform/host/cstring.h"
 #include "veltutil/platform/host/cstring_array.h"
@@ -12,13 +14,14 @@ VELTUTIL_API void DivideStringIntoWords(const CString& text, CStringArray& out);
 namespace veltutil::detail {
 
 // The word extraction every command interpreter shares: skips leading white space, then the
-// word runs up to the first blank (tabs inside a word stay part of it) and `rest` starts at
-// that blank. Returns false, with word and rest empty, when only white space is left.
-bool ExtractWord(const CString& text, CString& word, CString& rest);
+// word runs up to the first blank (tabs inside a word stay part of it) and `text` is left
+// starting at that blank. Returns false, with word and text empty, when only white space is
+// left. Views rather than strings, so that splitting a long text stays linear.
+bool ExtractWord(std::string_view& text, std::string_view& word);
 
 // Token extraction with a delimiter set: skips the leading run of delimiters, the token runs
-// up to the next delimiter and `rest` is what follows that one delimiter. Returns false, with
-// token and rest empty, when nothing but delimiters is left.
-bool ExtractToken(const CString& text, const char* delimiters, CString& token, CString& rest);
+// up to the next delimiter and `text` is left after that one delimiter. Returns false, with
+// token and text empty, when nothing but delimiters is left.
+bool ExtractToken(std::string_view& text, std::string_view delimiters, std::string_view& token);
 
 }  // namespace veltutil::detail

@@ -19,20 +19,13 @@ int SelectionWord(int bSelect, int bIPlot) {
     return bSelect ? GROUP_SELECTED : 0;
 }
 
-// Calls `f` with each word of `text` with its ends trimmed: after white space is skipped a word
-// runs up to the next blank. Works on views so that a list text of any length is split in
-// linear time.
+// Calls `f` with each word of `text` with its ends trimmed.
 template <class F>
 void ForEachWord(const CString& text, F f) {
     std::string_view rest = text.view();
     while (!rest.empty() && IsSpace(rest.back())) rest.remove_suffix(1);
-    for (;;) {
-        while (!rest.empty() && IsSpace(rest.front())) rest.remove_prefix(1);
-        if (rest.empty()) return;
-        const std::string_view word = rest.substr(0, rest.find(' '));
-        rest.remove_prefix(word.size());
-        f(CString(word));
-    }
+    std::string_view word;
+    while (veltutil::detail::ExtractWord(rest, word)) f(CString(word));
 }
 
 }  // namespace
