@@ -5,7 +5,6 @@
 
 // Worker threads with Windows-style handles: start one, wait for it to end, close the handle.
 
-using HANDLE = void*;
 using LPTHREAD_START_ROUTINE = DWORD (*)(void* parameter);
 
 constexpr DWORD INFINITE = 0xFFFFFFFFu;

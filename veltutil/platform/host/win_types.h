@@ -38,3 +38,15 @@ constexpr int MAX_PATH = 260;
 using HWND = struct HWND__*;
 using HMODULE = struct HINSTANCE__*;
 using HINSTANCE = HMODULE;
+
+// Generic kernel-object handle (file enumerations and the like).
+using HANDLE = void*;
+
+// Resource identifiers given by number travel in a pointer, as the interface spells them.
+using LPCSTR = const char*;
+inline LPCSTR MAKEINTRESOURCE(WORD id) { return reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(id)); }
+
+struct POINT {
+    LONG x = 0;
+    LONG y = 0;
+};
