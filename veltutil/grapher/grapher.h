@@ -6,4 +6,5 @@
 #include "veltutil/grapher/grapher_font.h"
 #include "veltutil/grapher/grapher_interface.h"
 #include "veltutil/grapher/grapher_page.h"
+#include "veltutil/grapher/grapher_source.h"
 #include "veltutil/grapher/grapher_types.h"

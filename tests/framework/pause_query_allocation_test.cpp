@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include "../support/allocation_counter.h"
+#include "framework_test_support.h"
+#include "veltutil/framework/event_source.h"
+#include "veltutil/framework/gui_fe_event_sink.h"
+#include "veltutil/framework/registered_events.h"
+#include "veltutil/properties/variant.h"
+
+// The simulator raises the pause query on every time step; answering it, yields included,
+// must not touch the heap.
+TEST(GuiFEEventSink, PauseQueryPathAllocatesNothing) {
+    velttest::ScriptedFrontEnd frontEnd;
+    frontEnd.yields.reserve(16);
+    CGuiFE_EventSink sink("GuiFE", &frontEnd);
+    CEventSource simulator("Simulator", "");
+    for (long id : {EVENT_PAUSE_QUERY, EVENT_ANALYSIS_BEGIN, EVENT_ANALYSIS_END}) {
+        simulator.RegisterEventHook(id, &sink, nullptr);
+    }
+    OrvVariant in(0L);
+    OrvVariant out;
+    CEventSource::EventData data{EVENT_PAUSE_QUERY, &in, &out, nullptr};
+
+    velttest::AllocationCount allocations;
+    long failures = 0;
+    for (int i = 0; i < 520; ++i) failures += simulator.BroadCastEvent(&data, 0, nullptr, 0) != S_OK;
+    EXPECT_EQ(allocations(), 0);
+    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(frontEnd.yields.size(), 10u);
+
+    OrvVariant* hookData = nullptr;
+    while (simulator.UnregisterEventHook(&sink, &hookData) == S_OK) {
+    }
+}

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "veltutil/framework/event_sink.h"
+#include "veltutil/framework/event_source.h"
+#include "veltutil/framework/instrument_interface.h"
+#include "veltutil/grapher/grapher_source.h"
+#include "veltutil/logs/tree_log.h"
+#include "veltutil/properties/com_item.h"
+#include "veltutil/properties/variant.h"
+
+namespace {
+
+// A snap-in that reports its name as property 3 and its shown state as property 4, and records
+// the show requests it receives as property 5.
+class NamedSnapIn : public CInstrumentInterface {
+public:
+    NamedSnapIn() : CInstrumentInterface("Item-Name", "") {}
+    long GetProperty(long id, OrvVariant& value, const OrvVariant*, CTreeInstance* instance) override {
+        lastInstance = instance;
+        if (id == 3) value.SetValue(reported);
+        else if (id == 4) value.SetValue(shown);
+        else return S_FALSE;
+        return S_OK;
+    }
+    long SetProperty(long id, const OrvVariant& value, const OrvVariant*, CTreeInstance*) override {
+        if (id != 5 || !value.GetInt()) return S_FALSE;
+        shown = *value.GetInt();
+        return S_OK;
+    }
+    CString reported = "Reported";
+    long shown = 0;
+    CTreeInstance* lastInstance = reinterpret_cast<CTreeInstance*>(1);
+};
+
+// A sink whose owner answers property writes on its behalf.
+class OwningSnapIn : public NamedSnapIn {
+public:
+    long SetProperty(long id, const OrvVariant&, const OrvVariant*, CTreeInstance*) override {
+        lastSetId = id;
+        return 0;
+    }
+    long lastSetId = -1;
+};
+
+}  // namespace
+
+TEST(ComItem, CountedCopiesRaiseAndReleaseTheCount) {
+    CEventSink sink("Osc", "Front");
+    {
+        ComItem counted(&sink, true);
+        EXPECT_EQ(sink.GetRefCount(), 2);
+        ComItem copy(counted);
+        EXPECT_EQ(sink.GetRefCount(), 3);
+        ComItem uncounted(&sink, false);
+        ComItem uncountedCopy(counted, false);
+        EXPECT_EQ(sink.GetRefCount(), 3);
+        copy = copy;
+        uncounted = counted;  // assignment always counts
+        EXPECT_EQ(sink.GetRefCount(), 4);
+        uncountedCopy.SetValue();
+        EXPECT_EQ(sink.GetRefCount(), 4);
+        EXPECT_FALSE(uncountedCopy);
+    }
+    EXPECT_EQ(sink.GetRefCount(), 1);
+
+    // A grapher's count goes up once and never comes down.
+    CGrapherSource grapher;
+    {
+        ComItem item(&grapher, true);
+        EXPECT_STREQ(item.GetName(), "Arbitrary-Grapher");
+        EXPECT_STREQ(item.GetFullName(), "Arbitrary-Grapher");
+    }
+    EXPECT_EQ(grapher.GetRefCount(), 2);
+}
+
+TEST(ComItem, KindsNamesAndTypedAccess) {
+    CEventSource source("S", static_cast<const char*>(nullptr));
+    CEventSink sink("Osc", "Front");
+    CTreeLog log("Log", nullptr, nullptr);
+    NamedSnapIn snapIn;
+
+    ComItem none(static_cast<CTreeLog*>(nullptr), true);
+    EXPECT_FALSE(none);
+    EXPECT_STREQ(none.GetTypeName(), "None");
+    EXPECT_EQ(none.GetUnknown(), nullptr);
+
+    ComItem sourceItem(&source, false);
+    EXPECT_STREQ(sourceItem.GetTypeName(), "Event Source");
+    EXPECT_EQ(sourceItem.GetEventSource(), &source);
+    EXPECT_EQ(sourceItem.GetEventSink(), nullptr);
+    EXPECT_STREQ(sourceItem.GetFullName(), "S[CEventSource]");
+
+    ComItem sinkItem(&sink, false);
+    EXPECT_EQ(sinkItem.GetEventSink(), &sink);
+    EXPECT_EQ(sinkItem.GetUnknown(), static_cast<CInterfaceBase*>(&sink));
+    EXPECT_STREQ(sinkItem.GetFullName(), "Osc[CEventSink-->Front]");
+
+    ComItem logItem(&log, false);
+    EXPECT_STREQ(logItem.GetTypeName(), "Command Log");
+    EXPECT_EQ(logItem.GetCmdLog(), &log);
+    EXPECT_STREQ(logItem.GetName(), "Log");
+    logItem.SetName("Renamed");
+    EXPECT_STREQ(logItem.GetFullName(), "Renamed");
+
+    ComItem snapItem(&snapIn, false);
+    EXPECT_STREQ(snapItem.GetTypeName(), "SnapIn");
+    EXPECT_EQ(snapItem.GetSnapIn(), &snapIn);
+    EXPECT_STREQ(snapItem.GetFullName(), "Item-Name[ISnapIn]");
+}
+
+TEST(ComItem, NamesByItemAndByProperty) {
+    NamedSnapIn snapIn;
+    ComItem item(&snapIn, false);
+    EXPECT_EQ(item.HasName(ComItem::NameByItem, "Item-Name"), 1);
+    EXPECT_EQ(item.HasName(ComItem::NameByItem, "item-name"), 0);
+    EXPECT_EQ(item.HasName(ComItem::NameByProperty, "Reported"), 1);
+    EXPECT_EQ(item.HasName(ComItem::NameByProperty, "Item-Name"), 0);
+    EXPECT_EQ(item.HasName(static_cast<ComItem::NameSource>(2), "Item-Name"), 0);
+    EXPECT_EQ(snapIn.lastInstance, nullptr);  // the instance is never passed on
+    // A sink has no property 3.
+    CEventSink sink("Osc", "");
+    EXPECT_EQ(ComItem(&sink, false).HasName(ComItem::NameByProperty, "Osc"), 0);
+}
+
+TEST(ComItem, ShowAndPropertiesFollowTheKind) {
+    NamedSnapIn snapIn;
+    ComItem snapItem(&snapIn, false);
+    snapItem.Show(true);
+    EXPECT_EQ(snapIn.shown, 1);
+    EXPECT_EQ(snapItem.GetShown(), 1);
+    snapItem.Show(false);
+    EXPECT_EQ(snapItem.GetShown(), 0);
+
+    CEventSource source("S", "");
+    ComItem sourceItem(&source, false);
+    EXPECT_EQ(sourceItem.GetShown(), -1);
+    sourceItem.Show(true);
+    EXPECT_EQ(ComItem().GetShown(), -1);
+
+    // Sources and sinks pass property writes to their owner; reads go to themselves.
+    OwningSnapIn owner;
+    CEventSink sink("Osc", "");
+    sink.SetOwner(ComItem(&owner, true));
+    ComItem sinkItem(&sink, false);
+    OrvVariant value(1L);
+    EXPECT_EQ(sinkItem.SetProperty(42, value, nullptr, nullptr), 0);
+    EXPECT_EQ(owner.lastSetId, 42);
+    EXPECT_EQ(sinkItem.GetProperty(3, value, nullptr, nullptr), S_FALSE);
+    EXPECT_EQ(sourceItem.SetProperty(42, value, nullptr, nullptr), S_FALSE);  // no owner
+    source.SetOwner(sourceItem);  // an owner naming the source itself must not loop
+    EXPECT_EQ(sourceItem.SetProperty(42, value, nullptr, nullptr), S_FALSE);
+    sink.SetOwner(ComItem());
+    EXPECT_EQ(owner.GetRefCount(), 1);
+
+    // Unknown kinds answer as unsupported ones.
+    CTreeLog log("Log", nullptr, nullptr);
+    ComItem logItem(&log, false);
+    EXPECT_EQ(logItem.GetProperty(3, value, nullptr, nullptr), S_FALSE);
+    EXPECT_EQ(logItem.SetProperty(3, value, nullptr, nullptr), S_FALSE);
+}

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "../support/allocation_counter.h"
+#include "veltutil/framework/event_sink.h"
+#include "veltutil/properties/variant.h"
+
+namespace {
+class Probe : public CEventSink {
+public:
+    Probe() : CEventSink("Probe", "p") {}
+};
+}  // namespace
+
+TEST(Variant, GettersAnswerOnlyTheirOwnShape) {
+    OrvVariant five(5L);
+    ASSERT_NE(five.GetInt(), nullptr);
+    EXPECT_EQ(*five.GetInt(), 5);
+    EXPECT_EQ(five.GetDouble(), nullptr);
+    EXPECT_EQ(five.GetIntArray(), nullptr);
+    EXPECT_EQ(five.GetString(), nullptr);
+    EXPECT_EQ(five.GetCount(), -1);
+    EXPECT_TRUE(five.HasType(OrvVariant::VarLong, 0));
+    EXPECT_FALSE(five.HasType(OrvVariant::VarLong, 1));
+
+    OrvVariant doubles(OrvVariant::VarDouble, 3, nullptr);
+    EXPECT_NE(doubles.GetDoubleArray(), nullptr);
+    EXPECT_EQ(doubles.GetDouble(), nullptr);
+    EXPECT_EQ(doubles.GetCount(), 3);
+    EXPECT_EQ(doubles.GetSizeOfBinaryObject(), static_cast<long>(sizeof(double)));
+
+    OrvVariant text(CString("x"));
+    text.SetValue(7L);
+    EXPECT_EQ(text.GetString(), nullptr);
+    EXPECT_EQ(*text.GetInt(), 7);
+
+    const OrvVariant empty;
+    EXPECT_FALSE(static_cast<int>(empty));
+    EXPECT_EQ(empty.GetType(), OrvVariant::VarNone);
+    EXPECT_EQ(empty.GetInt(), nullptr);
+
+    // A count below 1 without data is a scalar of the code with no value.
+    OrvVariant noValue(OrvVariant::VarString, 0, nullptr);
+    EXPECT_EQ(noValue.GetType(), OrvVariant::VarString);
+    EXPECT_EQ(noValue.GetStringArray(), nullptr);
+
+    OrvVariant items(OrvVariant::VarComItem, 3, nullptr);
+    EXPECT_NE(items.GetComItemArray(), nullptr);
+    EXPECT_FALSE(items.GetComItemArray()[2]);
+    OrvVariant variants(OrvVariant::VarVariant, 3, nullptr);
+    EXPECT_EQ(variants.GetComItemArray(), nullptr);
+
+    Ptr* block = reinterpret_cast<Ptr*>(&five);
+    OrvVariant binary(block, 48);
+    EXPECT_EQ(*binary.GetPtr(), block);
+    EXPECT_EQ(binary.GetSizeOfBinaryObject(), 48);
+    OrvVariant binaryCopy(binary);
+    EXPECT_EQ(binaryCopy.GetSizeOfBinaryObject(), 48);
+}
+
+TEST(Variant, BorrowedArraysAreNeverFreedOrWritten) {
+    long values[4] = {1, 2, 3, 4};
+    {
+        OrvVariant borrowed(OrvVariant::VarLong, 4, values);
+        EXPECT_EQ(borrowed.GetIntArray(), values);
+        OrvVariant copy(borrowed);
+        EXPECT_EQ(copy.GetIntArray(), values);
+        EXPECT_EQ(copy.GetCount(), 4);
+        copy.SetValue();
+        borrowed.SetValue(CString("other"));
+    }
+    // The sanitizer build would report a free of this stack array.
+    EXPECT_EQ(values[3], 4);
+
+    OrvVariant owned(OrvVariant::VarLong, 2, nullptr);
+    owned.GetIntArray()[0] = 10;
+    owned.GetIntArray()[1] = 20;
+    OrvVariant ownedCopy(owned);
+    EXPECT_NE(ownedCopy.GetIntArray(), owned.GetIntArray());
+    EXPECT_EQ(ownedCopy.GetIntArray()[1], 20);
+}
+
+TEST(Variant, NestedArraysCopyDeeplyAndIndependently) {
+    OrvVariant inner;
+    inner.SetArray(OrvVariant(1L), OrvVariant("deep"));
+    OrvVariant middle;
+    middle.SetArray(inner, OrvVariant(2.5));
+    OrvVariant source;
+    source.SetArray(middle, OrvVariant("top"), OrvVariant(3L));
+
+    OrvVariant copy(source);
+    copy[0][0][1].SetValue("changed");
+    copy[0][1].SetValue(9L);
+    copy[2].SetValue();
+    EXPECT_EQ(*source[0][0][1].GetString(), "deep");
+    EXPECT_EQ(*source[0][1].GetDouble(), 2.5);
+    EXPECT_EQ(*source[2].GetInt(), 3);
+    EXPECT_EQ(*copy[0][0][1].GetString(), "changed");
+
+    // Assigning an element of itself, and an element's own text, keeps the value intact.
+    copy = copy[0];
+    EXPECT_EQ(copy.GetCount(), 2);
+    EXPECT_EQ(*copy[1].GetInt(), 9);
+    OrvVariant strings(OrvVariant::VarString, 2, nullptr);
+    strings.GetStringArray()[1] = "element text that is long enough to live on the heap";
+    strings.SetValue(strings.GetStringArray()[1]);
+    EXPECT_EQ(*strings.GetString(), "element text that is long enough to live on the heap");
+    source.SetArray(source[1], source[0][0]);
+    EXPECT_EQ(*source[0].GetString(), "top");
+    EXPECT_EQ(*source[1][1].GetString(), "deep");
+}
+
+TEST(Variant, ElementAccessAndTypeChecks) {
+    OrvVariant pair;
+    pair.SetArray(OrvVariant(1L), OrvVariant("s"));
+    EXPECT_EQ(*pair[0].GetInt(), 1);
+    EXPECT_FALSE(static_cast<int>(pair[2]));
+    EXPECT_FALSE(static_cast<int>(pair[-1]));
+    EXPECT_EQ(&pair[2], &OrvVariant(4L)[0]);
+
+    EXPECT_EQ(pair.CheckType(OrvVariant::VarLong, OrvVariant::VarString), 1);
+    EXPECT_EQ(pair.CheckType(OrvVariant::VarString, OrvVariant::VarLong), 0);
+    EXPECT_EQ(pair.CheckType(OrvVariant::VarLong), 1);
+    // Codes past the element count are not compared.
+    EXPECT_EQ(pair.CheckType(OrvVariant::VarLong, OrvVariant::VarString, OrvVariant::VarDouble), 1);
+    EXPECT_EQ(OrvVariant().CheckType(OrvVariant::VarLong), 1);
+    EXPECT_EQ(OrvVariant(3L).CheckType(OrvVariant::VarLong), 0);
+}
+
+TEST(Variant, CountedItemsReturnEveryReference) {
+    Probe probe;
+    {
+        OrvVariant held(&probe);
+        ASSERT_NE(held.GetComItem(), nullptr);
+        EXPECT_EQ(held.GetComItem()->GetEventSink(), &probe);
+        EXPECT_EQ(probe.GetRefCount(), 2);
+
+        OrvVariant level3;
+        level3.SetArray(held, OrvVariant(ComItem(&probe, false)));
+        OrvVariant level2;
+        level2.SetArray(level3, held);
+        OrvVariant level1;
+        level1.SetArray(level2, level3, held);
+        OrvVariant copy(level1);
+        EXPECT_GT(probe.GetRefCount(), 10);
+
+        OrvVariant items(OrvVariant::VarComItem, 3, nullptr);
+        items.GetComItemArray()[1] = ComItem(&probe, true);
+        OrvVariant itemsCopy(items);
+        held.SetValue(held);  // self-assignment
+        held.SetValue(*held.GetComItem());
+        EXPECT_EQ(held.GetComItem()->GetEventSink(), &probe);
+    }
+    EXPECT_EQ(probe.GetRefCount(), 1);
+
+    OrvVariant none(static_cast<CEventSink*>(nullptr));
+    ASSERT_NE(none.GetComItem(), nullptr);
+    EXPECT_EQ(none.GetComItem()->GetType(), ComItem::ItemNone);
+}
+
+TEST(Variant, NumericScalarsNeverTouchTheHeap) {
+    velttest::AllocationCount allocations;
+    OrvVariant a(42L);
+    OrvVariant b(2.5);
+    OrvVariant c(a);
+    c = b;
+    b = a;
+    OrvVariant d;
+    d.SetValue(7L);
+    d.SetValue(d);
+    EXPECT_EQ(allocations(), 0);
+    EXPECT_EQ(*b.GetInt(), 42);
+    EXPECT_EQ(*c.GetDouble(), 2.5);
+}
+
+TEST(Variant, SaveVariantWritesStringsOnly) {
+    std::string path = ::testing::TempDir() + "velt_variant_dump.txt";
+    auto read = [&] {
+        std::ifstream in(path);
+        std::stringstream all;
+        all << in.rdbuf();
+        return all.str();
+    };
+    OrvVariant(CString()).SaveVariant(path.c_str());
+    EXPECT_EQ(read(), "STRING IS EMPTY\n\n");
+    OrvVariant("hello").SaveVariant(path.c_str());
+    EXPECT_EQ(read(), "hello\n");
+    OrvVariant(1L).SaveVariant(path.c_str());
+    EXPECT_EQ(read(), "Can not save: not a string\n");
+    std::remove(path.c_str());
+    OrvVariant("x").SaveVariant("/nonexistent-dir/velt/dump");
+}

@@ -1,0 +1,3 @@
+#include "veltutil/framework/os_list.h"
+
+COSList::~COSList() { erase_all(); }

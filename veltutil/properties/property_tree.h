@@ -1,0 +1,39 @@
+#pragma once
+
+// Internal: the operations on whole trees of items and nested lists. Each keeps an explicit
+// stack (or none), so the depth of a tree never reaches the call stack.
+
+#include <string>
+#include <string_view>
+
+#include "veltutil/properties/property_list.h"
+
+namespace veltutil::detail {
+
+struct PropertyAccess {
+    using Link = VoidList::VoidListLink;
+
+    static const Link* firstLink(const CPropertyList& list) { return list.items_.front(); }
+    // The item a node holds, or null for a node marked removed or holding none.
+    static const CPropertyItem* liveItem(const Link* link) {
+        if (link->removed) return nullptr;
+        return static_cast<const SList<CPropertyItem, 0>::SListLink*>(link)->value;
+    }
+    static const CPropertyList* nestedList(const CPropertyItem& item) { return item.list_; }
+    static const CString& storedValue(const CPropertyItem& item) { return item.value_; }
+
+    static CPropertyItem* newItem(std::string_view label, std::string_view type, std::string_view value);
+    static void appendParsed(CPropertyList& list, std::string_view text);
+
+    // Deep copy of the live items (and their nested lists).
+    static CPropertyList* clone(const CPropertyList& list);
+    // Destroys `list` with every item and nested list below it.
+    static void destroy(CPropertyList* list);
+
+    // The text form of a list's items, and of one item; a value that is still only held as a
+    // nested list is written from that list.
+    static void appendListText(std::string& out, const CPropertyList& list);
+    static void appendField(std::string& out, const CPropertyItem& item);
+};
+
+}  // namespace veltutil::detail
