@@ -9,6 +9,7 @@ endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR}/tests/package/consumer -B ${STAGE_DIR}/build
     -DCMAKE_PREFIX_PATH=${STAGE_DIR}/prefix -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
     -DCMAKE_BUILD_TYPE=${BUILD_TYPE}
+    -DCMAKE_CXX_FLAGS=${CONSUMER_FLAGS} -DCMAKE_EXE_LINKER_FLAGS=${CONSUMER_FLAGS}
   RESULT_VARIABLE rc)
 if(rc)
   message(FATAL_ERROR "consumer configure failed: ${rc}")

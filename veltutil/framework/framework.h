@@ -1,6 +1,8 @@
 #pragma once
 
 // Everything the framework subsystem exports.
+#include "veltutil/framework/coroute_win_app.h"
+#include "veltutil/framework/windows_message_processing.h"
 #include "veltutil/framework/interface_base.h"
 #include "veltutil/framework/registered_events.h"
 #include "veltutil/framework/os_list.h"

@@ -13,7 +13,7 @@ namespace {
 void copyPart(char* out, std::string_view part, std::size_t capacity) {
     if (out == nullptr) return;
     std::size_t n = std::min(part.size(), capacity - 1);
-    std::memcpy(out, part.data(), n);
+    if (n > 0) std::memcpy(out, part.data(), n);
     out[n] = '\0';
 }
 

@@ -6,6 +6,8 @@ namespace {
 
 struct Metrics {
     int pixelsPerInch = 96;
+    int screenWidth = 1280;
+    int screenHeight = 1024;
     LOGFONT iconTitleFont = defaultIconTitleFont();
 
     static LOGFONT defaultIconTitleFont() {
@@ -29,6 +31,14 @@ HDC screenDC() {
 
 }  // namespace
 
+int GetSystemMetrics(int index) {
+    switch (index) {
+    case SM_CXSCREEN: return metrics().screenWidth;
+    case SM_CYSCREEN: return metrics().screenHeight;
+    default: return 0;
+    }
+}
+
 HDC GetDC(HWND) { return screenDC(); }
 
 int ReleaseDC(HWND, HDC dc) { return dc == screenDC() ? 1 : 0; }
@@ -47,3 +57,8 @@ BOOL SystemParametersInfo(UINT action, UINT uiParam, void* pvParam, UINT) {
 void SetScreenPixelsPerInch(int pixelsPerInch) { metrics().pixelsPerInch = pixelsPerInch; }
 
 void SetIconTitleLogFont(const LOGFONT& font) { metrics().iconTitleFont = font; }
+
+void SetScreenSize(int width, int height) {
+    metrics().screenWidth = width;
+    metrics().screenHeight = height;
+}

@@ -28,8 +28,14 @@ struct LOGFONT {
 };
 
 constexpr UINT SPI_GETICONTITLELOGFONT = 0x001F;
+constexpr int SM_CXSCREEN = 0;
+constexpr int SM_CYSCREEN = 1;
 constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 89;
+
+// SM_CXSCREEN and SM_CYSCREEN give the screen's size in pixels (1280 x 1024 at first); other
+// indices give 0.
+VELTHOST_API int GetSystemMetrics(int index);
 
 // The screen's device context; the headless screen has one, shared by every caller.
 VELTHOST_API HDC GetDC(HWND window);
@@ -41,4 +47,5 @@ VELTHOST_API int GetDeviceCaps(HDC dc, int index);
 VELTHOST_API BOOL SystemParametersInfo(UINT action, UINT uiParam, void* pvParam, UINT winIni);
 
 VELTHOST_API void SetScreenPixelsPerInch(int pixelsPerInch);
+VELTHOST_API void SetScreenSize(int width, int height);
 VELTHOST_API void SetIconTitleLogFont(const LOGFONT& font);

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+#include <vector>
+
+#include "veltutil/platform/host/message_queue.h"
+#include "veltutil/platform/host/wnd.h"
+
+namespace {
+
+class RecordingWnd : public CWnd {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        received.push_back({m_hWnd, message, wParam, lParam, 0, {}});
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+    std::vector<MSG> received;
+};
+
+void drainQueue() {
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {}
+}
+
+}  // namespace
+
+TEST(MessageQueue, PeekLeavesOrTakesMessagesInOrderAndFilters) {
+    drainQueue();
+    RecordingWnd a, b;
+    ASSERT_TRUE(a.Create("a", 0, CRect(), nullptr));
+    ASSERT_TRUE(b.Create("b", 0, CRect(), nullptr));
+    a.PostMessage(WM_USER + 1, 11);
+    b.PostMessage(WM_USER + 2, 22);
+    a.PostMessage(WM_USER + 3, 33);
+
+    MSG msg;
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(msg.message, WM_USER + 1u);
+    ASSERT_TRUE(PeekMessage(&msg, b.m_hWnd, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 22u);
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, WM_USER + 3, WM_USER + 3, PM_REMOVE));
+    EXPECT_EQ(msg.hwnd, a.m_hWnd);
+    ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), 1);
+    EXPECT_EQ(msg.wParam, 11u);
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE));
+}
+
+TEST(MessageQueue, DispatchReachesLivingWindowsOnly) {
+    drainQueue();
+    RecordingWnd wnd;
+    ASSERT_TRUE(wnd.Create("w", 0, CRect(), nullptr));
+    HWND hwnd = wnd.m_hWnd;
+    ASSERT_TRUE(PostMessage(hwnd, WM_USER, 7, 8));
+    MSG msg;
+    ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), 1);
+    DispatchMessage(&msg);
+    ASSERT_EQ(wnd.received.size(), 1u);
+    EXPECT_EQ(wnd.received[0].lParam, 8);
+
+    wnd.PostMessage(WM_USER);
+    wnd.DestroyWindow();
+    EXPECT_FALSE(PostMessage(hwnd, WM_USER, 0, 0));
+    ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), 1);
+    EXPECT_EQ(DispatchMessage(&msg), 0);
+    EXPECT_EQ(CWnd::FromHandle(hwnd), nullptr);
+}
+
+TEST(MessageQueue, QuitComesAfterPostedMessagesWithItsExitCode) {
+    drainQueue();
+    PostQuitMessage(3);
+    PostThreadMessage(GetCurrentThreadId(), WM_USER, 1, 0);
+    MSG msg;
+    ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), 1);
+    EXPECT_EQ(msg.message, WM_USER);
+    ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), 0);
+    EXPECT_EQ(msg.message, WM_QUIT);
+    EXPECT_EQ(msg.wParam, 3u);
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(GetMessage(nullptr, nullptr, 0, 0), -1);
+}
+
+TEST(MessageQueue, TranslateTurnsTypingKeysIntoTheNextCharacterRead) {
+    drainQueue();
+    RecordingWnd wnd;
+    ASSERT_TRUE(wnd.Create("w", 0, CRect(), nullptr));
+    wnd.PostMessage(WM_USER);
+    MSG key;
+    key.hwnd = wnd.m_hWnd;
+    key.message = WM_KEYDOWN;
+    key.wParam = VK_RETURN;
+    EXPECT_TRUE(TranslateMessage(&key));
+    MSG msg;
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, WM_CHAR);
+    EXPECT_EQ(msg.wParam, static_cast<WPARAM>('\r'));
+
+    key.wParam = 'Q';
+    EXPECT_TRUE(TranslateMessage(&key));
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, static_cast<WPARAM>('q'));
+    key.wParam = VK_F1;
+    EXPECT_FALSE(TranslateMessage(&key));
+    key.message = WM_KEYUP;
+    key.wParam = 'Q';
+    EXPECT_FALSE(TranslateMessage(&key));
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, WM_USER);
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+}
+
+TEST(MessageQueue, WaitSleepsUntilTimeOutOrWakesForAnotherThreadsPost) {
+    drainQueue();
+    auto begin = std::chrono::steady_clock::now();
+    EXPECT_EQ(MsgWaitForMultipleObjectsEx(0, nullptr, 20, QS_ALLINPUT, 0), WAIT_TIMEOUT);
+    EXPECT_GE(std::chrono::steady_clock::now() - begin, std::chrono::milliseconds(19));
+
+    DWORD self = GetCurrentThreadId();
+    std::thread poster([self] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        PostThreadMessage(self, WM_USER, 0, 0);
+    });
+    EXPECT_EQ(MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, 0), WAIT_OBJECT_0);
+    poster.join();
+    EXPECT_TRUE(PeekMessage(nullptr, nullptr, 0, 0, PM_REMOVE));
+
+    HANDLE handle = nullptr;
+    EXPECT_EQ(MsgWaitForMultipleObjectsEx(1, &handle, 0, QS_ALLINPUT, 0), WAIT_FAILED);
+    EXPECT_FALSE(PostThreadMessage(0xFFFFFF, WM_USER, 0, 0));
+}

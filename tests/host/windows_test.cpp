@@ -1,0 +1,291 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "veltutil/platform/host/button.h"
+#include "veltutil/platform/host/dialog.h"
+#include "veltutil/platform/host/edit.h"
+#include "veltutil/platform/host/file_dialog.h"
+#include "veltutil/platform/host/message_queue.h"
+#include "veltutil/platform/host/tree_ctrl.h"
+#include "veltutil/platform/host/user_input.h"
+#include "veltutil/platform/host/win_help.h"
+
+namespace {
+
+void pumpAll() {
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+}
+
+// A parent that records the notifications its controls send.
+class ParentWnd : public CWnd {
+public:
+    struct Command {
+        int id;
+        int code;
+    };
+    std::vector<Command> commands;
+    std::vector<int> notifications;
+    struct Size {
+        int cx;
+        int cy;
+    };
+    std::vector<Size> sizes;
+    int helpRequests = 0;
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM) override {
+        commands.push_back({LOWORD(wParam), static_cast<short>(HIWORD(wParam))});
+        return TRUE;
+    }
+    BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT*) override {
+        notifications.push_back(reinterpret_cast<NMHDR*>(lParam)->code);
+        return TRUE;
+    }
+    void OnSize(UINT, int cx, int cy) override { sizes.push_back({cx, cy}); }
+    BOOL OnHelpInfo() override {
+        ++helpRequests;
+        return TRUE;
+    }
+};
+
+}  // namespace
+
+TEST(Windows, ChildGeometryVisibilityAndLifetimeFollowTheParent) {
+    ParentWnd top;
+    ASSERT_TRUE(top.Create("top", WS_POPUP, CRect(100, 50, 400, 250), nullptr));
+    CWnd child;
+    ASSERT_TRUE(child.Create("child", WS_CHILD | WS_VISIBLE, CRect(10, 20, 60, 40), &top, 7));
+    EXPECT_EQ(top.GetDlgItem(7), &child);
+    EXPECT_EQ(child.GetTopLevelParent(), &top);
+
+    CRect screen;
+    child.GetWindowRect(&screen);
+    EXPECT_EQ(screen.left, 110);
+    EXPECT_EQ(screen.top, 70);
+    EXPECT_EQ(screen.Width(), 50);
+    POINT point{115, 75};
+    child.ScreenToClient(&point);
+    EXPECT_EQ(point.x, 5);
+    EXPECT_EQ(point.y, 5);
+
+    EXPECT_FALSE(child.IsWindowVisible());  // the parent is still hidden
+    top.ShowWindow(SW_SHOW);
+    EXPECT_TRUE(child.IsWindowVisible());
+
+    top.MoveWindow(0, 0, 320, 200);
+    top.MoveWindow(5, 5, 320, 200);  // a move without resizing sends no WM_SIZE
+    ASSERT_EQ(top.sizes.size(), 1u);
+    EXPECT_EQ(top.sizes[0].cx, 320);
+    CRect client;
+    top.GetClientRect(&client);
+    EXPECT_EQ(client.left, 0);
+    EXPECT_EQ(client.bottom, 200);
+
+    EXPECT_FALSE(child.EnableWindow(FALSE));
+    EXPECT_FALSE(child.IsWindowEnabled());
+    EXPECT_TRUE(child.EnableWindow(TRUE));
+
+    HWND childHandle = child.m_hWnd;
+    top.DestroyWindow();
+    EXPECT_EQ(child.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandle(childHandle), nullptr);
+    EXPECT_FALSE(child.Create("orphan", WS_CHILD, CRect(), &top));
+}
+
+TEST(Windows, TypingIntoAnEntryNotifiesEachChangeAndReturnStartsALine) {
+    ParentWnd parent;
+    ASSERT_TRUE(parent.Create("p", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 100), nullptr));
+    CEdit entry;
+    ASSERT_TRUE(entry.Create(ES_MULTILINE | ES_WANTRETURN | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 5));
+    PostTypedText(entry, "ab");
+    PostKeyPress(entry, VK_BACK);
+    PostTypedText(entry, "c");
+    PostKeyPress(entry, VK_RETURN);
+    pumpAll();
+    EXPECT_EQ(entry.GetWindowText(), "ac\r\n");
+    EXPECT_EQ(entry.GetLineCount(), 2);
+    ASSERT_EQ(parent.commands.size(), 5u);
+    EXPECT_EQ(parent.commands[4].id, 5);
+    EXPECT_EQ(parent.commands[4].code, EN_CHANGE);
+
+    entry.SetWindowText("");  // a multi-line entry does not report its own text being set
+    EXPECT_EQ(parent.commands.size(), 5u);
+    entry.SetWindowText("xyz");
+    entry.SetSel(1, 2);
+    entry.ReplaceSel("--");
+    EXPECT_EQ(entry.GetWindowText(), "x--z");
+    EXPECT_EQ(parent.commands.size(), 6u);
+
+    CEdit single;
+    ASSERT_TRUE(single.Create(WS_VISIBLE, CRect(), &parent, 6));
+    PostTypedText(single, "a\rb");
+    pumpAll();
+    EXPECT_EQ(single.GetWindowText(), "ab");
+    EXPECT_EQ(single.GetLineCount(), 1);
+}
+
+TEST(Windows, ClickingARadioButtonUnchecksTheRestOfItsGroupOnly) {
+    ParentWnd parent;
+    ASSERT_TRUE(parent.Create("p", WS_POPUP | WS_VISIBLE, CRect(), nullptr));
+    CButton r1, r2, r3, other, push;
+    ASSERT_TRUE(r1.Create("1", BS_AUTORADIOBUTTON | WS_GROUP | WS_VISIBLE, CRect(), &parent, 1));
+    ASSERT_TRUE(r2.Create("2", BS_AUTORADIOBUTTON | WS_VISIBLE, CRect(), &parent, 2));
+    ASSERT_TRUE(r3.Create("3", BS_AUTORADIOBUTTON | WS_VISIBLE, CRect(), &parent, 3));
+    ASSERT_TRUE(other.Create("4", BS_AUTORADIOBUTTON | WS_GROUP | WS_VISIBLE, CRect(), &parent, 4));
+    ASSERT_TRUE(push.Create("go", BS_PUSHBUTTON | WS_VISIBLE | WS_DISABLED, CRect(), &parent, 5));
+    CheckRadioButton(&parent, 1, 3, 1);
+    other.SetCheck(BST_CHECKED);
+
+    PostClick(r3);
+    PostClick(push);  // disabled: nothing happens
+    pumpAll();
+    EXPECT_EQ(r1.GetCheck(), BST_UNCHECKED);
+    EXPECT_EQ(r3.GetCheck(), BST_CHECKED);
+    EXPECT_EQ(other.GetCheck(), BST_CHECKED);
+    EXPECT_EQ(GetCheckedRadioButton(&parent, 1, 3), 3);
+    ASSERT_EQ(parent.commands.size(), 1u);
+    EXPECT_EQ(parent.commands[0].id, 3);
+    EXPECT_EQ(parent.commands[0].code, BN_CLICKED);
+}
+
+TEST(TreeCtrl, InsertsInOrderAndForgetsDeletedItems) {
+    CTreeCtrl tree;
+    HTREEITEM a = tree.InsertItem("a");
+    HTREEITEM c = tree.InsertItem("c");
+    HTREEITEM b = tree.InsertItem("b", TVI_ROOT, a);
+    HTREEITEM first = tree.InsertItem("first", TVI_ROOT, TVI_FIRST);
+    HTREEITEM child = tree.InsertItem("child", b);
+    HTREEITEM grandchild = tree.InsertItem("grandchild", child);
+    tree.SetItemData(grandchild, 42);
+
+    EXPECT_EQ(tree.GetRootItem(), first);
+    EXPECT_EQ(tree.GetNextSiblingItem(first), a);
+    EXPECT_EQ(tree.GetNextSiblingItem(a), b);
+    EXPECT_EQ(tree.GetNextSiblingItem(b), c);
+    EXPECT_EQ(tree.GetPrevSiblingItem(c), b);
+    EXPECT_EQ(tree.GetParentItem(grandchild), child);
+    EXPECT_EQ(tree.GetParentItem(a), nullptr);
+    EXPECT_EQ(tree.GetItemData(grandchild), 42u);
+    EXPECT_EQ(tree.GetCount(), 6u);
+    EXPECT_EQ(tree.InsertItem("x", TVI_ROOT, child), nullptr);  // `after` must be a child of parent
+
+    tree.SelectItem(grandchild);
+    EXPECT_TRUE(tree.DeleteItem(b));
+    EXPECT_EQ(tree.GetCount(), 3u);
+    EXPECT_EQ(tree.GetNextSiblingItem(a), c);
+    EXPECT_EQ(tree.GetSelectedItem(), nullptr);
+    EXPECT_FALSE(tree.SetItemText(child, "gone"));
+    EXPECT_EQ(tree.InsertItem("x", grandchild), nullptr);
+    EXPECT_FALSE(tree.Expand(TVI_ROOT, TVE_EXPAND));
+
+    tree.DeleteAllItems();
+    EXPECT_EQ(tree.GetRootItem(), nullptr);
+    EXPECT_EQ(tree.GetItemText(a), "");
+}
+
+TEST(TreeCtrl, DoubleClickOnARowSelectsItsItemAndTellsTheParent) {
+    ParentWnd parent;
+    ASSERT_TRUE(parent.Create("p", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 200), nullptr));
+    CTreeCtrl tree;
+    // Three rows fit in the window.
+    ASSERT_TRUE(tree.Create(WS_VISIBLE, CRect(0, 0, 200, 3 * CTreeCtrl::ItemHeight), &parent, 1000));
+    HTREEITEM top = tree.InsertItem("top");
+    HTREEITEM hidden = tree.InsertItem("hidden", top);
+    std::vector<HTREEITEM> rows;
+    for (int i = 0; i < 5; ++i) rows.push_back(tree.InsertItem("row"));
+
+    EXPECT_FALSE(PostDoubleClick(tree, hidden));  // its parent is collapsed
+    tree.EnsureVisible(hidden);
+    EXPECT_NE(tree.GetItemState(top, TVIS_EXPANDED), 0u);
+    tree.EnsureVisible(rows[4]);
+    EXPECT_EQ(tree.GetFirstVisibleItem(), rows[2]);  // rows 2, 3 and 4 are on screen
+    EXPECT_FALSE(PostDoubleClick(tree, rows[1]));
+
+    ASSERT_TRUE(PostDoubleClick(tree, rows[3]));
+    pumpAll();
+    EXPECT_EQ(tree.GetSelectedItem(), rows[3]);
+    ASSERT_EQ(parent.notifications.size(), 1u);
+    EXPECT_EQ(parent.notifications[0], NM_DBLCLK);
+}
+
+TEST(Dialog, TemplateGivesTheControlsAndClosingOnlyEndsIt) {
+    DialogTemplate layout{"Caption", "Font", 9, WS_POPUP | WS_CAPTION, 0, 0, 100, 50,
+                          {{"SysTreeView32", "", 10, WS_VISIBLE, 0, 0, 50, 50},
+                           {"Button", "OK", 1, BS_DEFPUSHBUTTON | WS_VISIBLE, 60, 0, 40, 14},
+                           {"Edit", "", 11, ES_MULTILINE, 60, 20, 40, 14},
+                           {"Static", "label", 12, 0, 60, 40, 40, 8}}};
+    CDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(layout));
+    EXPECT_EQ(dialog.GetWindowText(), "Caption");
+    EXPECT_NE(dynamic_cast<CTreeCtrl*>(dialog.GetDlgItem(10)), nullptr);
+    EXPECT_NE(dynamic_cast<CEdit*>(dialog.GetDlgItem(11)), nullptr);
+    EXPECT_EQ(dialog.GetDlgItem(12)->GetWindowText(), "label");
+    CRect rect;
+    dialog.GetWindowRect(&rect);
+    EXPECT_EQ(rect.Width(), 150);  // 9 points: 6 x 12 pixels of base units
+
+    dialog.ShowWindow(SW_SHOW);
+    PostClose(dialog);
+    pumpAll();
+    EXPECT_NE(dialog.m_hWnd, nullptr);
+    EXPECT_FALSE(dialog.IsWindowVisible());
+    EXPECT_EQ(dialog.GetResult(), IDCANCEL);
+
+    dialog.ShowWindow(SW_SHOW);
+    PostClick(*dialog.GetDlgItem(1));
+    pumpAll();
+    EXPECT_EQ(dialog.GetResult(), IDOK);
+    EXPECT_FALSE(CDialog().Create(9999));
+}
+
+TEST(ModalServices, FileDialogsAndHelpAreScriptedAndRecorded) {
+    EXPECT_EQ(CFileDialog(FALSE).DoModal(), IDCANCEL);  // nobody at the terminal
+
+    auto existing = std::filesystem::temp_directory_path() / "velt_file_dialog_test.log";
+    std::ofstream(existing) << "x";
+    {
+        ScriptedFileDialogs dialogs;
+        ScriptedMessageBoxes boxes;
+        dialogs.Choose("/tmp/out");
+        dialogs.Choose(existing.c_str());
+        boxes.Answer(IDNO);
+        CFileDialog save(FALSE, ".log", "", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "Logs (*.log)|*.log||");
+        ASSERT_EQ(save.DoModal(), IDOK);
+        EXPECT_EQ(save.GetPathName(), "/tmp/out.log");
+        EXPECT_EQ(save.GetFileName(), "out.log");
+        EXPECT_EQ(save.DoModal(), IDCANCEL);  // the overwrite question was answered No
+        EXPECT_EQ(save.DoModal(), IDCANCEL);  // the script ran out
+        ASSERT_EQ(dialogs.Requests().size(), 3u);
+        EXPECT_EQ(dialogs.Requests()[0].defaultExt, "log");
+        EXPECT_EQ(dialogs.Requests()[0].filter, "Logs (*.log)|*.log||");
+        ASSERT_EQ(boxes.Requests().size(), 1u);
+        EXPECT_NE(boxes.Requests()[0].text.Find("already exists"), -1);
+    }
+    std::filesystem::remove(existing);
+
+    EXPECT_FALSE(WinHelp(nullptr, "a.hlp", HELP_CONTENTS, 0));
+    RecordedHelpRequests help;
+    EXPECT_TRUE(WinHelp(nullptr, "a.hlp", HELP_CONTEXT, 2004));
+    ASSERT_EQ(help.Requests().size(), 1u);
+    EXPECT_EQ(help.Requests()[0].helpFile, "a.hlp");
+    EXPECT_EQ(help.Requests()[0].data, 2004u);
+}
+
+TEST(Windows, F1AsksTheTopLevelWindowForHelp) {
+    ParentWnd top;
+    ASSERT_TRUE(top.Create("top", WS_POPUP | WS_VISIBLE, CRect(), nullptr));
+    CEdit entry;
+    ASSERT_TRUE(entry.Create(WS_VISIBLE, CRect(), &top, 1));
+    PostKeyPress(entry, VK_F1);
+    pumpAll();
+    EXPECT_EQ(top.helpRequests, 1);
+    EXPECT_EQ(entry.GetWindowText(), "");
+}

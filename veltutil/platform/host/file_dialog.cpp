@@ -1,0 +1,75 @@
+#include "veltutil/platform/host/file_dialog.h"
+
+#include <filesystem>
+#include <utility>
+
+#include "veltutil/platform/host/message_box.h"
+#include "veltutil/platform/host/wnd.h"
+
+namespace {
+
+FileDialogService& currentService() {
+    static FileDialogService service;
+    return service;
+}
+
+}  // namespace
+
+FileDialogService SetFileDialogService(FileDialogService service) {
+    return std::exchange(currentService(), std::move(service));
+}
+
+CFileDialog::CFileDialog(BOOL open, const char* defaultExt, const char* fileName, DWORD flags, const char* filter,
+                         CWnd* parent) {
+    request_.open = open;
+    request_.defaultExt = defaultExt;
+    request_.defaultExt.TrimLeft('.');
+    request_.fileName = fileName;
+    request_.flags = flags;
+    request_.filter = filter;
+    request_.owner = parent ? parent->m_hWnd : nullptr;
+}
+
+CFileDialog::~CFileDialog() = default;
+
+int CFileDialog::DoModal() {
+    const FileDialogService& service = currentService();
+    FileDialogAnswer answer = service ? service(request_) : FileDialogAnswer{};
+    if (answer.result != IDOK || answer.path.IsEmpty()) return IDCANCEL;
+    path_ = answer.path;
+    if (GetFileExt().IsEmpty() && !request_.defaultExt.IsEmpty()) path_ += "." + request_.defaultExt;
+    std::error_code error;
+    if (!request_.open && (request_.flags & OFN_OVERWRITEPROMPT) &&
+        std::filesystem::exists(std::filesystem::path(path_.str()), error)) {
+        CString question = path_ + " already exists.\nDo you want to replace it?";
+        if (MessageBox(request_.owner, question, "Save As", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
+            path_.Empty();
+            return IDCANCEL;
+        }
+    }
+    return IDOK;
+}
+
+CString CFileDialog::GetFileName() const { return path_.Mid(path_.ReverseFind('/') + 1); }
+
+CString CFileDialog::GetFileExt() const {
+    CString name = GetFileName();
+    int dot = name.ReverseFind('.');
+    return dot < 0 ? CString() : name.Mid(dot + 1);
+}
+
+ScriptedFileDialogs::ScriptedFileDialogs() {
+    previous_ = SetFileDialogService([this](const FileDialogRequest& request) {
+        requests_.push_back(request);
+        if (answers_.empty()) return FileDialogAnswer{};
+        FileDialogAnswer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    });
+}
+
+ScriptedFileDialogs::~ScriptedFileDialogs() { SetFileDialogService(std::move(previous_)); }
+
+void ScriptedFileDialogs::Choose(const char* path) { answers_.push_back(FileDialogAnswer{IDOK, CString(path)}); }
+
+void ScriptedFileDialogs::Cancel() { answers_.push_back(FileDialogAnswer{}); }
