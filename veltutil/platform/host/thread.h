@@ -1,16 +1,12 @@
 #pragma once
 
 #include "veltutil/platform/host/host_export.h"
+#include "veltutil/platform/host/message_queue.h"  // the wait results and INFINITE
 #include "veltutil/platform/host/win_types.h"
 
 // Worker threads with Windows-style handles: start one, wait for it to end, close the handle.
 
 using LPTHREAD_START_ROUTINE = DWORD (*)(void* parameter);
-
-constexpr DWORD INFINITE = 0xFFFFFFFFu;
-constexpr DWORD WAIT_OBJECT_0 = 0;
-constexpr DWORD WAIT_TIMEOUT = 258;
-constexpr DWORD WAIT_FAILED = 0xFFFFFFFFu;
 
 // Starts start(parameter) on a new thread; null when no thread could be started.
 VELTHOST_API HANDLE CreateThread(LPTHREAD_START_ROUTINE start, void* parameter);
