@@ -1,0 +1,246 @@
+#include <gtest/gtest.h>
+
+#include "../support/temp_dir.h"
+#include "logs_test_support.h"
+#include "veltutil/logs/cmd_log.h"
+#include "veltutil/logs/cmd_log_dlg.h"
+#include "veltutil/platform/host/file_dialog.h"
+#include "veltutil/platform/host/system_metrics.h"
+#include "veltutil/platform/host/user_input.h"
+#include "veltutil/platform/host/win_app.h"
+#include "veltutil/platform/host/win_help.h"
+#include "veltutil/platform/library/help_registration.h"
+
+using velttest::PumpPostedInput;
+using velttest::RecordingSnapIn;
+
+namespace {
+
+enum ControlId { kTree = 1000, kSave = 1002, kNew = 1003, kAdvisor = 1004, kFull = 1084, kSimple = 1085, kCommand = 1087, kNone = 1088 };
+
+struct CmdLogTest : ::testing::Test {
+    CmdLogTest() {
+        EXPECT_EQ(log.Initialize(nullptr), S_OK);
+        dialog = log.GetDialog();
+        tree = dialog->GetTree();
+        entry = dialog->GetCommandEntry();
+    }
+    ~CmdLogTest() override { SetScreenSize(1280, 1024); }
+
+    CWnd* Control(int id) const { return dialog->GetDlgItem(id); }
+    CRect ScreenRect(int id) const {
+        CRect rect;
+        Control(id)->GetWindowRect(&rect);
+        return rect;
+    }
+    void Click(int id) {
+        PostClick(*Control(id));
+        PumpPostedInput();
+    }
+
+    CCmdLog log{"Simulation Error Log/Audit Trail", nullptr};
+    CCmdLogDlg* dialog = nullptr;
+    CTreeCtrl* tree = nullptr;
+    CEdit* entry = nullptr;
+};
+
+}  // namespace
+
+TEST_F(CmdLogTest, WindowIsBuiltFromDialog130AndTheResourceModuleIsRestored) {
+    HINSTANCE before = AfxGetResourceHandle();
+    CCmdLog second("second", nullptr);
+    ASSERT_EQ(second.Initialize(nullptr), S_OK);
+    EXPECT_EQ(AfxGetResourceHandle(), before);
+    EXPECT_EQ(second.Initialize(nullptr), S_FALSE);
+
+    EXPECT_EQ(dialog->GetWindowText(), "命令行/日志");
+    EXPECT_EQ(Control(kTree)->GetWindowText(), "Tree1");
+    EXPECT_EQ(Control(kFull)->GetWindowText(), "完整");
+    EXPECT_EQ(Control(kSimple)->GetWindowText(), "简单");
+    EXPECT_EQ(Control(kNone)->GetWindowText(), "无");
+    EXPECT_EQ(Control(kNew)->GetWindowText(), "新建(&N)");
+    EXPECT_EQ(Control(kSave)->GetWindowText(), "保存(&S)");
+    EXPECT_EQ(Control(kAdvisor)->GetWindowText(), "顾问");
+    EXPECT_NE(Control(kFull)->GetStyle() & WS_GROUP, 0u);
+    EXPECT_EQ(GetCheckedRadioButton(dialog, kFull, kNone), kFull);
+    EXPECT_EQ(entry->GetStyle() & (ES_MULTILINE | ES_WANTRETURN), ES_MULTILINE | ES_WANTRETURN);
+    const IconResource* icon = AfxIconFromHandle(dialog->GetIcon(ICON_SMALL));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->width, 16);
+
+    EXPECT_EQ(log.SetCmdLogName("Velt Debug Log"), S_OK);
+    EXPECT_EQ(dialog->GetWindowText(), "Velt Debug Log");
+    EXPECT_EQ(log.Uninitialize(), S_OK);
+    EXPECT_EQ(log.Uninitialize(), S_FALSE);
+    EXPECT_EQ(log.SetCmdLogName("x"), S_FALSE);
+    EXPECT_EQ(log.Show(1), S_FALSE);
+    EXPECT_EQ(log.GetShown(), 0);
+    EXPECT_EQ(log.AddText(0, "no window", nullptr, 0), S_FALSE);
+}
+
+TEST_F(CmdLogTest, FirstShowPlacesTheWindowAndClosingOnlyHidesIt) {
+    SetScreenSize(1000, 800);
+    EXPECT_EQ(log.GetShown(), 0);
+    EXPECT_EQ(log.Show(1), S_OK);
+    EXPECT_EQ(log.GetShown(), 1);
+    CRect rect;
+    dialog->GetWindowRect(&rect);
+    EXPECT_EQ(rect.left, 610);
+    EXPECT_EQ(rect.top, 180);
+    EXPECT_EQ(rect.Width(), 390);
+    EXPECT_EQ(rect.Height(), 220);
+
+    dialog->MoveWindow(5, 6, 500, 300);
+    PostClose(*dialog);
+    PumpPostedInput();
+    EXPECT_EQ(log.GetShown(), 0);
+    EXPECT_FALSE(dialog->IsWindowVisible());
+    ASSERT_NE(dialog->m_hWnd, nullptr);
+    log.Show(1);
+    dialog->GetWindowRect(&rect);
+    EXPECT_EQ(rect.left, 5);  // placed only the first time
+
+    SetScreenSize(300, 200);
+    CCmdLog narrow("narrow", nullptr);
+    narrow.Initialize(nullptr);
+    narrow.Show(1);
+    narrow.GetDialog()->GetWindowRect(&rect);
+    EXPECT_EQ(rect.left, 0);
+}
+
+TEST_F(CmdLogTest, LayoutDependsOnWhetherASnapInIsAttached) {
+    log.SetAdvisorEnabled(0);
+    log.Show(1);
+    CRect client;
+    dialog->GetClientRect(&client);
+    EXPECT_FALSE(entry->IsWindowVisible());
+    EXPECT_FALSE(Control(kAdvisor)->IsWindowVisible());
+    EXPECT_TRUE(Control(kNone)->IsWindowVisible());
+    EXPECT_EQ(ScreenRect(kNew).Width(), ScreenRect(kNone).Width());
+    EXPECT_LT(ScreenRect(kNew).bottom, ScreenRect(kFull).top);
+    EXPECT_LT(ScreenRect(kTree).right, ScreenRect(kNew).left);
+    CRect window;
+    dialog->GetWindowRect(&window);
+    EXPECT_EQ(ScreenRect(kNew).right, window.right - 8);
+
+    RecordingSnapIn snapIn;
+    log.AttachSnapIn(&snapIn);
+    EXPECT_TRUE(entry->IsWindowVisible());
+    EXPECT_FALSE(Control(kFull)->IsWindowVisible());
+    EXPECT_EQ(ScreenRect(kCommand).bottom, window.bottom - 8);
+    EXPECT_EQ(ScreenRect(kSave).top, ScreenRect(kCommand).top);
+    EXPECT_LT(ScreenRect(kCommand).right, ScreenRect(kNew).left);
+    EXPECT_LT(ScreenRect(kTree).bottom, ScreenRect(kCommand).top);
+
+    dialog->MoveWindow(0, 0, 600, 400);  // resizing lays the controls out again
+    dialog->GetWindowRect(&window);
+    EXPECT_EQ(ScreenRect(kCommand).bottom, window.bottom - 8);
+}
+
+TEST_F(CmdLogTest, TypedLineReachesTheSnapInOnceAndADoubleClickedLineFillsTheEntry) {
+    RecordingSnapIn snapIn;
+    log.AttachSnapIn(&snapIn);
+    log.PreappendToSnapInExecuteCmd("sim ");
+    log.Show(1);
+    PostTypedText(*entry, "  show XSC1 ");
+    PostKeyPress(*entry, VK_RETURN);
+    PumpPostedInput();
+    ASSERT_EQ(snapIn.commands.size(), 1u);
+    EXPECT_EQ(snapIn.commands[0], "sim show XSC1");
+    EXPECT_EQ(snapIn.keys[0], 0);
+    EXPECT_EQ(entry->GetWindowText(), "");
+
+    _TREEITEM* line = log.InsertItem("print V(1)", TVI_ROOT);
+    PostTypedText(*entry, "do ");
+    ASSERT_TRUE(PostDoubleClick(*tree, line));
+    PumpPostedInput();
+    EXPECT_EQ(entry->GetWindowText(), "do print V(1)  ");  // the line as the log shows it, tabs expanded
+    EXPECT_EQ(snapIn.commands.size(), 1u);
+}
+
+TEST_F(CmdLogTest, DetailLevelDecidesWhichStylesAreWanted) {
+    log.Show(1);
+    Click(kSimple);
+    EXPECT_EQ(log.IsChecked(0), 1);
+    EXPECT_EQ(log.IsChecked(1), 0);
+    EXPECT_EQ(log.IsChecked(2), 0);
+    EXPECT_EQ(log.IsChecked(3), 1);
+    Click(kNone);
+    EXPECT_EQ(log.IsChecked(0), 0);
+    Click(kFull);
+    EXPECT_EQ(log.IsChecked(2), 1);
+    EXPECT_EQ(CCmdLog("no window", nullptr).IsChecked(2), 1);
+}
+
+TEST_F(CmdLogTest, SaveWritesTheIndentedTreeAndReportsAnUnwritablePath) {
+    _TREEITEM* top = log.InsertItem("top", TVI_ROOT);
+    _TREEITEM* child = log.InsertItem("child\tone", top);
+    log.InsertItem("grandchild", child);
+    log.InsertItem("second child", top);
+    log.InsertItem("last", TVI_ROOT);
+    log.Show(1);
+
+    TempDir dir;
+    std::string path = dir / "saved";
+    ScriptedFileDialogs files;
+    ScriptedMessageBoxes boxes;
+    files.Choose(path.c_str());
+    files.Choose("/nonexistent-folder/x.log");
+    files.Cancel();
+    Click(kSave);
+    // Tab expansion pads each piece of a line by its length modulo 4.
+    EXPECT_EQ(ReadFile(path + ".log"), "top   \n|   child one   \n|   |   grandchild  \n|   second child\nlast\n");
+    ASSERT_EQ(files.Requests().size(), 1u);
+    EXPECT_EQ(files.Requests()[0].filter, "日志文件(*.log)|*.log||");
+    EXPECT_EQ(files.Requests()[0].defaultExt, "log");
+    EXPECT_EQ(files.Requests()[0].fileName, "");
+    EXPECT_EQ(files.Requests()[0].flags & (OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+
+    Click(kSave);
+    ASSERT_EQ(boxes.Requests().size(), 1u);
+    EXPECT_EQ(boxes.Requests()[0].text, "无法打开:  /nonexistent-folder/x.log");
+    EXPECT_EQ(tree->GetCount(), 5u);
+    Click(kSave);  // cancelled: nothing asked, nothing written
+    EXPECT_EQ(boxes.Requests().size(), 1u);
+
+    Click(kNew);
+    EXPECT_EQ(tree->GetCount(), 0u);
+}
+
+TEST_F(CmdLogTest, AdvisorOpensTheHelpContextOfTheSelectedMessageOrTheContents) {
+    log.Show(1);
+    _TREEITEM* timestep = log.InsertItem("ERROR: TIMESTEP TOO SMALL at t=1e-9", TVI_ROOT);
+    _TREEITEM* both = log.InsertItem("Error: too few nodes for BJT model q1", TVI_ROOT);
+    _TREEITEM* plain = log.InsertItem("all fine", TVI_ROOT);
+    RecordedHelpRequests help;
+    Click(kAdvisor);  // nothing selected
+    for (_TREEITEM* item : {timestep, both, plain}) {
+        tree->SelectItem(item);
+        Click(kAdvisor);
+    }
+    ASSERT_EQ(help.Requests().size(), 4u);
+    EXPECT_EQ(help.Requests()[0].command, HELP_CONTENTS);
+    EXPECT_EQ(help.Requests()[1].command, HELP_CONTEXT);
+    EXPECT_EQ(help.Requests()[1].data, 2004u);
+    EXPECT_EQ(help.Requests()[2].data, 2013u);  // "BJT model" comes first in the table
+    EXPECT_EQ(help.Requests()[3].command, HELP_CONTENTS);
+    EXPECT_TRUE(help.Requests()[1].helpFile.view().ends_with("/Analyses.hlp"));
+}
+
+TEST_F(CmdLogTest, F1RegistersTheLibraryForHelpWithTheDialogsHelpId) {
+    CWinApp app;
+    RecordedHelpRequests help;
+    log.Show(1);
+    PostKeyPress(*tree, VK_F1);
+    PumpPostedInput();
+    EXPECT_EQ(GetHelpDllInstance().helpId, 130u | 0x6600u);
+    EXPECT_NE(GetHelpDllInstance().module, nullptr);
+    ASSERT_EQ(help.Requests().size(), 1u);
+    EXPECT_EQ(help.Requests()[0].data, HID_BASE_RESOURCE + 130);
+
+    RecordingSnapIn snapIn;
+    log.AttachSnapIn(&snapIn);
+    PostKeyPress(*entry, VK_F1);
+    PumpPostedInput();
+    EXPECT_EQ(GetHelpDllInstance().helpId, 130u);
+}

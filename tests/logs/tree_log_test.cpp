@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "../support/temp_dir.h"
+#include "logs_test_support.h"
+#include "veltutil/logs/tree_log.h"
+#include "veltutil/platform/host/tree_ctrl.h"
+#include "veltutil/platform/library/special_output.h"
+
+using velttest::RecordingSnapIn;
+
+namespace {
+
+struct TreeLogTest : ::testing::Test {
+    TreeLogTest() {
+        parent.Create("p", WS_POPUP, CRect(), nullptr);
+        tree.Create(WS_VISIBLE, CRect(0, 0, 200, 200), &parent, 1000);
+    }
+
+    CWnd parent;
+    CTreeCtrl tree;
+    CTreeLog log{"Log", nullptr, &tree};
+};
+
+}  // namespace
+
+TEST(TreeLog, WithoutATreeControlAcceptsEveryCallAndDoesNothing) {
+    CTreeLog log(nullptr, nullptr, nullptr);
+    EXPECT_STREQ(log.GetFullName(), "CTreeLog[CTreeLog]");
+    _TREEITEM* item = nullptr;
+    EXPECT_EQ(log.AddText(0, "line", &item, 1), S_FALSE);
+    EXPECT_EQ(item, nullptr);
+    EXPECT_EQ(log.InsertItem("line", TVI_ROOT), nullptr);
+    _TREEITEM* root = nullptr;
+    EXPECT_EQ(log.GetRootText(root), S_FALSE);
+    EXPECT_EQ(log.ExpandTree(nullptr, 1), S_FALSE);
+    EXPECT_EQ(log.Show(1), S_FALSE);
+    EXPECT_EQ(log.GetShown(), 0);
+    EXPECT_EQ(log.Initialize(nullptr), S_FALSE);
+    EXPECT_EQ(log.IsChecked(2), 1);
+
+    CTreeCtrl windowless;  // a control whose window was never created
+    log.SetTreeCtrl(&windowless);
+    EXPECT_EQ(log.AddText(0, "line", nullptr, 0), S_FALSE);
+    EXPECT_EQ(windowless.GetCount(), 0u);
+}
+
+TEST_F(TreeLogTest, NestsLinesUnderTheRelativeRootWithStyleAndExpandedTabs) {
+    _TREEITEM* top = log.InsertItem(3, "ab\tc", TVI_ROOT);
+    ASSERT_NE(top, nullptr);
+    EXPECT_EQ(tree.GetItemText(top), "ab  c ");
+    EXPECT_EQ(tree.GetItemData(top), 3u);
+
+    EXPECT_EQ(log.SetRelativeRootText(top), TVI_ROOT);
+    _TREEITEM* child = nullptr;
+    EXPECT_EQ(log.AddText(1, "child", &child, 0), S_OK);
+    EXPECT_EQ(tree.GetParentItem(child), top);
+    EXPECT_EQ(tree.GetItemState(top, TVIS_EXPANDED), 0u);
+    _TREEITEM* second = nullptr;
+    log.AddText(0, "second", &second, 1);  // ensure visible: the parent opens
+    EXPECT_EQ(tree.GetNextSiblingItem(child), second);
+    EXPECT_NE(tree.GetItemState(top, TVIS_EXPANDED), 0u);
+    EXPECT_EQ(log.SetRelativeRootText(TVI_ROOT), top);
+
+    EXPECT_EQ(log.ExpandTree(top, 0), S_OK);
+    EXPECT_EQ(tree.GetItemState(top, TVIS_EXPANDED), 0u);
+    EXPECT_EQ(log.ExpandTree(TVI_ROOT, 1), S_FALSE);
+    _TREEITEM* root = nullptr;
+    EXPECT_EQ(log.GetRootText(root), S_OK);
+    EXPECT_EQ(root, TVI_ROOT);
+
+    EXPECT_EQ(log.Show(0), S_FALSE);
+    EXPECT_FALSE(tree.IsWindowEnabled());
+    EXPECT_EQ(log.GetShown(), 0);
+    log.Show(1);
+    EXPECT_TRUE(tree.IsWindowEnabled());
+    EXPECT_EQ(log.GetShown(), 1);
+
+    tree.DeleteAllItems();  // the relative root may vanish under the log: it answers, not crashes
+    log.SetRelativeRootText(top);
+    EXPECT_EQ(log.AddText(0, "orphan", nullptr, 1), S_FALSE);
+}
+
+TEST_F(TreeLogTest, ForwardsTrimmedPrefixedCommandsToTheSnapInWithKeyZero) {
+    log.ExecuteCmd("  ignored without a snap-in");
+    RecordingSnapIn snapIn;
+    log.AttachSnapIn(&snapIn);
+    EXPECT_EQ(log.GetAttachedSnapIn(), &snapIn);
+    log.ExecuteCmd(" \t\r\n");
+    EXPECT_TRUE(snapIn.commands.empty());
+    log.PreappendToSnapInExecuteCmd("inst ");
+    log.ExecuteCmd("  show XSC1 \r\n");
+    ASSERT_EQ(snapIn.commands.size(), 1u);
+    EXPECT_EQ(snapIn.commands[0], "inst show XSC1");
+    EXPECT_EQ(snapIn.keys[0], 0);
+
+    log.SetTreeCtrl(&tree);  // a new control drops the prefix
+    log.ExecuteCmd("run");
+    EXPECT_EQ(snapIn.commands.back(), "run");
+}
+
+TEST_F(TreeLogTest, CopiesEveryLineToTheActiveSpecialOutputBeforeTabExpansion) {
+    TempDir dir;
+    std::string path = dir / "special.txt";
+    CSpecialOutput& special = CSpecialOutput::GetGlobal();
+    ASSERT_TRUE(special.Activate(2, path.c_str()));
+    log.AddText(0, "a\tb", nullptr, 0);
+    CTreeLog other("Other", nullptr, &tree);
+    other.InsertItem("second", TVI_ROOT);
+    CTreeLog windowless("None", nullptr, nullptr);
+    windowless.InsertItem("not copied", TVI_ROOT);
+    special.Deactivate(2);
+    log.AddText(0, "after", nullptr, 0);
+    EXPECT_EQ(ReadFile(path), "a\tb\nsecond\n");
+}
