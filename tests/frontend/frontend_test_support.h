@@ -11,6 +11,12 @@
 
 namespace velttest {
 
+// The event source of a test's simulator; final, as its destructor is not virtual.
+class SimulatorEvents final : public CEventSource {
+public:
+    using CEventSource::CEventSource;
+};
+
 // A snap-in of a given type that records its lifecycle and the commands it runs. A simulator
 // has an event source, as the real one has.
 class TestSnapIn : public CInstrumentInterface {
@@ -30,7 +36,7 @@ public:
         return CInstrumentInterface::GetNthItem(type, n);
     }
 
-    std::optional<CEventSource> source;
+    std::optional<SimulatorEvents> source;
     std::vector<std::string> commands;
 
 protected:

@@ -105,6 +105,7 @@ TEST(SnapInContainer, ClearUnhooksUninitialisesInOrderAndReleasesTheFrontEnd) {
 TEST(SnapInContainer, CursorsAndCopies) {
     AppFrontEnd frontEnd;
     int references = frontEnd.GetRefCount();
+    TestSnapIn snapIn("snap", CInstrumentInterface::TypeInstrumentManager);
     CSnapInContainer container;
     container.Create(&frontEnd);
     auto cursor = reinterpret_cast<HICON>(0x77);
@@ -116,7 +117,6 @@ TEST(SnapInContainer, CursorsAndCopies) {
     container.SetCursorType(CSnapInContainer::NoCursor);
     EXPECT_EQ(container.GetDataCursor(), nullptr);
 
-    TestSnapIn snapIn("snap", CInstrumentInterface::TypeInstrumentManager);
     container.AddSnapin(&snapIn);
     container.Register(ComItem(&snapIn, false));
     {

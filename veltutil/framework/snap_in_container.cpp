@@ -9,6 +9,16 @@
 #include "veltutil/resources/resource_module.h"
 #include "veltutil/resources/string_ids.h"
 
+namespace veltutil::detail {
+
+// The event source has no virtual destructor; a final class of our own is safe to delete.
+class OwnedEventSource final : public CEventSource {
+public:
+    using CEventSource::CEventSource;
+};
+
+}  // namespace veltutil::detail
+
 namespace {
 
 constexpr const char* kFrontEndName = "GuiFE";
@@ -61,7 +71,8 @@ void CSnapInContainer::destroyOwned() {
     delete m_pSink;
     m_pRegistry = nullptr;
     m_pSink = nullptr;
-    m_Source.reset();
+    delete m_pSource;
+    m_pSource = nullptr;
 }
 
 int CSnapInContainer::Create(CGuiFE* frontEnd) {
@@ -72,9 +83,12 @@ int CSnapInContainer::Create(CGuiFE* frontEnd) {
     m_pFrontEnd->IncRefCount();
     delete m_pSink;
     m_pSink = new CGuiFE_EventSink(kFrontEndName, frontEnd);
-    m_Source.emplace(kFrontEndName, frontEnd);
+    delete m_pSource;
+    m_pSource = new veltutil::detail::OwnedEventSource(kFrontEndName, frontEnd);
     return 0;
 }
+
+CEventSource* CSnapInContainer::GetEventSource() const { return m_pSource; }
 
 bool CSnapInContainer::AddSnapin(CInstrumentInterface* snapIn) {
     m_SnapIns.push_back(snapIn);

@@ -1,18 +1,21 @@
 #pragma once
 
-#include <optional>
 #include <vector>
 
 #include "veltutil/export.h"
-#include "veltutil/framework/event_source.h"
 #include "veltutil/platform/host/cstring.h"
 #include "veltutil/platform/host/win_types.h"
 #include "veltutil/platform/host/wnd.h"
 #include "veltutil/properties/com_item.h"
 
+class CEventSource;
 class CGuiFE;
 class CGuiFE_EventSink;
 class CInstrumentInterface;
+
+namespace veltutil::detail {
+class OwnedEventSource;
+}
 
 // The application's registry of snap-ins and of registered component items. It neither creates
 // nor destroys snap-ins: the application makes them, adds them, and destroys them after
@@ -20,7 +23,7 @@ class CInstrumentInterface;
 // the simulator's pause query and analysis begin and end events.
 class VELTUTIL_API CSnapInContainer {
 public:
-    enum CursorType { NoCursor = 0, DataCursor = 1 };
+    enum CursorType : int { NoCursor = 0, DataCursor = 1 };
 
     CSnapInContainer();
     // A copy lists the same snap-ins and holds its own reference on the same front end, but has
@@ -45,7 +48,7 @@ public:
     int Create(CGuiFE* frontEnd);
     bool AddSnapin(CInstrumentInterface* snapIn);
     CGuiFE_EventSink* GetEventSink() const { return m_pSink; }
-    CEventSource* GetEventSource() const { return m_Source ? &*m_Source : nullptr; }
+    CEventSource* GetEventSource() const;
     // The cursor that SetCursorType(DataCursor) makes current; the application provides it.
     void SetDataCursor(HICON cursor) { m_hDataCursor = cursor; }
     void SetCursorType(CursorType type);
@@ -72,8 +75,7 @@ private:
     RegisteredItemMap* m_pRegistry;
     CGuiFE* m_pFrontEnd = nullptr;
     CGuiFE_EventSink* m_pSink = nullptr;
-    // Held in place: the source has no virtual destructor to delete it through.
-    mutable std::optional<CEventSource> m_Source;
+    veltutil::detail::OwnedEventSource* m_pSource = nullptr;
     mutable CEventSource* m_pSimulatorSource = nullptr;
     HICON m_hCurrentCursor = nullptr;
     HICON m_hDataCursor = nullptr;
