@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "../support/module_path.h"
+
 #include <cstdlib>
 #include <string>
 
@@ -12,13 +14,6 @@
 using velttest::AppFrontEnd;
 
 namespace {
-
-// Points the module search at one directory for the duration of a test.
-class ModulePath {
-public:
-    explicit ModulePath(const std::string& dirs) { ::setenv("VELT_MODULE_PATH", dirs.c_str(), 1); }
-    ~ModulePath() { ::unsetenv("VELT_MODULE_PATH"); }
-};
 
 struct GrapherItemTest : ::testing::Test {
     GrapherItemTest() {
@@ -82,11 +77,11 @@ TEST_F(GrapherItemTest, FirstRequestLoadsTheModuleAndBothSourcesShareItsRootObje
 
 TEST_F(GrapherItemTest, EachFailureShowsItsMessageAndAFailedLoadCanBeRetried) {
     {
-        ModulePath path("/no-such-dir");
+        velttest::ModulePath path("/no-such-dir");
         ExpectFailure("<<Load Grapher_dll failed>>");
     }
     {
-        ModulePath path(VELT_TEST_BINARY_DIR "/plotter-without-export");
+        velttest::ModulePath path(VELT_TEST_BINARY_DIR "/plotter-without-export");
         ExpectFailure("<<GrapherCreate failed>>");
     }
     RecordingModule module;

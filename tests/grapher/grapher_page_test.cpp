@@ -3,14 +3,25 @@
 #include "plotter/recording_module.h"
 #include "veltutil/grapher/grapher_page.h"
 
-TEST(GrapherPage, ForwardsToTheModuleWithItsHandleAndTracksOpenState) {
-    RecordingModule module;
-    ASSERT_TRUE(module.Loaded());
-    CGrapher* root = module.Root();
-    PlotterRecording& recording = module.Recording();
-    CGraphPage* handle = nullptr;
-    root->CreatePage(4, &handle);
+namespace {
 
+// A page that the recording module opened.
+struct GrapherPageTest : ::testing::Test {
+    GrapherPageTest() {
+        EXPECT_TRUE(module.Loaded());
+        root = module.Root();
+        root->CreatePage(4, &handle);
+    }
+
+    RecordingModule module;
+    PlotterRecording& recording = module.Recording();
+    CGrapher* root = nullptr;
+    CGraphPage* handle = nullptr;
+};
+
+}  // namespace
+
+TEST_F(GrapherPageTest, ForwardsToTheModuleWithItsHandleAndTracksOpenState) {
     CGrapherPage page;
     EXPECT_EQ(page.SetTitle("t"), E_FAIL);  // no root object: nothing is called
     EXPECT_EQ(page.Close(), S_OK);
@@ -32,13 +43,7 @@ TEST(GrapherPage, ForwardsToTheModuleWithItsHandleAndTracksOpenState) {
     EXPECT_EQ(recording.CallsOf(3).size(), 3u);
 }
 
-TEST(GrapherPage, FontRuleAndArgumentOrder) {
-    RecordingModule module;
-    ASSERT_TRUE(module.Loaded());
-    CGrapher* root = module.Root();
-    PlotterRecording& recording = module.Recording();
-    CGraphPage* handle = nullptr;
-    root->CreatePage(4, &handle);
+TEST_F(GrapherPageTest, FontRuleAndArgumentOrder) {
     CGrapherPage page;
     page.SetPage(root, handle);
     recording.calls.clear();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "../support/module_path.h"
+
 #include <cstdlib>
 #include <string>
 
@@ -10,13 +12,6 @@ namespace {
 bool endsWith(const CString& text, const std::string& tail) {
     return text.str().size() >= tail.size() && text.str().compare(text.str().size() - tail.size(), tail.size(), tail) == 0;
 }
-
-// Points the module search at one directory for the duration of a test.
-class ModulePath {
-public:
-    explicit ModulePath(const std::string& dirs) { ::setenv("VELT_MODULE_PATH", dirs.c_str(), 1); }
-    ~ModulePath() { ::unsetenv("VELT_MODULE_PATH"); }
-};
 
 }  // namespace
 
@@ -39,7 +34,7 @@ TEST(Modules, PlottingModuleNameFindsThePlatformBuildBesideTheLibrary) {
 
 TEST(Modules, SearchPathVariableChoosesTheBuildOrNone) {
     {
-        ModulePath path(std::string(VELT_TEST_BINARY_DIR) + "/no-such-dir:" VELT_TEST_BINARY_DIR "/plotter-without-export");
+        velttest::ModulePath path(std::string(VELT_TEST_BINARY_DIR) + "/no-such-dir:" VELT_TEST_BINARY_DIR "/plotter-without-export");
         HMODULE module = LoadLibrary("grapher.dll");
         ASSERT_NE(module, nullptr);
         EXPECT_EQ(GetProcAddress(module, "GrapherCreate"), nullptr);
@@ -47,7 +42,7 @@ TEST(Modules, SearchPathVariableChoosesTheBuildOrNone) {
         EXPECT_TRUE(FreeLibrary(module));
     }
     {
-        ModulePath path("/no-such-dir");
+        velttest::ModulePath path("/no-such-dir");
         EXPECT_EQ(LoadLibrary("grapher.dll"), nullptr);
     }
     EXPECT_EQ(LoadLibrary(nullptr), nullptr);
