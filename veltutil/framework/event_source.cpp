@@ -13,30 +13,37 @@ using veltutil::detail::HookTable;
 namespace {
 
 constexpr long kEventNone = 0;
+constexpr std::uint16_t kAllEvents = 1;
 constexpr long kRegisterHooksOnNone = 8;
 
 std::uint16_t KeyOf(long id) { return static_cast<std::uint16_t>(id); }
+
+// Every node of a hook list carries a copy of its record's sink, so that a broadcast reaches
+// the sink from the node without going through the record. Both are cleared when the hook is
+// released, before the node is marked removed; a marked node therefore never has a sink, and a
+// node with a sink is live.
+struct HookLink : COSList::SListLink {
+    explicit HookLink(EventInfo* info) : COSList::SListLink(info), sink(info->sink) {}
+    CEventSink* sink;
+};
 
 EventInfo* InfoOf(VoidList::VoidListLink* node) {
     return static_cast<COSList::SListLink*>(node)->value;
 }
 
-CEventSink* LiveSink(VoidList::VoidListLink* node) {
-    if (node->removed) return nullptr;
-    EventInfo* info = InfoOf(node);
-    return info ? info->sink : nullptr;
-}
+CEventSink* LiveSink(VoidList::VoidListLink* node) { return static_cast<HookLink*>(node)->sink; }
 
 // Keeps a hook list's removal lock for the duration of a walk, also if a handler throws.
 class WalkGuard {
 public:
-    explicit WalkGuard(COSList& list) : list_(list) { list_.begin_walk(); }
-    ~WalkGuard() { list_.end_walk(); }
+    explicit WalkGuard(COSList& list) : list_(list), lockBefore_(list.begin_walk()) {}
+    ~WalkGuard() { list_.end_walk(lockBefore_); }
     WalkGuard(const WalkGuard&) = delete;
     WalkGuard& operator=(const WalkGuard&) = delete;
 
 private:
     COSList& list_;
+    long lockBefore_;
 };
 
 bool Listed(const CEventSink* sink, CEventSink* const* sinks, int sinkCount) {
@@ -53,6 +60,7 @@ OrvVariant* ReleaseHook(COSList& list, VoidList::VoidListLink* node) {
     OrvVariant* data = info->data;
     info->sink->DecRefCount();
     info->sink = nullptr;
+    static_cast<HookLink*>(node)->sink = nullptr;
     list.mark_removed(node);
     return data;
 }
@@ -99,12 +107,13 @@ long CEventSource::RegisterEventHook(long id, CEventSink* sink, OrvVariant* data
     if (!hooks_ || !sink) return S_FALSE;
     COSList* list = hooks_->FindOrCreate(KeyOf(id));
     EventInfo* info = list ? new (std::nothrow) EventInfo{sink, data} : nullptr;
-    auto* node = info ? new (std::nothrow) COSList::SListLink(info) : nullptr;
+    auto* node = info ? new (std::nothrow) HookLink(info) : nullptr;
     if (!node) {
         delete info;
         return S_FALSE;
     }
     list->push_back(node);
+    if (KeyOf(id) == kAllEvents) allEvents_ = list;
     sink->IncRefCount();
     return S_OK;
 }
@@ -113,7 +122,7 @@ long CEventSource::UnregisterEventHook(long id, CEventSink* sink, OrvVariant** d
     if (data) *data = nullptr;
     if (!hooks_) return S_FALSE;
     if (!sink) return S_OK;
-    COSList* list = hooks_->Find(KeyOf(id));
+    COSList* list = FindList(KeyOf(id));
     VoidList::VoidListLink* node = list ? FirstHookOf(*list, sink) : nullptr;
     if (!node) return E_NOINTERFACE;
     OrvVariant* released = ReleaseHook(*list, node);
@@ -137,25 +146,61 @@ long CEventSource::UnregisterEventHook(CEventSink* sink, OrvVariant** data) {
     return result;
 }
 
+COSList* CEventSource::LookUpList(std::uint16_t key) const {
+    COSList* list = hooks_ ? hooks_->Find(key) : nullptr;
+    if (list) {
+        lastKey_ = key;
+        lastList_ = list;
+    }
+    return list;
+}
+
 namespace {
 
+// The filter of a broadcast: with a list of sinks, a sink is reached when being listed matches
+// `include`; without one (include zero) everyone is.
+struct SinkFilter {
+    CEventSink* const* sinks;
+    int count;
+    bool include;
+    bool Passes(const CEventSink* sink) const { return Listed(sink, sinks, count) == include; }
+};
+struct Everyone {
+    bool Passes(const CEventSink*) const { return true; }
+};
+
 // Delivers to every live hook of list, in order, whose sink passes the filter; hooks appended
-// by a handler are reached, hooks released by a handler are not. Keeps the first non-zero
-// result in `result`.
-void Deliver(COSList& list, CEventSource* source, const CEventSource::EventData* data,
-             bool include, CEventSink** sinks, int sinkCount, long& result) {
+// by a handler are reached, hooks released by a handler are not. Returns the first non-zero
+// answer, or `result` when there was none.
+template <class Filter>
+[[gnu::always_inline]] inline long Deliver(COSList& list, CEventSource* source, const CEventSource::EventData* data,
+             Filter filter, long result) {
     WalkGuard guard(list);
     for (VoidList::VoidListLink* node = list.front(); node; node = node->next) {
         CEventSink* sink = LiveSink(node);
-        if (!sink) continue;
-        if (sinkCount > 0 && sinks) {
-            if (Listed(sink, sinks, sinkCount) != include) continue;
-        } else if (include) {
-            continue;
-        }
+        if (!sink || !filter.Passes(sink)) continue;
         long answer = sink->HandleEventIndirect(source, data);
         if (answer != S_OK && result == S_OK) result = answer;
     }
+    return result;
+}
+
+// The event's own list, then the list of every event (looked up only then: a handler may have
+// hooked the first sink to every event meanwhile).
+template <class Filter>
+inline long DeliverAll(COSList* eventList, COSList* const& allEvents, CEventSource* source,
+                const CEventSource::EventData* data, Filter filter) {
+    long result = S_OK;
+    if (eventList) result = Deliver(*eventList, source, data, filter, result);
+    if (allEvents) result = Deliver(*allEvents, source, data, filter, result);
+    return result;
+}
+
+// Kept out of line so that the common unfiltered broadcast needs few registers.
+[[gnu::noinline]] long DeliverFiltered(COSList* eventList, COSList* const& allEvents,
+                                       CEventSource* source, const CEventSource::EventData* data,
+                                       SinkFilter filter) {
+    return DeliverAll(eventList, allEvents, source, data, filter);
 }
 
 }  // namespace
@@ -163,17 +208,13 @@ void Deliver(COSList& list, CEventSource* source, const CEventSource::EventData*
 long CEventSource::BroadCastEvent(const EventData* data, int include, CEventSink** sinks,
                                   int sinkCount) {
     if (!hooks_ || !data) return S_FALSE;
-    long result = S_OK;
     std::uint16_t key = KeyOf(data->eventId);
-    if (key != HookTable::kAllEvents) {
-        if (COSList* list = hooks_->Find(key)) {
-            Deliver(*list, this, data, include != 0, sinks, sinkCount, result);
-        }
+    COSList* eventList = key != kAllEvents ? FindList(key) : nullptr;
+    if (sinks && sinkCount > 0) {
+        return DeliverFiltered(eventList, allEvents_, this, data, SinkFilter{sinks, sinkCount, include != 0});
     }
-    if (COSList* list = hooks_->AllEvents()) {
-        Deliver(*list, this, data, include != 0, sinks, sinkCount, result);
-    }
-    return result;
+    // Without a list of sinks, include means nobody.
+    return include ? S_OK : DeliverAll(eventList, allEvents_, this, data, Everyone{});
 }
 
 long CEventSource::GetEventSinkList(long id, SList<CEventSink, 3>& list) const {
@@ -190,8 +231,8 @@ long CEventSource::GetEventSinkList(long id, SList<CEventSink, 3>& list) const {
         }
     };
     std::uint16_t key = KeyOf(id);
-    if (key != HookTable::kAllEvents) collect(hooks_->Find(key));
-    collect(hooks_->AllEvents());
+    if (key != kAllEvents) collect(FindList(key));
+    collect(allEvents_);
     return visited;
 }
 
@@ -204,7 +245,7 @@ long CEventSource::GetCount(long id) const {
         return live;
     };
     std::uint16_t key = KeyOf(id);
-    return (key != HookTable::kAllEvents ? count(hooks_->Find(key)) : 0) + count(hooks_->AllEvents());
+    return (key != kAllEvents ? count(FindList(key)) : 0) + count(allEvents_);
 }
 
 const char* CEventSource::GetName() const { return CInterfaceBase::GetName(); }
@@ -233,7 +274,7 @@ long CEventSource::SetProperty(long id, const OrvVariant& value, const OrvVarian
             }
         });
         for (CEventSink* sink : sinks) RegisterEventHook(kEventNone, sink, nullptr);
-    } else if (COSList* list = hooks_->Find(KeyOf(kEventNone))) {
+    } else if (COSList* list = FindList(KeyOf(kEventNone))) {
         WalkGuard guard(*list);
         for (VoidList::VoidListLink* node = list->front(); node; node = node->next) {
             if (LiveSink(node)) ReleaseHook(*list, node);

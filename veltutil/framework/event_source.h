@@ -1,11 +1,14 @@
 #pragma once
 
+#include <cstdint>
+
 #include "veltutil/export.h"
 #include "veltutil/foundation/slist.h"
 #include "veltutil/framework/interface_base.h"
 #include "veltutil/properties/com_item.h"
 
 class CEventSink;
+class COSList;
 class CTreeInstance;
 class OrvVariant;
 
@@ -51,7 +54,17 @@ public:
 
 private:
     void ReleaseAllHooks();
+    COSList* FindList(std::uint16_t key) const {
+        return key == lastKey_ ? lastList_ : LookUpList(key);
+    }
+    COSList* LookUpList(std::uint16_t key) const;
 
     veltutil::detail::HookTable* hooks_;
     ComItem owner_;
+    // Every broadcast looks up its event's list and the list of every event; both are kept
+    // here, beside the table (lists live as long as the source, so a list once found stays
+    // valid). No key matches the initial last key.
+    mutable std::uint32_t lastKey_ = 0x10000;
+    mutable COSList* lastList_ = nullptr;
+    COSList* allEvents_ = nullptr;
 };

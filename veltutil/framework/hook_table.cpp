@@ -40,7 +40,6 @@ COSList* HookTable::FindOrCreate(std::uint16_t key) {
     while (slots_[i].list) i = (i + 1) & mask_;
     slots_[i] = {key, list};
     ++size_;
-    if (key == kAllEvents) allEvents_ = list;
     return list;
 }
 

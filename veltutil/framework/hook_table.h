@@ -11,8 +11,6 @@ namespace veltutil::detail {
 // hook list lives as long as its source. The table owns its lists.
 class HookTable {
 public:
-    static constexpr std::uint16_t kAllEvents = 1;
-
     HookTable() = default;
     HookTable(const HookTable&) = delete;
     HookTable& operator=(const HookTable&) = delete;
@@ -27,8 +25,6 @@ public:
     }
     // The list of the key, created when missing; null only when memory ran out.
     COSList* FindOrCreate(std::uint16_t key);
-    // The list that hooks to every event, kept aside because every broadcast visits it.
-    COSList* AllEvents() const { return allEvents_; }
     bool IsEmpty() const { return size_ == 0; }
 
     // Visits every list in the table's own order.
@@ -51,7 +47,7 @@ private:
     Slot* slots_ = nullptr;
     std::uint32_t mask_ = 0;
     std::uint32_t size_ = 0;
-    COSList* allEvents_ = nullptr;
+
 };
 
 }  // namespace veltutil::detail

@@ -57,7 +57,7 @@ long CInstrumentInterface::UnlockExecuteCmd(long) {
 }
 
 long CInstrumentInterface::ExecuteCmd(const char* command, long key, CTreeLog*) {
-    queue_.append(new PendingCommand{key, command ? command : ""});
+    queue_.append(new SelectableString(key, command ? command : ""));
     if (lockCount_ == 0) return executing_ ? S_OK : ExecuteCmdNow();
     return key == currentKey_ ? ExecuteCmdNow() : S_OK;
 }
@@ -73,14 +73,14 @@ long CInstrumentInterface::RunGuarded(const char* command) {
 long CInstrumentInterface::ExecuteCmdNow() {
     long result = S_OK;
     for (auto it = queue_.begin(); it != queue_.end(); ++it) {
-        PendingCommand* pending = *it;
-        if (pending->key != currentKey_) continue;
+        SelectableString* pending = *it;
+        if (pending->selection() != currentKey_) continue;
         // Taken off the queue before it runs: the walk's lock keeps it alive meanwhile, and a
         // nested run started from inside the command no longer sees it.
         queue_.remove(it.node());
         long wasExecuting = executing_;
         executing_ = 1;
-        long answer = RunGuarded(pending->text);
+        long answer = RunGuarded(pending->string());
         executing_ = wasExecuting;
         if (answer != S_OK) result = answer;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "veltutil/export.h"
-#include "veltutil/foundation/slist.h"
+#include "veltutil/foundation/selectable_string.h"
 #include "veltutil/framework/interface_base.h"
 #include "veltutil/platform/host/cstring.h"
 #include "veltutil/properties/com_item.h"
@@ -61,14 +61,9 @@ private:
     long ExecuteCmdNow();
     long RunGuarded(const char* command);
 
-    // One pending command: the lock key it was queued under and its text.
-    struct PendingCommand {
-        long key;
-        CString text;
-    };
-
     CGuiFE* frontEnd_ = nullptr;
-    SList<PendingCommand, 0> queue_;
+    // Each pending command: the lock key as its selection, the command as its text.
+    SelectableStringList queue_;
     long lockCount_ = 0;
     long executing_ = 0;
     long released_ = 1;

@@ -26,10 +26,13 @@ public:
     COSList& operator=(const COSList&) = delete;
     ~COSList() override;
 
-    void begin_walk() const { ++remove_lock; }
-    void end_walk() {
-        if (remove_lock > 1 || pending_ == 0) {
-            --remove_lock;
+    // A walk takes the removal lock and gives back exactly what it took: walks nest and every
+    // one of them ends before the one around it, so restoring the count the walk began with
+    // is the same as decrementing it, without reading it back.
+    long begin_walk() const { return remove_lock++; }
+    void end_walk(long lockBefore) {
+        if (lockBefore > 0 || pending_ == 0) {
+            remove_lock = lockBefore;
             return;
         }
         pending_ = 0;

@@ -19,7 +19,8 @@ class OrvVariant;
 // it. The item never destroys its target; the target must outlive every item naming it.
 class VELTUTIL_API ComItem {
 public:
-    enum ItemType {
+    // Fixed underlying types: callers may pass values outside the named ones.
+    enum ItemType : int {
         ItemNone = 0,
         ItemEventSource = 2,
         ItemEventSink = 3,
@@ -28,7 +29,7 @@ public:
         ItemGuiFE = 6,
         ItemSnapIn = 7,
     };
-    enum NameSource { NameByProperty = 0, NameByItem = 1 };
+    enum NameSource : int { NameByProperty = 0, NameByItem = 1 };
 
     ComItem() = default;
     ComItem(CTreeLog* log, bool counted);

@@ -27,10 +27,6 @@ CString unescaped(std::string_view value) {
     return CString(std::move(out));
 }
 
-CString longArray(const long* a, int n) {
-    return CString(text::arrayText(a, n, [](std::string& out, long v) { text::appendLong(out, v); }));
-}
-
 CString stringArray(const char* const* a, int n) {
     return CString(text::arrayText(a, n, [](std::string& out, const char* s) {
         if (s) text::appendEscaped(out, s);
@@ -98,7 +94,9 @@ CPropertyItem::CPropertyItem(const CString& label, char* const* a, int n)
     : label_(label), type_("string[]"), value_(stringArray(a, n)) {}
 
 CPropertyItem::CPropertyItem(const CString& label, const long* a, int n)
-    : label_(label), type_("long[]"), value_(longArray(a, n)) {}
+    : label_(label),
+      type_("long[]"),
+      value_(text::arrayText(a, n, [](std::string& out, long v) { text::appendLong(out, v); })) {}
 
 CPropertyItem::CPropertyItem(const CString& label, const int* a, int n)
     : label_(label),

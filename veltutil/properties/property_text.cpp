@@ -22,7 +22,7 @@ template <class Convert>
 auto convert(std::string_view value, Convert convertText) {
     char small[64];
     if (value.size() < sizeof small) {
-        std::memcpy(small, value.data(), value.size());
+        std::copy(value.begin(), value.end(), small);
         small[value.size()] = '\0';
         return convertText(small);
     }

@@ -1,5 +1,7 @@
 #include "veltutil/properties/property_tree.h"
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -17,27 +19,94 @@ const CPropertyList* pendingNested(const CPropertyItem& item) {
     return nested && PropertyAccess::storedValue(item).IsEmpty() ? nested : nullptr;
 }
 
-// Writes "label:type{"; false (and nothing written) when the item has no text form.
-bool openField(std::string& out, const CPropertyItem& item) {
+// Text forms are written in one pass into fixed-size chunks and joined at the end: walking a
+// large tree costs more than copying its text once more, and fixed chunks come back from the
+// heap without the copies and fresh pages of a buffer that keeps doubling.
+class ChunkWriter {
+public:
+    void put(std::string_view text) {
+        while (!text.empty()) {
+            if (room_ == 0) newChunk();
+            std::size_t n = std::min(room_, text.size());
+            std::memcpy(cursor_, text.data(), n);
+            text.remove_prefix(n);
+            cursor_ += n;
+            room_ -= n;
+        }
+    }
+    void put(char c) {
+        if (room_ == 0) newChunk();
+        *cursor_++ = c;
+        --room_;
+    }
+    void appendTo(std::string& out) {
+        std::size_t total = out.size();
+        for (std::size_t i = 0; i < chunks_.size(); ++i) total += used(i);
+        out.reserve(total);
+        for (std::size_t i = 0; i < chunks_.size(); ++i) out.append(chunks_[i].get(), used(i));
+    }
+
+private:
+    static constexpr std::size_t chunkSize = 32 * 1024;
+
+    void newChunk() {
+        chunks_.push_back(std::make_unique_for_overwrite<char[]>(chunkSize));
+        cursor_ = chunks_.back().get();
+        room_ = chunkSize;
+    }
+    std::size_t used(std::size_t i) const { return i + 1 < chunks_.size() ? chunkSize : chunkSize - room_; }
+
+    std::vector<std::unique_ptr<char[]>> chunks_;
+    char* cursor_ = nullptr;
+    std::size_t room_ = 0;
+};
+
+// A large list is a chain of nodes and items spread over the heap, so a walk over it is bound by
+// memory latency: the item a few nodes ahead is requested before it is needed.
+class Prefetcher {
+public:
+    explicit Prefetcher(const Link* link) : ahead_(link) {
+        for (int i = 0; i < distance && ahead_; ++i) ahead_ = ahead_->next;
+    }
+    void advance() {
+        if (!ahead_) return;
+        if (const CPropertyItem* item = static_cast<const SList<CPropertyItem, 0>::SListLink*>(ahead_)->value) {
+            __builtin_prefetch(item);
+            __builtin_prefetch(reinterpret_cast<const char*>(item) + 64);
+        }
+        ahead_ = ahead_->next;
+    }
+
+private:
+    static constexpr int distance = 8;
+    const Link* ahead_;
+};
+
+// Puts "label:type{"; false (and nothing put) when the item has no text form.
+template <class Sink>
+bool openField(Sink& sink, const CPropertyItem& item) {
     if (item.GetLabel().IsEmpty() || item.GetType().IsEmpty()) return false;
-    out += item.GetLabel().str();
-    out += ':';
-    out += item.GetType().str();
-    out += '{';
+    sink.put(item.GetLabel().view());
+    sink.put(':');
+    sink.put(item.GetType().view());
+    sink.put('{');
     return true;
 }
 
-// Writes the items from `link` on, each followed by a line feed, descending into nested lists
+// Puts the items from `link` on, each followed by a line feed, descending into nested lists
 // through an explicit stack of the places to resume at.
-void appendItemsFrom(std::string& out, const Link* link) {
+template <class Sink>
+void putItemsFrom(Sink& sink, const Link* link) {
     std::vector<const Link*> resume;
+    Prefetcher ahead(link);
     for (;;) {
         while (link) {
+            ahead.advance();
             const CPropertyItem* item = PropertyAccess::liveItem(link);
             link = link->next;
             if (!item) continue;
-            if (!openField(out, *item)) {
-                out += '\n';
+            if (!openField(sink, *item)) {
+                sink.put('\n');
                 continue;
             }
             if (const CPropertyList* nested = pendingNested(*item)) {
@@ -45,15 +114,39 @@ void appendItemsFrom(std::string& out, const Link* link) {
                 link = PropertyAccess::firstLink(*nested);
                 continue;
             }
-            out += PropertyAccess::storedValue(*item).str();
-            out += "}\n";
+            sink.put(PropertyAccess::storedValue(*item).view());
+            sink.put("}\n");
         }
         if (resume.empty()) return;
         link = resume.back();
         resume.pop_back();
-        out += "}\n";
+        ahead = Prefetcher(link);
+        sink.put("}\n");
     }
 }
+
+// The field of `item`, or, when `item` is null, the items of a list from `link` on.
+template <class Sink>
+void putText(Sink& sink, const CPropertyItem* item, const Link* link) {
+    if (!item) {
+        putItemsFrom(sink, link);
+        return;
+    }
+    if (!openField(sink, *item)) return;
+    if (const CPropertyList* nested = pendingNested(*item)) {
+        putItemsFrom(sink, PropertyAccess::firstLink(*nested));
+    } else {
+        sink.put(PropertyAccess::storedValue(*item).view());
+    }
+    sink.put('}');
+}
+
+void appendText(std::string& out, const CPropertyItem* item, const Link* link) {
+    ChunkWriter writer;
+    putText(writer, item, link);
+    writer.appendTo(out);
+}
+
 }  // namespace
 
 CPropertyItem* PropertyAccess::newItem(std::string_view label, std::string_view type, std::string_view value) {
@@ -105,17 +198,9 @@ void PropertyAccess::destroy(CPropertyList* list) {
 }
 
 void PropertyAccess::appendListText(std::string& out, const CPropertyList& list) {
-    appendItemsFrom(out, firstLink(list));
+    appendText(out, nullptr, firstLink(list));
 }
 
-void PropertyAccess::appendField(std::string& out, const CPropertyItem& item) {
-    if (!openField(out, item)) return;
-    if (const CPropertyList* nested = pendingNested(item)) {
-        appendItemsFrom(out, firstLink(*nested));
-    } else {
-        out += item.value_.str();
-    }
-    out += '}';
-}
+void PropertyAccess::appendField(std::string& out, const CPropertyItem& item) { appendText(out, &item, nullptr); }
 
 }  // namespace veltutil::detail

@@ -36,6 +36,8 @@ public:
 
     OrvVariant() = default;
     OrvVariant(long v) { SetValue(v); }
+    // An int literal would otherwise be ambiguous between long and double; it is a long.
+    OrvVariant(int v) { SetValue(static_cast<long>(v)); }
     OrvVariant(double v) { SetValue(v); }
     OrvVariant(const CString& s) { SetValue(s); }
     OrvVariant(const char* s) { SetValue(s); }
@@ -65,6 +67,7 @@ public:
         type_ = VarLong;
         scalar_.l = v;
     }
+    void SetValue(int v) { SetValue(static_cast<long>(v)); }
     void SetValue(double v) {
         SetValue();
         type_ = VarDouble;
