@@ -182,8 +182,13 @@ TEST(TreeCtrl, InsertsInOrderAndForgetsDeletedItems) {
     EXPECT_EQ(tree.GetCount(), 3u);
     EXPECT_EQ(tree.GetNextSiblingItem(a), c);
     EXPECT_EQ(tree.GetSelectedItem(), nullptr);
+    HTREEITEM reused = tree.InsertItem("reused");  // takes the place of a deleted item
     EXPECT_FALSE(tree.SetItemText(child, "gone"));
     EXPECT_EQ(tree.InsertItem("x", grandchild), nullptr);
+    EXPECT_NE(reused, b);
+    EXPECT_NE(reused, child);
+    EXPECT_NE(reused, grandchild);
+    EXPECT_EQ(tree.GetItemText(reused), "reused");
     EXPECT_FALSE(tree.Expand(TVI_ROOT, TVE_EXPAND));
 
     tree.DeleteAllItems();

@@ -119,6 +119,8 @@ TEST_F(CmdLogTest, LayoutDependsOnWhetherASnapInIsAttached) {
     EXPECT_EQ(ScreenRect(kNew).Width(), ScreenRect(kNone).Width());
     EXPECT_LT(ScreenRect(kNew).bottom, ScreenRect(kFull).top);
     EXPECT_LT(ScreenRect(kTree).right, ScreenRect(kNew).left);
+    log.SetAdvisorEnabled(1);  // takes effect in the open window
+    EXPECT_TRUE(Control(kAdvisor)->IsWindowVisible());
     CRect window;
     dialog->GetWindowRect(&window);
     EXPECT_EQ(ScreenRect(kNew).right, window.right - 8);

@@ -60,6 +60,7 @@ TEST_F(TreeLogTest, NestsLinesUnderTheRelativeRootWithStyleAndExpandedTabs) {
     EXPECT_EQ(tree.GetNextSiblingItem(child), second);
     EXPECT_NE(tree.GetItemState(top, TVIS_EXPANDED), 0u);
     EXPECT_EQ(log.SetRelativeRootText(TVI_ROOT), top);
+    EXPECT_NE(log.InsertItem(nullptr, TVI_ROOT), nullptr);  // no text is an empty line
 
     EXPECT_EQ(log.ExpandTree(top, 0), S_OK);
     EXPECT_EQ(tree.GetItemState(top, TVIS_EXPANDED), 0u);

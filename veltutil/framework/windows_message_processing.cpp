@@ -44,7 +44,6 @@ bool CWindowsMessageProcessing::PumpWaiting(int limit, bool idleAfterEach) {
 
 void CWindowsMessageProcessing::SimTimeBegin() {
     accountingOn_ = true;
-    startTick_ = GetTickCount();
     idledAmount_ = 0;
 }
 

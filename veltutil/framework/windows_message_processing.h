@@ -44,6 +44,5 @@ private:
     UINT lastMouseMessage_ = 0;
     bool fasterMode_ = false;
     bool accountingOn_ = false;
-    DWORD startTick_ = 0;
     DWORD idledAmount_ = 0;
 };

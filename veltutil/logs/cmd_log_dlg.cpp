@@ -76,6 +76,11 @@ void CCmdLogDlg::SetSnapInAttached(bool attached) {
     Layout();
 }
 
+void CCmdLogDlg::SetAdvisorEnabled(int enable) {
+    advisorEnabled_ = enable;
+    if (shown_) Layout();
+}
+
 void CCmdLogDlg::ShowLog(bool show) {
     shown_ = show;
     if (!show) {

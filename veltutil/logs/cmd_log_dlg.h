@@ -22,7 +22,7 @@ public:
     // Switches between the layout with a command entry (snap-in attached) and the one with
     // the detail level and the advisor.
     void SetSnapInAttached(bool attached);
-    void SetAdvisorEnabled(int enable) { advisorEnabled_ = enable; }
+    void SetAdvisorEnabled(int enable);
     // The first time the window is shown it is placed at the right of the screen.
     void ShowLog(bool show);
     bool IsShown() const { return shown_; }

@@ -57,6 +57,7 @@ long CTreeLog::AddText(OutputStyle style, const char* text, _TREEITEM** item, in
 
 long CTreeLog::AddText(_TREEITEM* parent, OutputStyle style, const char* text, _TREEITEM** item, int ensureVisible) {
     if (!tree_ || !tree_->m_hWnd) return S_FALSE;
+    if (!text) text = "";
     CSpecialOutput& special = CSpecialOutput::GetGlobal();
     if (special.IsSpecial(kLogOutputType)) special.WriteText(kLogOutputType, text, true);
     CString line = DetabString(CString(text), kTabWidth);

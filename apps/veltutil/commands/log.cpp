@@ -18,7 +18,8 @@ const char* const kUsage =
     "of a line give its nesting depth (a line nests at most one level below the line before).\n"
     "Fills the tree log of a headless command log window with them and prints the window's\n"
     "content as its Save button writes it: depth first, each nesting level shown as \"|   \",\n"
-    "tabs inside a line expanded to 4 columns.\n";
+    "tabs inside a line expanded as the log expands them (each piece padded by its length\n"
+    "modulo 4).\n";
 
 // Splits the text into lines, accepting "\n" and "\r\n" line ends; a last line end ends the
 // last line rather than starting an empty one.

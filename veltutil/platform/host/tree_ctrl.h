@@ -1,8 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
-#include <unordered_set>
 #include <vector>
 
 #include "veltutil/platform/host/wnd.h"
@@ -39,7 +37,6 @@ public:
     static constexpr int Indent = 19;
 
     CTreeCtrl();
-    ~CTreeCtrl() override;
 
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
@@ -48,7 +45,7 @@ public:
     HTREEITEM InsertItem(const char* text, HTREEITEM parent = TVI_ROOT, HTREEITEM after = TVI_LAST);
     BOOL DeleteItem(HTREEITEM item);
     BOOL DeleteAllItems();
-    unsigned int GetCount() const { return static_cast<unsigned int>(items_.size()); }
+    unsigned int GetCount() const { return count_; }
 
     HTREEITEM GetRootItem() const;
     HTREEITEM GetChildItem(HTREEITEM item) const;
@@ -78,15 +75,46 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    bool IsItem(HTREEITEM item) const { return item && items_.contains(item); }
-    _TREEITEM* NodeOf(HTREEITEM item) const;  // the root for TVI_ROOT, else IsItem or null
-    std::vector<_TREEITEM*> VisibleRows() const;
+    using Slot = std::uint32_t;
+    static constexpr Slot kNoSlot = 0xFFFFFFFF;
+    static constexpr Slot kRootSlot = 0;
+
+    // Items live in one array and link to each other by slot, which keeps a large tree compact.
+    // A handle carries its slot and the slot's generation, which deleting the item advances, so
+    // a stale handle never reaches an item that reuses its slot.
+    struct Node {
+        CString text;
+        std::uintptr_t data = 0;
+        std::uint32_t generation = 0;
+        bool live = false;
+        bool expanded = false;
+        Slot parent = kNoSlot;
+        Slot first = kNoSlot;
+        Slot last = kNoSlot;
+        Slot prev = kNoSlot;
+        Slot next = kNoSlot;
+    };
+
+    HTREEITEM HandleOf(Slot slot) const;
+    // The item's slot, or kNoSlot for anything that is not a living item.
+    Slot SlotOf(HTREEITEM item) const;
+    // As SlotOf, but TVI_ROOT gives the root's slot.
+    Slot ParentSlotOf(HTREEITEM item) const;
+    HTREEITEM LinkedHandle(HTREEITEM item, Slot Node::*link) const;
+    Slot NewSlot();
+    void Unlink(Slot slot);
+    void Free(Slot slot);
+    // Depth first from `first` and its following siblings; `visit(slot)` says whether to descend.
+    template <typename Visit>
+    void Walk(Slot first, Visit visit) const;
+    std::vector<Slot> VisibleRows() const;
     int VisibleRowCount() const;
     void ScrollToEnsured() const;
 
-    std::unique_ptr<_TREEITEM> root_;
-    std::unordered_set<_TREEITEM*> items_;
-    HTREEITEM selected_ = nullptr;
-    mutable HTREEITEM ensured_ = nullptr;
+    std::vector<Node> nodes_;
+    std::vector<Slot> freeSlots_;
+    unsigned int count_ = 0;
+    Slot selected_ = kNoSlot;
+    mutable Slot ensured_ = kNoSlot;
     mutable int topRow_ = 0;
 };
