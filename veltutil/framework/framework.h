@@ -11,3 +11,4 @@
 #include "veltutil/framework/gui_fe_event_sink.h"
 #include "veltutil/framework/gui_fe.h"
 #include "veltutil/framework/instrument_interface.h"
+#include "veltutil/framework/snap_in_container.h"

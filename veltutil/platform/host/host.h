@@ -1,6 +1,7 @@
 #pragma once
 
 // The host layer: our stand-in for the application framework and the operating system.
+#include "veltutil/platform/host/beep.h"
 #include "veltutil/platform/host/button.h"
 #include "veltutil/platform/host/cobject.h"
 #include "veltutil/platform/host/cstring.h"
@@ -20,6 +21,7 @@
 #include "veltutil/platform/host/module_path.h"
 #include "veltutil/platform/host/resources.h"
 #include "veltutil/platform/host/system_metrics.h"
+#include "veltutil/platform/host/thread.h"
 #include "veltutil/platform/host/tree_ctrl.h"
 #include "veltutil/platform/host/user_input.h"
 #include "veltutil/platform/host/win_app.h"

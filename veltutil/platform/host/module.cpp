@@ -32,6 +32,8 @@ LoadedModules& loadedModules() {
     return modules;
 }
 
+// The variable replaces the default rather than adding to it, so that a program (or a test)
+// can choose exactly which build of a module it gets, or that none is found.
 std::vector<fs::path> searchDirectories() {
     std::vector<fs::path> dirs;
     if (const char* path = std::getenv("VELT_MODULE_PATH")) {
@@ -42,6 +44,7 @@ std::vector<fs::path> searchDirectories() {
             if (!dir.empty()) dirs.emplace_back(dir);
             rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
         }
+        return dirs;
     }
     CString self = GetModuleFileName(GetModuleHandleFromAddress(reinterpret_cast<const void*>(&LoadLibrary)));
     if (!self.IsEmpty()) dirs.push_back(fs::path(self.str()).parent_path());

@@ -9,9 +9,9 @@
 // still has one, found from any address inside it.
 //
 // A bare file name is searched for in the directories of the environment variable
-// VELT_MODULE_PATH (colon-separated) and then beside the host library. In each directory the
-// name is tried as given and, for a name ending in ".dll", as the platform's module names
-// "<stem>.so" and "lib<stem>.so": "grapher.dll" finds grapher.so built for this platform.
+// VELT_MODULE_PATH (colon-separated) when it is set, otherwise beside the host library. In
+// each directory the name is tried as given and, for a name ending in ".dll", as the
+// platform's module names "<stem>.so" and "lib<stem>.so": "grapher.dll" finds grapher.so.
 
 using FARPROC = void (*)();
 

@@ -1,6 +1,6 @@
 #include "veltutil/platform/host/module_path.h"
 
-#include <unistd.h>
+#include "veltutil/platform/host/module.h"
 
 #include <algorithm>
 #include <cstring>
@@ -19,17 +19,11 @@ void copyPart(char* out, std::string_view part, std::size_t capacity) {
 
 }  // namespace
 
-DWORD GetModuleFileName(HMODULE, char* buffer, DWORD size) {
+DWORD GetModuleFileName(HMODULE module, char* buffer, DWORD size) {
     if (buffer == nullptr || size == 0) return 0;
-    std::string path(4096, '\0');
-    ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
-    if (length <= 0) {
-        buffer[0] = '\0';
-        return 0;
-    }
-    path.resize(static_cast<std::size_t>(length));
-    copyPart(buffer, path, size);
-    return static_cast<DWORD>(std::min<std::size_t>(path.size(), size - 1));
+    CString path = GetModuleFileName(module);
+    copyPart(buffer, path.view(), size);
+    return static_cast<DWORD>(std::min<std::size_t>(path.str().size(), size - 1));
 }
 
 void _splitpath(const char* path, char* drive, char* dir, char* fname, char* ext) {

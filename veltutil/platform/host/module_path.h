@@ -12,9 +12,9 @@ constexpr int _MAX_DIR = 256;
 constexpr int _MAX_FNAME = 256;
 constexpr int _MAX_EXT = 256;
 
-// Full path of the running executable (the only module a headless host has, so `module` is
-// ignored). Writes at most `size` characters including the terminating zero, truncating a
-// longer path, and returns the number of characters written without the zero; 0 on failure.
+// Full path of module's file, null for the running executable (module.h). Writes at most
+// `size` characters including the terminating zero, truncating a longer path, and returns the
+// number of characters written without the zero; 0 on failure.
 VELTHOST_API DWORD GetModuleFileName(HMODULE module, char* buffer, DWORD size);
 
 // Splits `path` into drive, directory (with its trailing '/'), file name and extension (with

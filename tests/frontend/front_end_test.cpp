@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frontend_test_support.h"
+#include "handler_window.h"
+#include "veltutil/framework/gui_fe_event_sink.h"
+#include "veltutil/framework/snap_in_container.h"
+#include "veltutil/logs/cmd_log.h"
+#include "veltutil/logs/cmd_log_dlg.h"
+#include "veltutil/platform/library/settings.h"
+#include "veltutil/properties/variant.h"
+
+using velttest::AppFrontEnd;
+using velttest::TestSnapIn;
+
+namespace {
+
+struct FrontEndTest : ::testing::Test {
+    FrontEndTest() {
+        container.Create(&frontEnd);
+        container.AddSnapin(&manager);
+        container.AddSnapin(&simulator);
+        container.AddSnapin(&utilities);
+        container.AddSnapin(&agency);
+        frontEnd.Initialize(&container);
+    }
+    // As the application stops: the snap-ins go only after the container has dropped them.
+    ~FrontEndTest() override { container.Clear_Snapins_and_GuIF(); }
+
+    AppFrontEnd frontEnd;
+    CSnapInContainer container;
+    TestSnapIn manager{"manager", CInstrumentInterface::TypeInstrumentManager};
+    TestSnapIn simulator{"sim", CInstrumentInterface::TypeSimulator};
+    TestSnapIn utilities{"ComUtilities", CInstrumentInterface::TypeNone};
+    TestSnapIn agency{"agency", CInstrumentInterface::TypeInstrumentAgency};
+};
+
+CString captionOf(const ComItem& item) {
+    auto* log = dynamic_cast<CCmdLog*>(item.GetCmdLog());
+    return log != nullptr && log->GetDialog() != nullptr ? log->GetDialog()->GetWindowText() : CString("?");
+}
+
+}  // namespace
+
+TEST_F(FrontEndTest, FindsSnapInsByPositionTypeAndName) {
+    EXPECT_EQ(frontEnd.GetSnapInContainer(), &container);
+    EXPECT_EQ(frontEnd.GetNthSnapIn(-1), &simulator);
+    EXPECT_EQ(frontEnd.GetNthSnapIn(-2), &agency);
+    EXPECT_EQ(frontEnd.GetNthSnapIn(-3), nullptr);
+    EXPECT_EQ(frontEnd.GetNthSnapIn(2), &utilities);
+    EXPECT_EQ(frontEnd.NumberOfSnapIns(), 4);
+    EXPECT_EQ(frontEnd.GetNumItems(ComItem::ItemSnapIn), 4);
+    EXPECT_EQ(frontEnd.GetNumItems(static_cast<ComItem::ItemType>(CInstrumentInterface::TypeInstrumentManager)), 1);
+    EXPECT_EQ(frontEnd.GetSnapIn(CInstrumentInterface::TypeInstrumentManager, ComItem::NameByItem, "manager"), &manager);
+    EXPECT_EQ(frontEnd.GetSnapIn(CInstrumentInterface::TypeSimulator, ComItem::NameByItem, "manager"), nullptr);
+    EXPECT_EQ(frontEnd.FindComUtilSnapIn(), &utilities);
+    EXPECT_EQ(frontEnd.FindInstrument("XSC1"), nullptr);
+    frontEnd.SetStatusText(3, "Transient analysis");
+    EXPECT_EQ(GetSettings()->GetStatusBar().GetTextInfo(), "Transient analysis");
+
+    EXPECT_EQ(frontEnd.GetNthItem(ComItem::ItemEventSource, 0).GetEventSource(), container.GetEventSource());
+    EXPECT_EQ(frontEnd.GetNthItem(ComItem::ItemEventSink, 0).GetEventSink(),
+              static_cast<CEventSink*>(container.GetEventSink()));
+    EXPECT_FALSE(frontEnd.GetNthItem(ComItem::ItemEventSource, 1));
+    EXPECT_FALSE(frontEnd.GetNthItem(ComItem::ItemGuiFE, 0));
+
+    AppFrontEnd alone;
+    EXPECT_EQ(alone.GetNthSnapIn(-1), nullptr);
+    EXPECT_EQ(alone.NumberOfSnapIns(), 0);
+    EXPECT_EQ(alone.Register(ComItem(&manager, false)), S_FALSE);
+    EXPECT_EQ(alone.Unregister(ComItem(&manager, false)), S_FALSE);
+    EXPECT_FALSE(alone.GetNthItem(ComItem::ItemEventSource, 0));
+    EXPECT_EQ(alone.FindComUtilSnapIn(), nullptr);
+}
+
+TEST_F(FrontEndTest, StandardLogsLiveFromInitializeToUninitialize) {
+    ComItem debug = frontEnd.GetNthItem(ComItem::ItemCmdLog, -2);
+    ComItem error = frontEnd.GetNthItem(ComItem::ItemCmdLog, -1);
+    EXPECT_STREQ(debug.GetName(), "Schematic Debug Log");
+    EXPECT_STREQ(error.GetName(), "Simulation Error Log/Audit Trail");
+    EXPECT_EQ(captionOf(debug), "Velt Debug Log");
+    EXPECT_EQ(captionOf(error), "Simulation Error Log/Audit Trail");
+    EXPECT_FALSE(frontEnd.GetNthItem(ComItem::ItemCmdLog, 0));
+    EXPECT_EQ(container.GetNumItems(), 2);
+    EXPECT_EQ(container.GetNthItem(0).GetCmdLog(), error.GetCmdLog());
+
+    CSnapInContainer other;
+    frontEnd.Initialize(&other);  // a second container changes nothing
+    EXPECT_EQ(frontEnd.GetSnapInContainer(), &container);
+    EXPECT_EQ(frontEnd.GetNthItem(ComItem::ItemCmdLog, -2).GetCmdLog(), debug.GetCmdLog());
+    debug = ComItem();
+    error = ComItem();
+
+    frontEnd.Uninitialize();
+    EXPECT_EQ(container.GetNumItems(), 0);
+    EXPECT_FALSE(frontEnd.GetNthItem(ComItem::ItemCmdLog, -2));
+    EXPECT_FALSE(frontEnd.GetNthItem(ComItem::ItemCmdLog, -1));
+    EXPECT_EQ(frontEnd.GetSnapInContainer(), &container);
+
+    // A command log made on request belongs to the caller.
+    ComItem log = frontEnd.NewComItem("extra", ComItem::ItemCmdLog, 0);
+    ASSERT_NE(log.GetCmdLog(), nullptr);
+    EXPECT_STREQ(log.GetName(), "extra");
+    CTreeLog* owned = log.GetCmdLog();
+    log = ComItem();
+    delete owned;
+    EXPECT_FALSE(frontEnd.NewComItem("x", ComItem::ItemEventSink, 0));
+}
+
+TEST_F(FrontEndTest, YieldsOnlyThroughAMessageProcessingObjectAndNeverNested) {
+    velttest::DrainQueue();
+    EXPECT_EQ(frontEnd.YieldTime(0), S_FALSE);
+    CWindowsMessageProcessing processing;
+    processing.SetFasterModeEnable(true);
+    frontEnd.processing = &processing;
+
+    velttest::HandlerWindow window;
+    long nested = -1;
+    window.onMessage = [&] { nested = frontEnd.YieldTime(0); };
+    window.PostMessage(WM_USER);
+    EXPECT_EQ(frontEnd.YieldTime(0), S_OK);
+    EXPECT_EQ(window.handled, 1);
+    EXPECT_EQ(nested, S_FALSE);
+
+    window.onMessage = [] { throw 7; };
+    window.PostMessage(WM_USER);
+    EXPECT_EQ(frontEnd.YieldTime(0), S_FALSE);  // the throw stops at the yield
+    EXPECT_EQ(frontEnd.YieldTime(0), S_OK);      // and the guard was cleared
+
+    frontEnd.SimTimeBegin();
+    frontEnd.SimTimeEnd();
+    EXPECT_EQ(frontEnd.SimTimeIdledAmount(), processing.SimTimeIdledAmount());
+    frontEnd.processing = nullptr;
+    EXPECT_EQ(frontEnd.SimTimeIdledAmount(), 0u);
+}
+
+TEST_F(FrontEndTest, NumberedPropertiesFollowTheirTables) {
+    OrvVariant value(9L);
+    OrvVariant text("abc");
+    OrvVariant number(3L);
+    EXPECT_EQ(frontEnd.GetProperty(10009, value, &number, nullptr), S_FALSE);
+    EXPECT_EQ(*value.GetInt(), 9);  // untouched
+    EXPECT_EQ(frontEnd.GetProperty(10006, value, &number, nullptr), S_FALSE);
+    EXPECT_EQ(*value.GetString(), "");
+    EXPECT_EQ(frontEnd.GetProperty(10008, value, &text, nullptr), S_OK);
+    EXPECT_EQ(*value.GetString(), "abc");
+    EXPECT_EQ(frontEnd.GetProperty(10010, value, &text, nullptr), S_OK);
+    EXPECT_EQ(*value.GetString(), "");
+    value.SetValue(9L);
+    EXPECT_EQ(frontEnd.GetProperty(10007, value, &text, nullptr), S_FALSE);
+    EXPECT_EQ(frontEnd.GetProperty(10019, value, &text, nullptr), S_FALSE);
+    EXPECT_EQ(*value.GetInt(), 9);
+
+    OrvVariant query;
+    query.SetArray(OrvVariant("first"), OrvVariant(4L), OrvVariant("second"));
+    EXPECT_EQ(frontEnd.GetProperty(10018, value, &query, nullptr), S_FALSE);  // the host had no answer
+    EXPECT_EQ(*value.GetString(), "");
+    frontEnd.answer = "answered";
+    EXPECT_EQ(frontEnd.GetProperty(10018, value, &query, nullptr), S_OK);
+    EXPECT_EQ(*value.GetString(), "answered");
+    OrvVariant wrongShape;
+    wrongShape.SetArray(OrvVariant(4L), OrvVariant(4L), OrvVariant("second"));
+    EXPECT_EQ(frontEnd.GetProperty(10018, value, &wrongShape, nullptr), S_FALSE);
+    EXPECT_EQ(frontEnd.queries, (std::vector<std::string>{"first|4|second", "first|4|second"}));
+
+    OrvVariant minusOne(-1L);
+    EXPECT_EQ(frontEnd.SetProperty(10019, text, &minusOne, nullptr), S_FALSE);
+    EXPECT_TRUE(frontEnd.commands.empty());
+    EXPECT_EQ(frontEnd.SetProperty(10019, text, &number, nullptr), S_OK);
+    EXPECT_EQ(frontEnd.SetProperty(10019, text, nullptr, nullptr), S_OK);
+    frontEnd.commandAnswer = 0;
+    EXPECT_EQ(frontEnd.SetProperty(10019, text, &number, nullptr), S_FALSE);
+    EXPECT_EQ(frontEnd.SetProperty(10019, number, &number, nullptr), S_FALSE);
+    EXPECT_EQ(frontEnd.commands, (std::vector<std::string>{"3 abc", "0 abc", "3 abc"}));
+    EXPECT_EQ(frontEnd.SetProperty(10010, text, &text, nullptr), S_OK);
+    EXPECT_EQ(frontEnd.SetProperty(10010, text, &number, nullptr), S_FALSE);
+    EXPECT_EQ(frontEnd.SetProperty(10055, text, &text, nullptr), S_FALSE);
+}

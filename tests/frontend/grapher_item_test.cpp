@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "../support/module_path.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "frontend_test_support.h"
+#include "plotter/recording_module.h"
+#include "veltutil/framework/snap_in_container.h"
+#include "veltutil/grapher/grapher_source.h"
+#include "veltutil/platform/host/message_box.h"
+
+using velttest::AppFrontEnd;
+
+namespace {
+
+struct GrapherItemTest : ::testing::Test {
+    GrapherItemTest() {
+        container.Create(&frontEnd);
+        frontEnd.Initialize(&container);
+    }
+    // Unloads the module and unbinds the plotting sources, which the whole library shares.
+    ~GrapherItemTest() override { container.Clear_Snapins_and_GuIF(); }
+
+    void ExpectFailure(const char* message) {
+        ScriptedMessageBoxes boxes;
+        ComItem item = frontEnd.NewComItem("plots", ComItem::ItemGrapher, 0);
+        EXPECT_FALSE(item);
+        ASSERT_EQ(boxes.Requests().size(), 1u);
+        EXPECT_EQ(boxes.Requests()[0].text, message);
+        EXPECT_EQ(boxes.Requests()[0].type, MB_OK);
+    }
+
+    AppFrontEnd frontEnd;
+    CSnapInContainer container;
+};
+
+}  // namespace
+
+TEST_F(GrapherItemTest, FirstRequestLoadsTheModuleAndBothSourcesShareItsRootObject) {
+    RecordingModule module;
+    ASSERT_TRUE(module.Loaded());
+    ScriptedMessageBoxes boxes;
+
+    ComItem first = frontEnd.NewComItem("Transient", ComItem::ItemGrapher, 0);
+    ASSERT_EQ(first.GetType(), ComItem::ItemGrapher);
+    EXPECT_STREQ(first.GetName(), "Transient");
+    CGrapherSource* source0 = first.GetGrapher();
+    ASSERT_NE(source0, nullptr);
+    ASSERT_NE(source0->GetGrapher(), nullptr);
+    EXPECT_EQ(module.Recording().CallsOf(-1).size(), 1u);
+    EXPECT_EQ(module.Recording().CallsOf(-1)[0].arguments, std::vector<std::string>{"0"});
+
+    ComItem second = frontEnd.NewComItem("AC", ComItem::ItemGrapher, 1);
+    CGrapherSource* source1 = second.GetGrapher();
+    ASSERT_NE(source1, nullptr);
+    EXPECT_NE(source1, source0);
+    EXPECT_EQ(source1->GetGrapher(), source0->GetGrapher());
+    EXPECT_EQ(frontEnd.NewComItem("again", ComItem::ItemGrapher, 0).GetGrapher(), source0);
+    EXPECT_EQ(module.Recording().CallsOf(-1).size(), 1u);  // loaded and created once
+    EXPECT_TRUE(boxes.Requests().empty());
+
+    // A source is reached through its item, as the suite's modules reach it.
+    source0->Show(1);
+    EXPECT_EQ(module.Recording().CallsOf(94).size(), 1u);
+
+    EXPECT_FALSE(frontEnd.NewComItem("bad", ComItem::ItemGrapher, 2));
+    EXPECT_FALSE(frontEnd.NewComItem("bad", ComItem::ItemGrapher, -1));
+
+    // Unloading the module unbinds both sources rather than leaving them a dangling root object.
+    frontEnd.Uninitialize();
+    EXPECT_EQ(source0->GetGrapher(), nullptr);
+    EXPECT_EQ(source1->GetGrapher(), nullptr);
+    EXPECT_EQ(source0->Show(1), E_FAIL);
+}
+
+TEST_F(GrapherItemTest, EachFailureShowsItsMessageAndAFailedLoadCanBeRetried) {
+    {
+        velttest::ModulePath path("/no-such-dir");
+        ExpectFailure("<<Load Grapher_dll failed>>");
+    }
+    {
+        velttest::ModulePath path(VELT_TEST_BINARY_DIR "/plotter-without-export");
+        ExpectFailure("<<GrapherCreate failed>>");
+    }
+    RecordingModule module;
+    ASSERT_TRUE(module.Loaded());
+    module.Recording().createReturnsNull = true;
+    ExpectFailure("<<GrapherCreate failed>>");
+    module.Recording().createReturnsNull = false;
+
+    ComItem item = frontEnd.NewComItem("plots", ComItem::ItemGrapher, 0);
+    ASSERT_TRUE(item);
+    EXPECT_NE(item.GetGrapher()->GetGrapher(), nullptr);
+    EXPECT_EQ(module.Recording().CallsOf(-1).size(), 2u);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+
+#include "veltutil/platform/host/frame_wnd.h"
+#include "veltutil/platform/host/message_queue.h"
+
+namespace velttest {
+
+// A window whose WM_USER handler runs a test's reaction: what a person's click would run while
+// the simulator yields.
+class HandlerWindow : public CFrameWnd {
+public:
+    HandlerWindow() { Create("handler", WS_POPUP | WS_VISIBLE, CRect(), nullptr); }
+    ~HandlerWindow() override { DestroyWindow(); }
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_USER) {
+            ++handled;
+            if (onMessage) onMessage();
+        }
+        return CFrameWnd::WindowProc(message, wParam, lParam);
+    }
+
+    int handled = 0;
+    std::function<void()> onMessage;
+};
+
+// Delivers everything posted so far, as the application's loop would.
+inline void PumpPosted() {
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+}
+
+// Leaves no message of one test for the next.
+inline void DrainQueue() {
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {}
+}
+
+}  // namespace velttest

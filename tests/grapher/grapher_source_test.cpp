@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "plotter/recording_module.h"
+#include "veltutil/grapher/grapher_page.h"
+#include "veltutil/grapher/grapher_source.h"
+
+TEST(GrapherSource, WithoutRootObjectNothingReachesTheModule) {
+    CGrapherSource source("plots");
+    EXPECT_STREQ(source.GetName(), "plots");
+    EXPECT_EQ(source.GetGrapher(), nullptr);
+    CGrapherPage page;
+    int shown = -1;
+    EXPECT_EQ(source.Create(4, page), E_FAIL);
+    EXPECT_EQ(source.GetShown(&shown), E_FAIL);
+    EXPECT_EQ(source.Delete(page), E_FAIL);
+    EXPECT_EQ(source.Close(), S_OK);
+    EXPECT_EQ(shown, -1);
+    EXPECT_EQ(page.GetGrapher(), nullptr);
+}
+
+TEST(GrapherSource, OpensPagesWithItsFontAndPassesModuleResultsThrough) {
+    RecordingModule module;
+    ASSERT_TRUE(module.Loaded());
+    PlotterRecording& recording = module.Recording();
+    CGrapherSource source;
+    source.SetGrapher(module.Root());
+    EXPECT_EQ(static_cast<CGrapher*>(source), module.Root());
+    source.SetCurrentFont(10, -1, nullptr);
+    EXPECT_EQ(source.GetFont().first, 10);
+    EXPECT_EQ(source.GetFont().second, 16);
+    EXPECT_EQ(source.GetFont().faceName, "System");
+
+    CGrapherPage page;
+    EXPECT_EQ(source.Create(4, page), S_OK);
+    EXPECT_EQ(page.IsOpened(), 1);
+    EXPECT_EQ(page.GetFont().first, 10);
+    EXPECT_EQ(page.GetFont().faceName, "System");
+    EXPECT_EQ(recording.CallsOf(1).at(0).arguments, (std::vector<std::string>{"4", "null"}));
+
+    // Identifier 3 never touches the page object, whatever the module answers.
+    CGrapherPage untouched;
+    recording.results[1] = 9;
+    EXPECT_EQ(source.Create(3, untouched), 9);
+    EXPECT_EQ(untouched.GetGrapher(), nullptr);
+
+    // A failed create still attaches the page, with the null handle the module left.
+    CGrapherPage failed;
+    failed.SetCurrentFont(1, 2, "Old");
+    EXPECT_EQ(source.Create(4, failed), 9);
+    EXPECT_EQ(failed.GetGrapher(), module.Root());
+    EXPECT_EQ(failed.IsOpened(), 0);
+    EXPECT_EQ(failed.GetFont().faceName, "System");
+
+    CGrapherPage extended;
+    EXPECT_EQ(source.Create_EXT(4, extended), S_OK);
+    EXPECT_EQ(recording.CallsOf(2).size(), 1u);
+
+    recording.calls.clear();
+    EXPECT_EQ(source.Show(2), S_OK);
+    EXPECT_EQ(source.Show(0), S_OK);
+    recording.results[6] = 42;
+    EXPECT_EQ(source.Delete(page), 42);
+    EXPECT_EQ(page.IsOpened(), 1);  // the caller's page keeps its handle and open flag
+    EXPECT_NE(static_cast<CGraphPage*>(page), nullptr);
+    EXPECT_EQ(recording.CallsOf(94).at(0).arguments, std::vector<std::string>{"5"});
+    EXPECT_EQ(recording.CallsOf(94).at(1).arguments, std::vector<std::string>{"0"});
+    page.CloseNow();
+    extended.CloseNow();
+}

@@ -1,0 +1,45 @@
+#include "veltutil/framework/tone.h"
+
+#include "veltutil/platform/host/beep.h"
+
+namespace veltutil::detail {
+
+namespace {
+
+constexpr DWORD kBeepMilliseconds = 200;
+
+}  // namespace
+
+Tone& Tone::Global() {
+    static Tone tone;
+    return tone;
+}
+
+void Tone::Start(DWORD frequency) {
+    if (Sounding()) return;
+    joinWorker();
+    frequency_ = frequency;
+    stop_.store(false);
+    worker_ = CreateThread(&Tone::run, this);
+    if (worker_ == nullptr) stop_.store(true);
+}
+
+void Tone::StopAndWait() {
+    Stop();
+    joinWorker();
+}
+
+DWORD Tone::run(void* self) {
+    auto* tone = static_cast<Tone*>(self);
+    while (!tone->stop_.load()) Beep(tone->frequency_, kBeepMilliseconds);
+    return 0;
+}
+
+void Tone::joinWorker() {
+    if (worker_ == nullptr) return;
+    WaitForSingleObject(worker_, INFINITE);
+    CloseHandle(worker_);
+    worker_ = nullptr;
+}
+
+}  // namespace veltutil::detail

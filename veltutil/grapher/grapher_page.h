@@ -1,0 +1,44 @@
+#pragma once
+
+#include "veltutil/export.h"
+#include "veltutil/grapher/grapher_font.h"
+#include "veltutil/grapher/grapher_interface.h"
+#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/win_types.h"
+
+// The client's handle of one page of the plotting module. A page counts as open while it holds
+// a non-null handle given by the module and has not been closed; the handle outlives Close so
+// that the page can still be named, and is forgotten by CloseNow once the close succeeded.
+class VELTUTIL_API CGrapherPage {
+public:
+    CGrapherPage() = default;
+    CGrapherPage(const CGrapherPage&) = default;
+    CGrapherPage& operator=(const CGrapherPage&) = default;
+    virtual ~CGrapherPage();
+
+    virtual void SetPage(CGrapher* root, CGraphPage* page);
+    virtual int IsOpened() const { return m_nOpened; }
+    virtual CGrapher* GetGrapher() const { return m_pGrapher; }
+    virtual long SetCurrentFont(int first, int second, const char* faceName);
+    virtual long Close();
+    virtual long CloseNow();
+    virtual long Clear();
+    virtual long SetPageTabname(const char* name);
+    virtual long SetTitle(const char* title);
+    virtual long SetPageTitleFont();
+    virtual long SetPageWndPos(HWND, HWND, int, int, int, int, unsigned int flags);
+    virtual long AttachCallbackEvents(CCallbackEvents* events, unsigned int, int, int);
+    virtual long AttachRightClickGrapherMsg(HWND window);
+    virtual long SaveScopeData(const CString&, const CString&);
+    virtual long SaveScopeData_4ch(const CString&, const CString&);
+    virtual long SaveBodeData(const CString&, const CString&);
+
+    operator CGraphPage*() const { return m_pPage; }
+    const CGrapherFont& GetFont() const { return m_Font; }
+
+private:
+    CGrapher* m_pGrapher = nullptr;
+    CGraphPage* m_pPage = nullptr;
+    CGrapherFont m_Font;
+    int m_nOpened = 0;
+};

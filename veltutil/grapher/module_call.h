@@ -1,0 +1,15 @@
+#pragma once
+
+#include "veltutil/grapher/grapher_interface.h"
+#include "veltutil/platform/host/win_types.h"
+
+namespace veltutil::detail {
+
+// Runs one operation on the plotting module's root object; without a root object nothing is
+// called and the answer is E_FAIL. The module's own answers pass through unchanged.
+template <class Operation>
+long CallModule(CGrapher* root, Operation operation) {
+    return root != nullptr ? operation(*root) : E_FAIL;
+}
+
+}  // namespace veltutil::detail
