@@ -1,5 +1,8 @@
 #include "veltutil/framework/instrument_interface.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "veltutil/framework/gui_fe.h"
 #include "veltutil/platform/host/message_box.h"
 #include "veltutil/properties/variant.h"
@@ -118,3 +121,11 @@ long CInstrumentInterface::ClearAllPages(CString*) { return S_FALSE; }
 int CInstrumentInterface::IsLockExecuteCmd() const { return static_cast<int>(lockCount_); }
 
 long CInstrumentInterface::ExecuteUnlockedCmd(const char*, CTreeLog*) { return S_FALSE; }
+
+CGuiFE& CInstrumentInterface::GetGuiFE() const {
+    if (!frontEnd_) {
+        std::fputs("CInstrumentInterface::GetGuiFE: the snap-in has no front end before Initialize\n", stderr);
+        std::abort();
+    }
+    return *frontEnd_;
+}

@@ -51,8 +51,9 @@ public:
     virtual long ClearAllPages(CString* text);
     virtual int IsLockExecuteCmd() const;
 
-    // The front end given to Initialize; call only after a successful Initialize.
-    CGuiFE& GetGuiFE() const { return *frontEnd_; }
+    // The front end given to Initialize. There is no front end to refer to before that, so a
+    // call then stops the program with a message instead of handing out a null reference.
+    CGuiFE& GetGuiFE() const;
 
 protected:
     virtual long ExecuteUnlockedCmd(const char* command, CTreeLog* log);

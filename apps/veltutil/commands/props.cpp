@@ -44,11 +44,11 @@ int run(const veltcli::Args& args) {
     } else {
         CPropertyListCheck result = checkPropertyList(text);
         if (result.problem != CPropertyListCheck::NONE) {
-            std::printf("%s: reading stopped at byte %ld (line %ld) after %ld items: %s\n", path.c_str(), result.offset,
-                        result.line, result.items, result.Describe());
+            std::printf("%s: reading stopped at byte %ld (line %ld) after %ld %s: %s\n", path.c_str(), result.offset,
+                        result.line, result.items, result.items == 1 ? "item" : "items", result.Describe());
             return 1;
         }
-        std::printf("%s: %ld items, complete\n", path.c_str(), result.items);
+        std::printf("%s: %ld %s, complete\n", path.c_str(), result.items, result.items == 1 ? "item" : "items");
     }
     return 0;
 }
