@@ -9,6 +9,7 @@
 #include "veltutil/platform/host/dialog.h"
 #include "veltutil/platform/host/edit.h"
 #include "veltutil/platform/host/file_dialog.h"
+#include "veltutil/platform/host/menu.h"
 #include "veltutil/platform/host/message_queue.h"
 #include "veltutil/platform/host/tree_ctrl.h"
 #include "veltutil/platform/host/user_input.h"
@@ -282,6 +283,27 @@ TEST(ModalServices, FileDialogsAndHelpAreScriptedAndRecorded) {
     ASSERT_EQ(help.Requests().size(), 1u);
     EXPECT_EQ(help.Requests()[0].helpFile, "a.hlp");
     EXPECT_EQ(help.Requests()[0].data, 2004u);
+}
+
+TEST(ModalServices, NobodyChoosesFromAPopupMenuAndAnInnerScriptHandsBackToTheOuter) {
+    CMenu menu;
+    menu.AppendMenu(MF_STRING, 7, "Seven");
+    EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr), 0);
+    EXPECT_EQ(menu.TrackPopupMenu(TPM_LEFTALIGN, 0, 0, nullptr), TRUE);  // shown, nothing chosen
+
+    ScriptedPopupMenus outer;
+    outer.Answer(7);
+    {
+        ScriptedPopupMenus inner;
+        inner.Answer(9);
+        EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr), 9);
+        EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr), 0);
+        EXPECT_EQ(inner.Requests().size(), 2u);
+    }
+    EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 3, 4, nullptr), 7);
+    ASSERT_EQ(outer.Requests().size(), 1u);
+    EXPECT_EQ(outer.Requests()[0].menu, &menu);
+    EXPECT_EQ(outer.Requests()[0].x, 3);
 }
 
 TEST(Windows, F1AsksTheTopLevelWindowForHelp) {

@@ -8,16 +8,17 @@
 
 namespace {
 
-FileDialogService& currentService() {
-    static FileDialogService service;
-    return service;
+using Slot = veltutil::detail::ServiceSlot<FileDialogRequest, FileDialogAnswer,
+                                           &veltutil::detail::EmptyReply<FileDialogRequest, FileDialogAnswer>>;
+
+Slot& slot() {
+    static Slot dialogs;
+    return dialogs;
 }
 
 }  // namespace
 
-FileDialogService SetFileDialogService(FileDialogService service) {
-    return std::exchange(currentService(), std::move(service));
-}
+FileDialogService SetFileDialogService(FileDialogService service) { return slot().Replace(std::move(service)); }
 
 CFileDialog::CFileDialog(BOOL open, const char* defaultExt, const char* fileName, DWORD flags, const char* filter,
                          CWnd* parent) {
@@ -33,8 +34,7 @@ CFileDialog::CFileDialog(BOOL open, const char* defaultExt, const char* fileName
 CFileDialog::~CFileDialog() = default;
 
 int CFileDialog::DoModal() {
-    const FileDialogService& service = currentService();
-    FileDialogAnswer answer = service ? service(request_) : FileDialogAnswer{};
+    FileDialogAnswer answer = slot().Ask(request_);
     if (answer.result != IDOK || answer.path.IsEmpty()) return IDCANCEL;
     path_ = answer.path;
     if (GetFileExt().IsEmpty() && !request_.defaultExt.IsEmpty()) path_ += "." + request_.defaultExt;
@@ -57,19 +57,3 @@ CString CFileDialog::GetFileExt() const {
     int dot = name.ReverseFind('.');
     return dot < 0 ? CString() : name.Mid(dot + 1);
 }
-
-ScriptedFileDialogs::ScriptedFileDialogs() {
-    previous_ = SetFileDialogService([this](const FileDialogRequest& request) {
-        requests_.push_back(request);
-        if (answers_.empty()) return FileDialogAnswer{};
-        FileDialogAnswer answer = answers_.front();
-        answers_.pop_front();
-        return answer;
-    });
-}
-
-ScriptedFileDialogs::~ScriptedFileDialogs() { SetFileDialogService(std::move(previous_)); }
-
-void ScriptedFileDialogs::Choose(const char* path) { answers_.push_back(FileDialogAnswer{IDOK, CString(path)}); }
-
-void ScriptedFileDialogs::Cancel() { answers_.push_back(FileDialogAnswer{}); }

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <deque>
-#include <functional>
-#include <vector>
-
 #include "veltutil/platform/host/cstring.h"
 #include "veltutil/platform/host/host_export.h"
+#include "veltutil/platform/host/host_service.h"
+#include "veltutil/platform/host/message_box.h"
 #include "veltutil/platform/host/win_types.h"
 
 class CWnd;
@@ -29,11 +27,11 @@ struct FileDialogRequest {
 };
 
 struct FileDialogAnswer {
-    int result = 2;  // IDOK or IDCANCEL
+    int result = IDCANCEL;  // or IDOK
     CString path;
 };
 
-using FileDialogService = std::function<FileDialogAnswer(const FileDialogRequest&)>;
+using FileDialogService = veltutil::detail::ServiceFunction<FileDialogRequest, FileDialogAnswer>;
 
 // Installs `service` and returns the one it replaces; an empty service restores the default.
 VELTHOST_API FileDialogService SetFileDialogService(FileDialogService service);
@@ -60,19 +58,10 @@ private:
 
 // For tests: answers file dialogs from a queue (cancel once the queue is empty) and records
 // every request. Restores the previous service when destroyed.
-class VELTHOST_API ScriptedFileDialogs {
+class ScriptedFileDialogs
+    : public veltutil::detail::ScriptedService<FileDialogRequest, FileDialogAnswer, &SetFileDialogService,
+                                              &veltutil::detail::EmptyReply<FileDialogRequest, FileDialogAnswer>> {
 public:
-    ScriptedFileDialogs();
-    ~ScriptedFileDialogs();
-    ScriptedFileDialogs(const ScriptedFileDialogs&) = delete;
-    ScriptedFileDialogs& operator=(const ScriptedFileDialogs&) = delete;
-
-    void Choose(const char* path);
-    void Cancel();
-    const std::vector<FileDialogRequest>& Requests() const { return requests_; }
-
-private:
-    std::deque<FileDialogAnswer> answers_;
-    std::vector<FileDialogRequest> requests_;
-    FileDialogService previous_;
+    void Choose(const char* path) { Answer(FileDialogAnswer{IDOK, CString(path)}); }
+    void Cancel() { Answer(FileDialogAnswer{}); }
 };

@@ -13,6 +13,7 @@
 #include "veltutil/platform/host/file_find.h"
 #include "veltutil/platform/host/frame_wnd.h"
 #include "veltutil/platform/host/geometry.h"
+#include "veltutil/platform/host/host_service.h"
 #include "veltutil/platform/host/menu.h"
 #include "veltutil/platform/host/message_box.h"
 #include "veltutil/platform/host/message_queue.h"

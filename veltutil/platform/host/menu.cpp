@@ -4,9 +4,12 @@
 
 namespace {
 
-PopupMenuService& currentService() {
-    static PopupMenuService service;
-    return service;
+using Slot =
+    veltutil::detail::ServiceSlot<PopupMenuRequest, UINT, &veltutil::detail::EmptyReply<PopupMenuRequest, UINT>>;
+
+Slot& slot() {
+    static Slot popups;
+    return popups;
 }
 
 constexpr UINT noCommand = static_cast<UINT>(-1);
@@ -57,24 +60,8 @@ CMenu* CMenu::GetSubMenu(int position) const {
 }
 
 BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner) {
-    PopupMenuRequest request{this, flags, x, y, owner};
-    const PopupMenuService& service = currentService();
-    UINT chosen = service ? service(request) : 0;
+    UINT chosen = slot().Ask(PopupMenuRequest{this, flags, x, y, owner});
     return (flags & TPM_RETURNCMD) ? static_cast<BOOL>(chosen) : TRUE;
 }
 
-PopupMenuService SetPopupMenuService(PopupMenuService service) {
-    return std::exchange(currentService(), std::move(service));
-}
-
-ScriptedPopupMenus::ScriptedPopupMenus() {
-    previous_ = SetPopupMenuService([this](const PopupMenuRequest& request) {
-        requests_.push_back(request);
-        if (answers_.empty()) return 0u;
-        UINT answer = answers_.front();
-        answers_.pop_front();
-        return answer;
-    });
-}
-
-ScriptedPopupMenus::~ScriptedPopupMenus() { SetPopupMenuService(std::move(previous_)); }
+PopupMenuService SetPopupMenuService(PopupMenuService service) { return slot().Replace(std::move(service)); }

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <deque>
-#include <functional>
 #include <memory>
 #include <vector>
 
 #include "veltutil/platform/host/cstring.h"
 #include "veltutil/platform/host/host_export.h"
+#include "veltutil/platform/host/host_service.h"
 #include "veltutil/platform/host/win_types.h"
 
 class CWnd;
@@ -78,7 +77,7 @@ struct PopupMenuRequest {
 };
 
 // Answers with the chosen command id, 0 for none.
-using PopupMenuService = std::function<UINT(const PopupMenuRequest&)>;
+using PopupMenuService = veltutil::detail::ServiceFunction<PopupMenuRequest, UINT>;
 
 // Installs `service` and returns the one it replaces; an empty service restores the default,
 // which chooses nothing since nobody is at the terminal.
@@ -86,18 +85,5 @@ VELTHOST_API PopupMenuService SetPopupMenuService(PopupMenuService service);
 
 // For tests and scripted sessions: answers pop-up menus from a queue (nothing chosen once the
 // queue is empty) and records every request. Restores the previous service when destroyed.
-class VELTHOST_API ScriptedPopupMenus {
-public:
-    ScriptedPopupMenus();
-    ~ScriptedPopupMenus();
-    ScriptedPopupMenus(const ScriptedPopupMenus&) = delete;
-    ScriptedPopupMenus& operator=(const ScriptedPopupMenus&) = delete;
-
-    void Answer(UINT id) { answers_.push_back(id); }
-    const std::vector<PopupMenuRequest>& Requests() const { return requests_; }
-
-private:
-    std::deque<UINT> answers_;
-    std::vector<PopupMenuRequest> requests_;
-    PopupMenuService previous_;
-};
+using ScriptedPopupMenus = veltutil::detail::ScriptedService<PopupMenuRequest, UINT, &SetPopupMenuService,
+                                                             &veltutil::detail::EmptyReply<PopupMenuRequest, UINT>>;

@@ -4,16 +4,16 @@
 
 namespace {
 
-MessageBoxService& currentService() {
-    static MessageBoxService service;
-    return service;
+using Slot = veltutil::detail::ServiceSlot<MessageBoxRequest, int, &veltutil::detail::DefaultButton>;
+
+Slot& slot() {
+    static Slot boxes;
+    return boxes;
 }
 
 }  // namespace
 
-MessageBoxService SetMessageBoxService(MessageBoxService service) {
-    return std::exchange(currentService(), std::move(service));
-}
+MessageBoxService SetMessageBoxService(MessageBoxService service) { return slot().Replace(std::move(service)); }
 
 int DefaultMessageBoxAnswer(UINT type) {
     static constexpr int buttons[][3] = {
@@ -32,21 +32,7 @@ int DefaultMessageBoxAnswer(UINT type) {
 }
 
 int MessageBox(HWND owner, const char* text, const char* caption, UINT type) {
-    MessageBoxRequest request{owner, CString(text), CString(caption), type};
-    const MessageBoxService& service = currentService();
-    return service ? service(request) : DefaultMessageBoxAnswer(type);
+    return slot().Ask(MessageBoxRequest{owner, CString(text), CString(caption), type});
 }
 
 int AfxMessageBox(const char* text, UINT type) { return MessageBox(nullptr, text, "", type); }
-
-ScriptedMessageBoxes::ScriptedMessageBoxes() {
-    previous_ = SetMessageBoxService([this](const MessageBoxRequest& request) {
-        requests_.push_back(request);
-        if (answers_.empty()) return DefaultMessageBoxAnswer(request.type);
-        int answer = answers_.front();
-        answers_.pop_front();
-        return answer;
-    });
-}
-
-ScriptedMessageBoxes::~ScriptedMessageBoxes() { SetMessageBoxService(std::move(previous_)); }

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <deque>
-#include <functional>
-#include <vector>
-
 #include "veltutil/platform/host/cstring.h"
 #include "veltutil/platform/host/host_export.h"
+#include "veltutil/platform/host/host_service.h"
 #include "veltutil/platform/host/win_types.h"
 
 // Message boxes are modal questions; the headless host routes them through one replaceable
@@ -48,7 +45,7 @@ struct MessageBoxRequest {
     UINT type = MB_OK;
 };
 
-using MessageBoxService = std::function<int(const MessageBoxRequest&)>;
+using MessageBoxService = veltutil::detail::ServiceFunction<MessageBoxRequest, int>;
 
 // Installs `service` and returns the one it replaces; an empty service restores the default.
 VELTHOST_API MessageBoxService SetMessageBoxService(MessageBoxService service);
@@ -58,20 +55,11 @@ VELTHOST_API int DefaultMessageBoxAnswer(UINT type);
 VELTHOST_API int MessageBox(HWND owner, const char* text, const char* caption, UINT type);
 VELTHOST_API int AfxMessageBox(const char* text, UINT type = MB_OK);
 
+namespace veltutil::detail {
+inline int DefaultButton(const MessageBoxRequest& request) { return DefaultMessageBoxAnswer(request.type); }
+}  // namespace veltutil::detail
+
 // For tests and scripted sessions: answers boxes from a queue (the default button once the
 // queue is empty) and records every request. Restores the previous service when destroyed.
-class VELTHOST_API ScriptedMessageBoxes {
-public:
-    ScriptedMessageBoxes();
-    ~ScriptedMessageBoxes();
-    ScriptedMessageBoxes(const ScriptedMessageBoxes&) = delete;
-    ScriptedMessageBoxes& operator=(const ScriptedMessageBoxes&) = delete;
-
-    void Answer(int id) { answers_.push_back(id); }
-    const std::vector<MessageBoxRequest>& Requests() const { return requests_; }
-
-private:
-    std::deque<int> answers_;
-    std::vector<MessageBoxRequest> requests_;
-    MessageBoxService previous_;
-};
+using ScriptedMessageBoxes = veltutil::detail::ScriptedService<MessageBoxRequest, int, &SetMessageBoxService,
+                                                               &veltutil::detail::DefaultButton>;

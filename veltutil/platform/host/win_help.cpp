@@ -4,25 +4,19 @@
 
 namespace {
 
-WinHelpService& currentService() {
-    static WinHelpService service;
-    return service;
+// Without a service there is no help viewer.
+using Slot =
+    veltutil::detail::ServiceSlot<WinHelpRequest, BOOL, &veltutil::detail::FixedReply<WinHelpRequest, BOOL, FALSE>>;
+
+Slot& slot() {
+    static Slot help;
+    return help;
 }
 
 }  // namespace
 
-WinHelpService SetWinHelpService(WinHelpService service) { return std::exchange(currentService(), std::move(service)); }
+WinHelpService SetWinHelpService(WinHelpService service) { return slot().Replace(std::move(service)); }
 
 BOOL WinHelp(HWND owner, const char* helpFile, UINT command, std::uintptr_t data) {
-    const WinHelpService& service = currentService();
-    return service ? service(WinHelpRequest{owner, CString(helpFile), command, data}) : FALSE;
+    return slot().Ask(WinHelpRequest{owner, CString(helpFile), command, data});
 }
-
-RecordedHelpRequests::RecordedHelpRequests() {
-    previous_ = SetWinHelpService([this](const WinHelpRequest& request) {
-        requests_.push_back(request);
-        return TRUE;
-    });
-}
-
-RecordedHelpRequests::~RecordedHelpRequests() { SetWinHelpService(std::move(previous_)); }
