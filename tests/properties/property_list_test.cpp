@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "tests/support/temp_dir.h"
 #include "veltutil/properties/property_list.h"
 
 namespace {
@@ -36,13 +34,6 @@ std::string labels(const CPropertyList& list) {
     std::string out;
     for (const CPropertyItem* item : list) out += std::string(item->GetLabel()) + ";";
     return out;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 }  // namespace
@@ -142,17 +133,15 @@ TEST(PropertyList, DisplayFormEdges) {
 }
 
 TEST(PropertyList, FilesAreWrittenWholeAndUnwritablePathsSkipped) {
-    std::string dir = VELT_TEST_BINARY_DIR;
-    std::string listPath = dir + "/props_list.txt", itemPath = dir + "/props_item.txt";
+    TempDir dir;
+    std::string listPath = dir / "list.txt", itemPath = dir / "item.txt";
     CPropertyList list = workedExample();
     list.SaveList(listPath.c_str());
-    EXPECT_EQ(readFile(listPath), std::string(workedText) + "\n");
+    EXPECT_EQ(ReadFile(listPath), std::string(workedText) + "\n");
     CPropertyItem("s", CString("a{b}")).SaveItem(itemPath.c_str());
-    EXPECT_EQ(readFile(itemPath), "a{b}\n");
+    EXPECT_EQ(ReadFile(itemPath), "a{b}\n");
     CPropertyItem("n", 1L).SaveItem(itemPath.c_str());
-    EXPECT_EQ(readFile(itemPath), "");
-    list.SaveList((dir + "/no/such/dir/file").c_str());
+    EXPECT_EQ(ReadFile(itemPath), "");
+    list.SaveList((dir / "no/such/dir/file").c_str());
     list.SaveList(nullptr);
-    std::remove(listPath.c_str());
-    std::remove(itemPath.c_str());
 }
