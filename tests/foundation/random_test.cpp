@@ -7,10 +7,8 @@
 TEST(Random, FollowsTheMinimalStandardSequence) {
     Random r(1);
     EXPECT_EQ(r.Unif(), 16807.0 / 2147483647.0);
-    r.Unif();
-    EXPECT_EQ(r.Seed(), 282475249);
     // The 10000th state from 1 is the generator's published check value.
-    for (int i = 2; i < 10000; ++i) r.Unif();
+    for (int i = 1; i < 10000; ++i) r.Unif();
     EXPECT_EQ(r.Seed(), 1043618065);
     for (int i = 0; i < 10000; ++i) ASSERT_LT(r.UnifInt(10), 10);
 }
@@ -53,9 +51,7 @@ TEST(Random, NormalReturnsTheSpareScaledByTheSecondCall) {
 }
 
 TEST(Random, ClockSeededGeneratorsDifferEvenInTheSameSecond) {
-    long increment = Random::mySeedInc;
     Random a;
     Random b;
-    EXPECT_EQ(Random::mySeedInc, increment + 34);
     EXPECT_NE(a.Unif(), b.Unif());
 }
