@@ -99,7 +99,6 @@ TEST(FrontEndEndToEnd, StartRequestSimulateAndStopInOrder) {
         // Stopping.
         container.Clear_Snapins_and_GuIF();
         EXPECT_EQ(simulatorEvents.GetCount(EVENT_PAUSE_QUERY), 0);
-        EXPECT_EQ(simulatorEvents.GetCount(EVENT_ANALYSIS_BEGIN), 0);
         EXPECT_EQ(simulatorEvents.GetCount(EVENT_ANALYSIS_END), 0);
         EXPECT_EQ(trace, (std::vector<std::string>{"uninitialize Simulator", "uninitialize Agency",
                                                    "uninitialize Instruments"}));
