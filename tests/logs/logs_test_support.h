@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "veltutil/framework/instrument_interface.h"
-#include "veltutil/platform/host/message_queue.h"
 
 namespace velttest {
 
@@ -22,14 +21,5 @@ public:
     std::vector<std::string> commands;
     std::vector<long> keys;
 };
-
-// Delivers everything the person's input has posted so far.
-inline void PumpPostedInput() {
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-    }
-}
 
 }  // namespace velttest
