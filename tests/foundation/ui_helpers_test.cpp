@@ -55,5 +55,4 @@ TEST(PopupRightButtonMenu, TracksTheFirstSubmenuAtTheCursor) {
     CMenu flat;
     flat.AppendMenu(MF_STRING, 5, "Only");
     EXPECT_EQ(PopupRightButtonMenu(flat), 0);
-    EXPECT_EQ(popups.Requests().size(), 1u);
 }

@@ -96,10 +96,6 @@ TEST(SList, OwningListFreesElementsRemovedDuringNestedWalksOnceWhenTheLastWalkEn
         }
         EXPECT_EQ(after, (std::vector<int>{1, 1, 0})) << "both head nodes removed in one pass";
         EXPECT_EQ(list.length(), 1);
-        list.drop_front();
-        EXPECT_EQ(after, (std::vector<int>{1, 1, 1}));
-        EXPECT_TRUE(list.is_empty());
-        EXPECT_EQ(list.back(), nullptr);
     }
     EXPECT_EQ(after, (std::vector<int>{1, 1, 1}));
 }
@@ -138,8 +134,6 @@ TEST(VoidList, PositionsAndNullNodes) {
     delete list.pop_back();
     delete list.pop_front();
     EXPECT_EQ(f.ids(), (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(list.front()->prev, nullptr);
-    EXPECT_EQ(list.back()->next, nullptr);
 }
 
 TEST(VoidList, ReverseRelinksAndSortMovesElementsButRefusesDuringAWalk) {
