@@ -2,39 +2,17 @@
 
 #include <deque>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "../support/recording_snap_in.h"
 #include "framework_test_support.h"
 #include "veltutil/framework/instrument_interface.h"
 #include "veltutil/platform/host/message_box.h"
 
+using velttest::RecordingSnapIn;
+
 namespace {
-
-// Records the commands it runs; some command texts throw or answer a code.
-class RecordingSnapIn : public CInstrumentInterface {
-public:
-    RecordingSnapIn() : CInstrumentInterface("Manager", "test") {}
-
-    std::vector<std::string> ran;
-    std::vector<int> allowedWhileRunning;
-    std::function<void(const std::string&)> during;
-
-protected:
-    long ExecuteUnlockedCmd(const char* command, CTreeLog* log) override {
-        EXPECT_EQ(log, nullptr);
-        std::string text = command;
-        ran.push_back(text);
-        allowedWhileRunning.push_back(IsAllowExecuteCmdNow());
-        if (during) during(text);
-        if (text == "throw-cstring") throw CString("bad");
-        if (text == "throw-int") throw 42;
-        if (text == "throw-std") throw std::runtime_error("bad");
-        if (text.rfind("answer-", 0) == 0) return std::stol(text.substr(7));
-        return S_OK;
-    }
-};
 
 // A front end whose yield dispatches the next posted message, as a message loop would; with no
 // message left it cannot yield.

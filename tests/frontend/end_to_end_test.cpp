@@ -68,7 +68,7 @@ TEST(FrontEndEndToEnd, StartRequestSimulateAndStopInOrder) {
         PostTypedText(*entry, "  show XSC1 ");
         PostKeyPress(*entry, VK_RETURN);
         velttest::PumpPosted();
-        EXPECT_EQ(manager.commands, std::vector<std::string>{"show XSC1"});
+        EXPECT_EQ(manager.ran, std::vector<std::string>{"show XSC1"});
         EXPECT_EQ(entry->GetWindowText(), "");
         EXPECT_EQ(manager.IsLockExecuteCmd(), 0);
 

@@ -2,7 +2,7 @@
 
 #include "../support/temp_dir.h"
 #include "../support/message_pump.h"
-#include "logs_test_support.h"
+#include "../support/recording_snap_in.h"
 #include "veltutil/logs/cmd_log.h"
 #include "veltutil/logs/cmd_log_dlg.h"
 #include "veltutil/platform/host/file_dialog.h"
@@ -133,9 +133,8 @@ TEST_F(CmdLogTest, TypedLineReachesTheSnapInOnceAndADoubleClickedLineFillsTheEnt
     PostTypedText(*entry, "  show XSC1 ");
     PostKeyPress(*entry, VK_RETURN);
     PumpPosted();
-    ASSERT_EQ(snapIn.commands.size(), 1u);
-    EXPECT_EQ(snapIn.commands[0], "sim show XSC1");
-    EXPECT_EQ(snapIn.keys[0], 0);
+    ASSERT_EQ(snapIn.ran.size(), 1u);
+    EXPECT_EQ(snapIn.ran[0], "sim show XSC1");
     EXPECT_EQ(entry->GetWindowText(), "");
 
     _TREEITEM* line = log.InsertItem("print V(1)", TVI_ROOT);
@@ -143,7 +142,7 @@ TEST_F(CmdLogTest, TypedLineReachesTheSnapInOnceAndADoubleClickedLineFillsTheEnt
     ASSERT_TRUE(PostDoubleClick(*tree, line));
     PumpPosted();
     EXPECT_EQ(entry->GetWindowText(), "do print V(1)  ");  // the line as the log shows it, tabs expanded
-    EXPECT_EQ(snapIn.commands.size(), 1u);
+    EXPECT_EQ(snapIn.ran.size(), 1u);
 }
 
 TEST_F(CmdLogTest, DetailLevelDecidesWhichStylesAreWanted) {
