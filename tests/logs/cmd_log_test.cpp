@@ -99,8 +99,6 @@ TEST_F(CmdLogTest, FirstShowPlacesTheWindowAndClosingOnlyHidesIt) {
 TEST_F(CmdLogTest, LayoutDependsOnWhetherASnapInIsAttached) {
     log.SetAdvisorEnabled(0);
     log.Show(1);
-    CRect client;
-    dialog->GetClientRect(&client);
     EXPECT_FALSE(entry->IsWindowVisible());
     EXPECT_FALSE(Control(kAdvisor)->IsWindowVisible());
     EXPECT_LT(ScreenRect(kNew).bottom, ScreenRect(kFull).top);
