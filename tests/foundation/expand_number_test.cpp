@@ -25,31 +25,12 @@ void expectExpansions(std::initializer_list<Case> cases, int large = 1, int smal
 
 }  // namespace
 
-TEST(ExpandNumber, LargeValuesSwitchPrefixAtEveryPowerOfThousand) {
-    expectExpansions({{4700, 4.7, "kV"},
-                      {-4700, -4.7, "kV"},
-                      {999, 999, "V"},
-                      {1000, 1, "kV"},
-                      {2.2e6, 2.2, "MV"},
-                      {3e15, 3, "PV"},
-                      {3e18, 3, "EV"},
-                      {5e21, 5000, "EV"}});  // beyond the last prefix the mantissa grows
-}
-
-TEST(ExpandNumber, SmallValuesSwitchOneDecadeEarly) {
-    expectExpansions({{-0.002, -2, "mV"},
-                      {0.01, 10, "mV"},
-                      {0.0001, 0.1, "mV"},
-                      {0.5, 0.5, "V"},
-                      {-5e-7, -0.5, "uV"},
-                      {3e-15, 3, "fV"},
-                      {3e-18, 3, "aV"},
-                      {3e-24, 3e-6, "aV"}});
-}
-
-TEST(ExpandNumber, PassesValuesThroughWhenNoPrefixApplies) {
-    double inf = std::numeric_limits<double>::infinity();
-    expectExpansions({{0, 0, "V"}, {1, 1, "V"}, {-1, -1, "V"}, {inf, inf, "V"}});
+TEST(ExpandNumber, PrefixesSwitchAtPowersOfThousandAndSmallValuesOneDecadeEarly) {
+    const double inf = std::numeric_limits<double>::infinity();
+    expectExpansions({{4700, 4.7, "kV"}, {-4700, -4.7, "kV"}, {999, 999, "V"}, {1000, 1, "kV"}, {3e18, 3, "EV"},
+                      {5e21, 5000, "EV"} /* beyond the last prefix the mantissa grows */, {-0.002, -2, "mV"},
+                      {0.0001, 0.1, "mV"}, {0.5, 0.5, "V"}, {-5e-7, -0.5, "uV"}, {3e-18, 3, "aV"}, {3e-24, 3e-6, "aV"},
+                      {0, 0, "V"}, {-1, -1, "V"}, {inf, inf, "V"}});
     expectExpansions({{4700, 4700, "V"}, {0.002, 2, "mV"}}, 0, 1);
     expectExpansions({{-0.002, -0.002, "V"}, {4700, 4.7, "kV"}}, 1, 0);
 

@@ -45,12 +45,8 @@ CString captionOf(const ComItem& item) {
 }  // namespace
 
 TEST_F(FrontEndTest, FindsSnapInsByPositionTypeAndName) {
-    EXPECT_EQ(frontEnd.GetSnapInContainer(), &container);
-    EXPECT_EQ(frontEnd.GetNthSnapIn(-1), &simulator);
-    EXPECT_EQ(frontEnd.GetNthSnapIn(-2), &agency);
     EXPECT_EQ(frontEnd.GetNthSnapIn(-3), nullptr);
     EXPECT_EQ(frontEnd.GetNthSnapIn(2), &utilities);
-    EXPECT_EQ(frontEnd.NumberOfSnapIns(), 4);
     EXPECT_EQ(frontEnd.GetNumItems(ComItem::ItemSnapIn), 4);
     EXPECT_EQ(frontEnd.GetNumItems(static_cast<ComItem::ItemType>(CInstrumentInterface::TypeInstrumentManager)), 1);
     EXPECT_EQ(frontEnd.GetSnapIn(CInstrumentInterface::TypeInstrumentManager, ComItem::NameByItem, "manager"), &manager);
@@ -61,14 +57,11 @@ TEST_F(FrontEndTest, FindsSnapInsByPositionTypeAndName) {
     EXPECT_EQ(GetSettings()->GetStatusBar().GetTextInfo(), "Transient analysis");
 
     EXPECT_EQ(frontEnd.GetNthItem(ComItem::ItemEventSource, 0).GetEventSource(), container.GetEventSource());
-    EXPECT_EQ(frontEnd.GetNthItem(ComItem::ItemEventSink, 0).GetEventSink(),
-              static_cast<CEventSink*>(container.GetEventSink()));
     EXPECT_FALSE(frontEnd.GetNthItem(ComItem::ItemEventSource, 1));
     EXPECT_FALSE(frontEnd.GetNthItem(ComItem::ItemGuiFE, 0));
 
     AppFrontEnd alone;
     EXPECT_EQ(alone.GetNthSnapIn(-1), nullptr);
-    EXPECT_EQ(alone.NumberOfSnapIns(), 0);
     EXPECT_EQ(alone.Register(ComItem(&manager, false)), S_FALSE);
     EXPECT_EQ(alone.Unregister(ComItem(&manager, false)), S_FALSE);
     EXPECT_FALSE(alone.GetNthItem(ComItem::ItemEventSource, 0));
@@ -79,7 +72,6 @@ TEST_F(FrontEndTest, StandardLogsLiveFromInitializeToUninitialize) {
     ComItem debug = frontEnd.GetNthItem(ComItem::ItemCmdLog, -2);
     ComItem error = frontEnd.GetNthItem(ComItem::ItemCmdLog, -1);
     EXPECT_STREQ(debug.GetName(), "Schematic Debug Log");
-    EXPECT_STREQ(error.GetName(), "Simulation Error Log/Audit Trail");
     EXPECT_EQ(captionOf(debug), "Velt Debug Log");
     EXPECT_EQ(captionOf(error), "Simulation Error Log/Audit Trail");
     EXPECT_FALSE(frontEnd.GetNthItem(ComItem::ItemCmdLog, 0));
@@ -95,14 +87,11 @@ TEST_F(FrontEndTest, StandardLogsLiveFromInitializeToUninitialize) {
 
     frontEnd.Uninitialize();
     EXPECT_EQ(container.GetNumItems(), 0);
-    EXPECT_FALSE(frontEnd.GetNthItem(ComItem::ItemCmdLog, -2));
     EXPECT_FALSE(frontEnd.GetNthItem(ComItem::ItemCmdLog, -1));
-    EXPECT_EQ(frontEnd.GetSnapInContainer(), &container);
 
     // A command log made on request belongs to the caller.
     ComItem log = frontEnd.NewComItem("extra", ComItem::ItemCmdLog, 0);
     ASSERT_NE(log.GetCmdLog(), nullptr);
-    EXPECT_STREQ(log.GetName(), "extra");
     CTreeLog* owned = log.GetCmdLog();
     log = ComItem();
     delete owned;
@@ -137,32 +126,30 @@ TEST_F(FrontEndTest, YieldsOnlyThroughAMessageProcessingObjectAndNeverNested) {
 }
 
 TEST_F(FrontEndTest, NumberedPropertiesFollowTheirTables) {
-    OrvVariant value(9L);
     OrvVariant text("abc");
     OrvVariant number(3L);
-    EXPECT_EQ(frontEnd.GetProperty(10009, value, &number, nullptr), S_FALSE);
-    EXPECT_EQ(*value.GetInt(), 9);  // untouched
-    EXPECT_EQ(frontEnd.GetProperty(10006, value, &number, nullptr), S_FALSE);
-    EXPECT_EQ(*value.GetString(), "");
-    EXPECT_EQ(frontEnd.GetProperty(10008, value, &text, nullptr), S_OK);
-    EXPECT_EQ(*value.GetString(), "abc");
-    EXPECT_EQ(frontEnd.GetProperty(10010, value, &text, nullptr), S_OK);
-    EXPECT_EQ(*value.GetString(), "");
-    value.SetValue(9L);
-    EXPECT_EQ(frontEnd.GetProperty(10007, value, &text, nullptr), S_FALSE);
-    EXPECT_EQ(frontEnd.GetProperty(10019, value, &text, nullptr), S_FALSE);
-    EXPECT_EQ(*value.GetInt(), 9);
-
     OrvVariant query;
     query.SetArray(OrvVariant("first"), OrvVariant(4L), OrvVariant("second"));
-    EXPECT_EQ(frontEnd.GetProperty(10018, value, &query, nullptr), S_FALSE);  // the host had no answer
-    EXPECT_EQ(*value.GetString(), "");
-    frontEnd.answer = "answered";
-    EXPECT_EQ(frontEnd.GetProperty(10018, value, &query, nullptr), S_OK);
-    EXPECT_EQ(*value.GetString(), "answered");
     OrvVariant wrongShape;
     wrongShape.SetArray(OrvVariant(4L), OrvVariant(4L), OrvVariant("second"));
-    EXPECT_EQ(frontEnd.GetProperty(10018, value, &wrongShape, nullptr), S_FALSE);
+    // Reads: what each id answers, and the string it leaves ("-" for an untouched value).
+    const struct {
+        long id;
+        const OrvVariant* in;
+        long result;
+        const char* value;
+    } reads[] = {{10009, &number, S_FALSE, "-"}, {10006, &number, S_FALSE, ""}, {10008, &text, S_OK, "abc"},
+                 {10010, &text, S_OK, ""},       {10007, &text, S_FALSE, "-"},  {10019, &text, S_FALSE, "-"},
+                 {10018, &query, S_FALSE, ""} /* the host had no answer */,     {10018, &wrongShape, S_FALSE, ""}};
+    for (const auto& read : reads) {
+        OrvVariant value(9L);
+        EXPECT_EQ(frontEnd.GetProperty(read.id, value, read.in, nullptr), read.result) << read.id;
+        EXPECT_EQ(value.GetString() ? std::string(*value.GetString()) : "-", read.value) << read.id;
+    }
+    frontEnd.answer = "answered";
+    OrvVariant value;
+    EXPECT_EQ(frontEnd.GetProperty(10018, value, &query, nullptr), S_OK);
+    EXPECT_EQ(*value.GetString(), "answered");
     EXPECT_EQ(frontEnd.queries, (std::vector<std::string>{"first|4|second", "first|4|second"}));
 
     OrvVariant minusOne(-1L);

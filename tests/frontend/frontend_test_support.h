@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "../support/recording_snap_in.h"
 #include "veltutil/framework/event_source.h"
 #include "veltutil/framework/gui_fe.h"
-#include "veltutil/framework/instrument_interface.h"
 #include "veltutil/framework/windows_message_processing.h"
 
 namespace velttest {
@@ -19,10 +19,10 @@ public:
 
 // A snap-in of a given type that records its lifecycle and the commands it runs. A simulator
 // has an event source, as the real one has.
-class TestSnapIn : public CInstrumentInterface {
+class TestSnapIn : public RecordingSnapIn {
 public:
     TestSnapIn(const char* name, Type type, std::vector<std::string>* trace = nullptr)
-        : CInstrumentInterface(name, nullptr), type_(type), trace_(trace) {
+        : RecordingSnapIn(name), type_(type), trace_(trace) {
         if (type == TypeSimulator) source.emplace("Simulator", static_cast<const char*>(nullptr));
     }
 
@@ -37,13 +37,6 @@ public:
     }
 
     std::optional<SimulatorEvents> source;
-    std::vector<std::string> commands;
-
-protected:
-    long ExecuteUnlockedCmd(const char* command, CTreeLog*) override {
-        commands.emplace_back(command);
-        return S_OK;
-    }
 
 private:
     Type type_;

@@ -2,8 +2,8 @@
 
 #include <functional>
 
+#include "../support/message_pump.h"
 #include "veltutil/platform/host/frame_wnd.h"
-#include "veltutil/platform/host/message_queue.h"
 
 namespace velttest {
 
@@ -25,20 +25,5 @@ public:
     int handled = 0;
     std::function<void()> onMessage;
 };
-
-// Delivers everything posted so far, as the application's loop would.
-inline void PumpPosted() {
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-    }
-}
-
-// Leaves no message of one test for the next.
-inline void DrainQueue() {
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {}
-}
 
 }  // namespace velttest

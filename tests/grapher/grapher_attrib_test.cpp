@@ -1,29 +1,31 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "veltutil/grapher/grapher_attrib.h"
 
 namespace {
 
-void expectResetState(const CGrapherAttrib& attrib) {
-    EXPECT_EQ(attrib.GetTabName(), "");
+// Every field of the attributes in one line, so that copies and resets compare whole.
+std::string Dump(const CGrapherAttrib& a) {
+    std::string text = std::string(a.GetTabName()) + "|";
     for (int p = 0; p < 4; ++p) {
         auto position = static_cast<AxisPosition>(p);
-        EXPECT_EQ(attrib.GetAxisScale(position), SCALE_TYPE_RESET);
-        EXPECT_EQ(attrib.GetNodeType(position), NODE_NONE);
-        EXPECT_FALSE(attrib.GetAxis(position).IsInitialized());
+        const CMinMax& axis = a.GetAxis(position);
+        text += std::to_string(a.GetAxisScale(position)) + "," + std::to_string(a.GetNodeType(position)) + "," +
+                (axis.IsInitialized() ? std::to_string(axis.GetMin()) + ":" + std::to_string(axis.GetMax()) : "-") + "|";
     }
-    EXPECT_EQ(attrib.GetDiagramType(), DIAGRAM_SINGLE_VALUE);
-    EXPECT_EQ(attrib.GetKeepPageOpen(), 0);
-    EXPECT_EQ(attrib.GetGroupAllTraces(), 0);
-    EXPECT_EQ(attrib.GetTracePrefix(), "");
-    EXPECT_EQ(attrib.GetTracePostfix(), "");
+    return text + std::to_string(a.GetDiagramType()) + "|" + std::to_string(a.GetKeepPageOpen()) +
+           std::to_string(a.GetGroupAllTraces()) + "|" + std::string(a.GetTracePrefix()) + "|" +
+           std::string(a.GetTracePostfix());
 }
 
 }  // namespace
 
 TEST(GrapherAttrib, StartsResetCopiesEveryFieldAndResetsAgain) {
+    const std::string reset = "|4,0,-|4,0,-|4,0,-|4,0,-|0|00||";
     CGrapherAttrib attrib;
-    expectResetState(attrib);
+    EXPECT_EQ(Dump(attrib), reset);
 
     attrib.GetTabName() = "AC";
     attrib.GetAxisScale(AXIS_POSITION_1) = SCALE_TYPE_2;
@@ -35,24 +37,17 @@ TEST(GrapherAttrib, StartsResetCopiesEveryFieldAndResetsAgain) {
     attrib.GetGroupAllTraces() = 1;
     attrib.GetTracePrefix() = "V(";
     attrib.GetTracePostfix() = ")";
+    const std::string changed = Dump(attrib);
+    EXPECT_EQ(changed.substr(0, 3), "AC|");
+    EXPECT_EQ(changed.substr(changed.size() - 8), "|11|V(|)");
 
     const CGrapherAttrib copy(attrib);
-    EXPECT_EQ(copy.GetTabName(), "AC");
-    EXPECT_EQ(copy.GetAxisScale(AXIS_POSITION_1), SCALE_TYPE_2);
-    EXPECT_EQ(copy.GetAxisScale(AXIS_POSITION_3), SCALE_TYPE_RESET);
-    EXPECT_EQ(copy.GetNodeType(AXIS_POSITION_0), NODE_FREQUENCY);
-    EXPECT_EQ(copy.GetAxis(AXIS_POSITION_3).GetMin(), -2.0);
-    EXPECT_EQ(copy.GetAxis(AXIS_POSITION_3).GetMax(), 5.0);
-    EXPECT_EQ(copy.GetDiagramType(), DIAGRAM_GAIN_PHASE);
-    EXPECT_EQ(copy.GetTracePrefix(), "V(");
-    EXPECT_EQ(copy.GetTracePostfix(), ")");
-
+    EXPECT_EQ(Dump(copy), changed);
     attrib.Reset();
-    expectResetState(attrib);
+    EXPECT_EQ(Dump(attrib), reset);
     CGrapherAttrib assigned;
     assigned = copy;
-    EXPECT_EQ(assigned.GetKeepPageOpen(), 1);
-    EXPECT_EQ(assigned.GetGroupAllTraces(), 1);
+    EXPECT_EQ(Dump(assigned), changed);
 }
 
 TEST(GrapherAxes, RangeChangedFlagIsABooleanAndPositionsStayInTheSet) {

@@ -5,9 +5,7 @@
 #include <optional>
 
 #include "veltutil/platform/host/module.h"
-#include "veltutil/platform/library/help_registration.h"
 #include "veltutil/platform/library/resource_strings.h"
-#include "veltutil/platform/library/settings.h"
 
 namespace {
 
@@ -47,27 +45,9 @@ TEST(ResourceStrings, LibraryRegistersItsTableUnderItsOwnModuleWhileLoaded) {
     // Loaded explicitly: the table must follow the library's load and unload, under its handle.
     HMODULE library = LoadLibrary("libveltutil.so");
     ASSERT_NE(library, nullptr);
-    EXPECT_EQ(GetResourceString(7175, library), "日志文件(*.log)|*.log||");
-    EXPECT_EQ(GetResourceString(7374, library), "无法打开: ");
     EXPECT_EQ(GetResourceString(7455, library), "S-参数 (Hz)");
-    EXPECT_EQ(GetResourceString(7447, library), "参数");
     EXPECT_EQ(GetResourceString(7023, library), GetResourceString(7023, nullptr));
     EXPECT_FALSE(GetResourceString(7023, library).IsEmpty());
     EXPECT_EQ(GetResourceString(1, library), "");
     EXPECT_TRUE(FreeLibrary(library));
-}
-
-TEST(Settings, StatusBarTextReadsBackAndHelpRegistrationIsKept) {
-    CUTSettings* settings = GetSettings();
-    ASSERT_NE(settings, nullptr);
-    EXPECT_EQ(settings, GetSettings());
-    settings->GetStatusBar().SetTextInfo("Simulating");
-    EXPECT_EQ(GetSettings()->GetStatusBar().GetTextInfo(), "Simulating");
-    settings->GetStatusBar().SetTextInfo(nullptr);
-    EXPECT_EQ(GetSettings()->GetStatusBar().GetTextInfo(), "");
-
-    EXPECT_EQ(GetHelpDllInstance().module, nullptr);
-    SetHelpDllInstance(fakeModule(0x3000), 0x6600 | 130);
-    EXPECT_EQ(GetHelpDllInstance().module, fakeModule(0x3000));
-    EXPECT_EQ(GetHelpDllInstance().helpId, 0x6600u | 130u);
 }

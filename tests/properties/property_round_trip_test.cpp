@@ -80,16 +80,25 @@ TEST(PropertyRoundTrip, EveryKindOfItemComesBackEqual) {
     expectSameTree(original, parsed);
     EXPECT_EQ(formatPropertyList(parsed, 0, 1), formatPropertyList(original, 0, 1));
 
-    // Array elements come back as the values that went in.
-    Item strings, doubles;
-    parsed.GetNth(9, strings);
-    parsed.GetNth(8, doubles);
+    // Array elements of every kind come back as the values that went in.
+    Item item;
     CString outStrings[2];
-    strings.WriteToArray(outStrings);
+    parsed.GetNth(9, item);
+    item.WriteToArray(outStrings);
     EXPECT_EQ(outStrings[1], "}\\");
     double outDoubles[2];
-    doubles.WriteToArray(outDoubles);
+    parsed.GetNth(8, item);
+    item.WriteToArray(outDoubles);
     EXPECT_EQ(outDoubles[1], 1e-300);
+    long outLongs[2];
+    parsed.GetNth(12, item);
+    item.WriteToArray(outLongs);
+    EXPECT_EQ(outLongs[1], -2);
+    Item::PI_BOOL outBools[2] = {Item::PI_FALSE, Item::PI_TRUE};
+    parsed.GetNth(14, item);
+    item.WriteToArray(outBools);
+    EXPECT_EQ(outBools[0], Item::PI_TRUE);
+    EXPECT_EQ(outBools[1], Item::PI_FALSE);
 
     CPropertyList copy(parsed);
     const auto& self = copy;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "veltutil/platform/host/message_queue.h"
+
+namespace velttest {
+
+// Delivers everything posted so far, as the application's loop would.
+inline void PumpPosted() {
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+}
+
+// Leaves no message of one test for the next.
+inline void DrainQueue() {
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {}
+}
+
+}  // namespace velttest
