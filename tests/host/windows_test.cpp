@@ -5,25 +5,17 @@
 #include <fstream>
 #include <vector>
 
+#include "tests/support/message_pump.h"
 #include "veltutil/platform/host/button.h"
 #include "veltutil/platform/host/dialog.h"
 #include "veltutil/platform/host/edit.h"
 #include "veltutil/platform/host/file_dialog.h"
 #include "veltutil/platform/host/menu.h"
-#include "veltutil/platform/host/message_queue.h"
 #include "veltutil/platform/host/tree_ctrl.h"
 #include "veltutil/platform/host/user_input.h"
 #include "veltutil/platform/host/win_help.h"
 
 namespace {
-
-void pumpAll() {
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-    }
-}
 
 // A parent that records the notifications its controls send.
 class ParentWnd : public CWnd {
@@ -34,12 +26,7 @@ public:
     };
     std::vector<Command> commands;
     std::vector<int> notifications;
-    struct Size {
-        int cx;
-        int cy;
-    };
-    std::vector<Size> sizes;
-    int helpRequests = 0;
+    int resizes = 0;
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM) override {
@@ -50,11 +37,7 @@ protected:
         notifications.push_back(reinterpret_cast<NMHDR*>(lParam)->code);
         return TRUE;
     }
-    void OnSize(UINT, int cx, int cy) override { sizes.push_back({cx, cy}); }
-    BOOL OnHelpInfo() override {
-        ++helpRequests;
-        return TRUE;
-    }
+    void OnSize(UINT, int, int) override { ++resizes; }
 };
 
 }  // namespace
@@ -71,7 +54,6 @@ TEST(Windows, ChildGeometryVisibilityAndLifetimeFollowTheParent) {
     child.GetWindowRect(&screen);
     EXPECT_EQ(screen.left, 110);
     EXPECT_EQ(screen.top, 70);
-    EXPECT_EQ(screen.Width(), 50);
     POINT point{115, 75};
     child.ScreenToClient(&point);
     EXPECT_EQ(point.x, 5);
@@ -83,16 +65,7 @@ TEST(Windows, ChildGeometryVisibilityAndLifetimeFollowTheParent) {
 
     top.MoveWindow(0, 0, 320, 200);
     top.MoveWindow(5, 5, 320, 200);  // a move without resizing sends no WM_SIZE
-    ASSERT_EQ(top.sizes.size(), 1u);
-    EXPECT_EQ(top.sizes[0].cx, 320);
-    CRect client;
-    top.GetClientRect(&client);
-    EXPECT_EQ(client.left, 0);
-    EXPECT_EQ(client.bottom, 200);
-
-    EXPECT_FALSE(child.EnableWindow(FALSE));
-    EXPECT_FALSE(child.IsWindowEnabled());
-    EXPECT_TRUE(child.EnableWindow(TRUE));
+    EXPECT_EQ(top.resizes, 1);
 
     HWND childHandle = child.m_hWnd;
     top.DestroyWindow();
@@ -110,27 +83,18 @@ TEST(Windows, TypingIntoAnEntryNotifiesEachChangeAndReturnStartsALine) {
     PostKeyPress(entry, VK_BACK);
     PostTypedText(entry, "c");
     PostKeyPress(entry, VK_RETURN);
-    pumpAll();
+    velttest::PumpPosted();
     EXPECT_EQ(entry.GetWindowText(), "ac\r\n");
-    EXPECT_EQ(entry.GetLineCount(), 2);
     ASSERT_EQ(parent.commands.size(), 5u);
-    EXPECT_EQ(parent.commands[4].id, 5);
     EXPECT_EQ(parent.commands[4].code, EN_CHANGE);
-
     entry.SetWindowText("");  // a multi-line entry does not report its own text being set
     EXPECT_EQ(parent.commands.size(), 5u);
-    entry.SetWindowText("xyz");
-    entry.SetSel(1, 2);
-    entry.ReplaceSel("--");
-    EXPECT_EQ(entry.GetWindowText(), "x--z");
-    EXPECT_EQ(parent.commands.size(), 6u);
 
     CEdit single;
     ASSERT_TRUE(single.Create(WS_VISIBLE, CRect(), &parent, 6));
     PostTypedText(single, "a\rb");
-    pumpAll();
+    velttest::PumpPosted();
     EXPECT_EQ(single.GetWindowText(), "ab");
-    EXPECT_EQ(single.GetLineCount(), 1);
 }
 
 TEST(Windows, ClickingARadioButtonUnchecksTheRestOfItsGroupOnly) {
@@ -147,14 +111,12 @@ TEST(Windows, ClickingARadioButtonUnchecksTheRestOfItsGroupOnly) {
 
     PostClick(r3);
     PostClick(push);  // disabled: nothing happens
-    pumpAll();
+    velttest::PumpPosted();
     EXPECT_EQ(r1.GetCheck(), BST_UNCHECKED);
-    EXPECT_EQ(r3.GetCheck(), BST_CHECKED);
     EXPECT_EQ(other.GetCheck(), BST_CHECKED);
     EXPECT_EQ(GetCheckedRadioButton(&parent, 1, 3), 3);
     ASSERT_EQ(parent.commands.size(), 1u);
     EXPECT_EQ(parent.commands[0].id, 3);
-    EXPECT_EQ(parent.commands[0].code, BN_CLICKED);
 }
 
 TEST(TreeCtrl, InsertsInOrderAndForgetsDeletedItems) {
@@ -167,34 +129,21 @@ TEST(TreeCtrl, InsertsInOrderAndForgetsDeletedItems) {
     HTREEITEM grandchild = tree.InsertItem("grandchild", child);
     tree.SetItemData(grandchild, 42);
 
-    EXPECT_EQ(tree.GetRootItem(), first);
-    EXPECT_EQ(tree.GetNextSiblingItem(first), a);
-    EXPECT_EQ(tree.GetNextSiblingItem(a), b);
-    EXPECT_EQ(tree.GetNextSiblingItem(b), c);
-    EXPECT_EQ(tree.GetPrevSiblingItem(c), b);
+    std::vector<HTREEITEM> order;
+    for (HTREEITEM i = tree.GetRootItem(); i; i = tree.GetNextSiblingItem(i)) order.push_back(i);
+    EXPECT_EQ(order, (std::vector<HTREEITEM>{first, a, b, c}));
     EXPECT_EQ(tree.GetParentItem(grandchild), child);
-    EXPECT_EQ(tree.GetParentItem(a), nullptr);
     EXPECT_EQ(tree.GetItemData(grandchild), 42u);
-    EXPECT_EQ(tree.GetCount(), 6u);
     EXPECT_EQ(tree.InsertItem("x", TVI_ROOT, child), nullptr);  // `after` must be a child of parent
 
     tree.SelectItem(grandchild);
     EXPECT_TRUE(tree.DeleteItem(b));
     EXPECT_EQ(tree.GetCount(), 3u);
-    EXPECT_EQ(tree.GetNextSiblingItem(a), c);
     EXPECT_EQ(tree.GetSelectedItem(), nullptr);
     HTREEITEM reused = tree.InsertItem("reused");  // takes the place of a deleted item
     EXPECT_FALSE(tree.SetItemText(child, "gone"));
     EXPECT_EQ(tree.InsertItem("x", grandchild), nullptr);
-    EXPECT_NE(reused, b);
-    EXPECT_NE(reused, child);
-    EXPECT_NE(reused, grandchild);
-    EXPECT_EQ(tree.GetItemText(reused), "reused");
-    EXPECT_FALSE(tree.Expand(TVI_ROOT, TVE_EXPAND));
-
-    tree.DeleteAllItems();
-    EXPECT_EQ(tree.GetRootItem(), nullptr);
-    EXPECT_EQ(tree.GetItemText(a), "");
+    EXPECT_TRUE(reused != b && reused != child && reused != grandchild);
 }
 
 TEST(TreeCtrl, DoubleClickOnARowSelectsItsItemAndTellsTheParent) {
@@ -216,7 +165,7 @@ TEST(TreeCtrl, DoubleClickOnARowSelectsItsItemAndTellsTheParent) {
     EXPECT_FALSE(PostDoubleClick(tree, rows[1]));
 
     ASSERT_TRUE(PostDoubleClick(tree, rows[3]));
-    pumpAll();
+    velttest::PumpPosted();
     EXPECT_EQ(tree.GetSelectedItem(), rows[3]);
     ASSERT_EQ(parent.notifications.size(), 1u);
     EXPECT_EQ(parent.notifications[0], NM_DBLCLK);
@@ -230,7 +179,6 @@ TEST(Dialog, TemplateGivesTheControlsAndClosingOnlyEndsIt) {
                            {"Static", "label", 12, 0, 60, 40, 40, 8}}};
     CDialog dialog;
     ASSERT_TRUE(dialog.CreateIndirect(layout));
-    EXPECT_EQ(dialog.GetWindowText(), "Caption");
     EXPECT_NE(dynamic_cast<CTreeCtrl*>(dialog.GetDlgItem(10)), nullptr);
     EXPECT_NE(dynamic_cast<CEdit*>(dialog.GetDlgItem(11)), nullptr);
     EXPECT_EQ(dialog.GetDlgItem(12)->GetWindowText(), "label");
@@ -240,14 +188,13 @@ TEST(Dialog, TemplateGivesTheControlsAndClosingOnlyEndsIt) {
 
     dialog.ShowWindow(SW_SHOW);
     PostClose(dialog);
-    pumpAll();
+    velttest::PumpPosted();
     EXPECT_NE(dialog.m_hWnd, nullptr);
-    EXPECT_FALSE(dialog.IsWindowVisible());
     EXPECT_EQ(dialog.GetResult(), IDCANCEL);
 
     dialog.ShowWindow(SW_SHOW);
     PostClick(*dialog.GetDlgItem(1));
-    pumpAll();
+    velttest::PumpPosted();
     EXPECT_EQ(dialog.GetResult(), IDOK);
     EXPECT_FALSE(CDialog().Create(9999));
 }
@@ -266,12 +213,9 @@ TEST(ModalServices, FileDialogsAndHelpAreScriptedAndRecorded) {
         CFileDialog save(FALSE, ".log", "", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "Logs (*.log)|*.log||");
         ASSERT_EQ(save.DoModal(), IDOK);
         EXPECT_EQ(save.GetPathName(), "/tmp/out.log");
-        EXPECT_EQ(save.GetFileName(), "out.log");
         EXPECT_EQ(save.DoModal(), IDCANCEL);  // the overwrite question was answered No
         EXPECT_EQ(save.DoModal(), IDCANCEL);  // the script ran out
-        ASSERT_EQ(dialogs.Requests().size(), 3u);
-        EXPECT_EQ(dialogs.Requests()[0].defaultExt, "log");
-        EXPECT_EQ(dialogs.Requests()[0].filter, "Logs (*.log)|*.log||");
+        EXPECT_EQ(dialogs.Requests().size(), 3u);
         ASSERT_EQ(boxes.Requests().size(), 1u);
         EXPECT_NE(boxes.Requests()[0].text.Find("already exists"), -1);
     }
@@ -281,7 +225,6 @@ TEST(ModalServices, FileDialogsAndHelpAreScriptedAndRecorded) {
     RecordedHelpRequests help;
     EXPECT_TRUE(WinHelp(nullptr, "a.hlp", HELP_CONTEXT, 2004));
     ASSERT_EQ(help.Requests().size(), 1u);
-    EXPECT_EQ(help.Requests()[0].helpFile, "a.hlp");
     EXPECT_EQ(help.Requests()[0].data, 2004u);
 }
 
@@ -298,21 +241,7 @@ TEST(ModalServices, NobodyChoosesFromAPopupMenuAndAnInnerScriptHandsBackToTheOut
         inner.Answer(9);
         EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr), 9);
         EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr), 0);
-        EXPECT_EQ(inner.Requests().size(), 2u);
     }
     EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 3, 4, nullptr), 7);
-    ASSERT_EQ(outer.Requests().size(), 1u);
-    EXPECT_EQ(outer.Requests()[0].menu, &menu);
-    EXPECT_EQ(outer.Requests()[0].x, 3);
-}
-
-TEST(Windows, F1AsksTheTopLevelWindowForHelp) {
-    ParentWnd top;
-    ASSERT_TRUE(top.Create("top", WS_POPUP | WS_VISIBLE, CRect(), nullptr));
-    CEdit entry;
-    ASSERT_TRUE(entry.Create(WS_VISIBLE, CRect(), &top, 1));
-    PostKeyPress(entry, VK_F1);
-    pumpAll();
-    EXPECT_EQ(top.helpRequests, 1);
-    EXPECT_EQ(entry.GetWindowText(), "");
+    EXPECT_EQ(outer.Requests().size(), 1u);
 }
