@@ -7,7 +7,6 @@
 
 #include "tests/support/message_pump.h"
 #include "veltutil/platform/host/button.h"
-#include "veltutil/platform/host/dialog.h"
 #include "veltutil/platform/host/edit.h"
 #include "veltutil/platform/host/file_dialog.h"
 #include "veltutil/platform/host/menu.h"
@@ -54,10 +53,6 @@ TEST(Windows, ChildGeometryVisibilityAndLifetimeFollowTheParent) {
     child.GetWindowRect(&screen);
     EXPECT_EQ(screen.left, 110);
     EXPECT_EQ(screen.top, 70);
-    POINT point{115, 75};
-    child.ScreenToClient(&point);
-    EXPECT_EQ(point.x, 5);
-    EXPECT_EQ(point.y, 5);
 
     EXPECT_FALSE(child.IsWindowVisible());  // the parent is still hidden
     top.ShowWindow(SW_SHOW);
@@ -169,34 +164,6 @@ TEST(TreeCtrl, DoubleClickOnARowSelectsItsItemAndTellsTheParent) {
     EXPECT_EQ(tree.GetSelectedItem(), rows[3]);
     ASSERT_EQ(parent.notifications.size(), 1u);
     EXPECT_EQ(parent.notifications[0], NM_DBLCLK);
-}
-
-TEST(Dialog, TemplateGivesTheControlsAndClosingOnlyEndsIt) {
-    DialogTemplate layout{"Caption", "Font", 9, WS_POPUP | WS_CAPTION, 0, 0, 100, 50,
-                          {{"SysTreeView32", "", 10, WS_VISIBLE, 0, 0, 50, 50},
-                           {"Button", "OK", 1, BS_DEFPUSHBUTTON | WS_VISIBLE, 60, 0, 40, 14},
-                           {"Edit", "", 11, ES_MULTILINE, 60, 20, 40, 14},
-                           {"Static", "label", 12, 0, 60, 40, 40, 8}}};
-    CDialog dialog;
-    ASSERT_TRUE(dialog.CreateIndirect(layout));
-    EXPECT_NE(dynamic_cast<CTreeCtrl*>(dialog.GetDlgItem(10)), nullptr);
-    EXPECT_NE(dynamic_cast<CEdit*>(dialog.GetDlgItem(11)), nullptr);
-    EXPECT_EQ(dialog.GetDlgItem(12)->GetWindowText(), "label");
-    CRect rect;
-    dialog.GetWindowRect(&rect);
-    EXPECT_EQ(rect.Width(), 150);  // 9 points: 6 x 12 pixels of base units
-
-    dialog.ShowWindow(SW_SHOW);
-    PostClose(dialog);
-    velttest::PumpPosted();
-    EXPECT_NE(dialog.m_hWnd, nullptr);
-    EXPECT_EQ(dialog.GetResult(), IDCANCEL);
-
-    dialog.ShowWindow(SW_SHOW);
-    PostClick(*dialog.GetDlgItem(1));
-    velttest::PumpPosted();
-    EXPECT_EQ(dialog.GetResult(), IDOK);
-    EXPECT_FALSE(CDialog().Create(9999));
 }
 
 TEST(ModalServices, FileDialogsAndHelpAreScriptedAndRecorded) {
