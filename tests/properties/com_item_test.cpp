@@ -97,11 +97,6 @@ TEST(ComItem, NamesByItemAndByProperty) {
 }
 
 TEST(ComItem, ShowAndPropertiesFollowTheKind) {
-    NamedSnapIn snapIn;
-    ComItem snapItem(&snapIn, false);
-    snapItem.Show(true);
-    EXPECT_EQ(snapItem.GetShown(), 1);
-
     CEventSource source("S", "");
     ComItem sourceItem(&source, false);
     sourceItem.Show(true);
