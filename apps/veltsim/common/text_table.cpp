@@ -37,6 +37,10 @@ std::vector<std::string> TextTable::Lines() const {
     return lines;
 }
 
+std::string CountOf(std::size_t count, const char* noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
 std::string FormatValue(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.7g", value);

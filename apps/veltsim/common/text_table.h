@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ public:
 private:
     std::vector<std::vector<std::string>> rows_;  // the header first
 };
+
+// "1 step", "2 steps".
+std::string CountOf(std::size_t count, const char* noun);
 
 // Seven significant digits: enough to compare with ngspice's own results, short enough to read.
 std::string FormatValue(double value);

@@ -52,7 +52,7 @@ bool ReadDeck(const std::string& path, Deck& deck, std::string& error) {
             std::string statement = card;
             while (i + 1 < read.lines.size() && withoutLeadingBlanks(read.lines[i + 1]).rfind('+', 0) == 0) {
                 statement += ' ';
-                statement += withoutLeadingBlanks(read.lines[++i]).substr(1);
+                statement += Trimmed(withoutLeadingBlanks(read.lines[++i]).substr(1));
             }
             read.measures.push_back(statement);
         }

@@ -10,6 +10,7 @@ namespace {
 
 constexpr const char* kPathVariable = "VELTSIM_NGSPICE";
 constexpr const char* kDefaultPath = "libngspice.so.0";
+constexpr int kMaxReferences = 1000;
 
 template <typename Function>
 bool bind(void* handle, const char* name, Function& function, std::string& error) {
@@ -38,12 +39,21 @@ bool NgspiceLibrary::Load(std::string& error) {
         return false;
     }
     handle_ = handle;
+    path_ = path;
     return true;
 }
 
 void NgspiceLibrary::Unload() {
     if (!handle_) return;
     dlclose(handle_);
+    // Earlier users in this process (simulators of earlier sessions) left their references:
+    // each turn takes one more and gives back two. Bounded, should the library refuse to go.
+    for (int turn = 0; turn < kMaxReferences; ++turn) {
+        void* other = dlopen(path_.c_str(), RTLD_LAZY | RTLD_NOLOAD);
+        if (!other) break;
+        dlclose(other);
+        dlclose(other);
+    }
     handle_ = nullptr;
     Init = nullptr;
     Command = nullptr;

@@ -24,11 +24,12 @@ public:
     // that is missing.
     bool Load(std::string& error);
     bool IsLoaded() const { return handle_ != nullptr; }
-    // Unmaps the library. Only for an ngspice that has asked to exit: its state cannot be
-    // initialised again in place, so it is loaded afresh. A healthy library stays mapped for
-    // the life of the process, because opening it again gives back the same instance, which
-    // takes a new ngSpice_Init, and because its memory would otherwise be lost rather than
-    // merely unused.
+    // Unmaps the library, whoever else in the process opened it too. Only for an ngspice that
+    // has asked to exit: there is one ngspice per process, and once it has exited its state
+    // cannot be initialised again in place, only loaded afresh. A healthy library stays mapped
+    // for the life of the process (nothing closes it): opening it again gives back the same
+    // instance, which takes a new ngSpice_Init, and its memory stays reachable rather than
+    // lost.
     void Unload();
 
     decltype(&ngSpice_Init) Init = nullptr;
@@ -40,6 +41,7 @@ public:
 
 private:
     void* handle_ = nullptr;
+    std::string path_;
 };
 
 }  // namespace veltsim

@@ -112,8 +112,8 @@ long SimulatorSnapIn::Results(const Args&) {
 void SimulatorSnapIn::ReportResults(HTREEITEM parent) {
     for (std::size_t i = 0; i < analyses_.size(); ++i) {
         const AnalysisRecord& record = *analyses_[i];
-        const std::string title = record.Plot() + ": ." + record.Type() + ", " + std::to_string(record.Rows()) +
-                                  " steps" + (record.complete ? "" : ", stopped");
+        const std::string title = record.Plot() + ": ." + record.Type() + ", " + CountOf(record.Rows(), "step") +
+                                  (record.complete ? "" : ", stopped");
         SayTable(parent, title, MeasuresOf(i).TableLines(record, settings_));
     }
 }

@@ -10,7 +10,7 @@ namespace {
 
 std::string seconds(DWORD milliseconds) { return FormatValue(milliseconds / 1000.0) + " s"; }
 
-std::string steps(std::size_t count) { return std::to_string(count) + (count == 1 ? " step" : " steps"); }
+std::string steps(std::size_t count) { return CountOf(count, "step"); }
 
 std::string describe(const PlotStart& plot) { return "." + plot.type + " analysis (" + plot.title + ")"; }
 
