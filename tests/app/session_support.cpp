@@ -1,5 +1,8 @@
 #include "session_support.h"
 
+#include <unistd.h>
+
+#include <chrono>
 #include <fstream>
 #include <sstream>
 
@@ -36,6 +39,56 @@ SessionRun RunScript(const std::string& script) {
     veltsim::Session session(ScriptOptions(script, run.lines));
     run.status = session.Execute();
     return run;
+}
+
+Person::Person(std::vector<Step> steps) : steps_(std::move(steps)) {
+    if (pipe(pipe_) != 0) pipe_[0] = pipe_[1] = -1;
+}
+
+Person::~Person() {
+    if (thread_.joinable()) thread_.join();
+    for (int fd : pipe_) {
+        if (fd >= 0) close(fd);
+    }
+}
+
+veltsim::SessionOptions Person::Options() {
+    veltsim::SessionOptions options;
+    options.interactive = true;
+    options.inputFd = pipe_[0];
+    options.print = [this](const std::string& line) {
+        std::lock_guard lock(mutex_);
+        lines_.push_back(line);
+        printed_.notify_all();
+    };
+    thread_ = std::thread([this] { Type(); });
+    return options;
+}
+
+void Person::Type() {
+    for (const Step& step : steps_) {
+        if (!step.waitFor.empty() && !WaitFor(step.waitFor)) break;
+        const std::string line = step.type + "\n";
+        if (write(pipe_[1], line.data(), line.size()) < 0) break;
+    }
+    close(pipe_[1]);
+    pipe_[1] = -1;
+}
+
+bool Person::WaitFor(const std::string& text) {
+    std::unique_lock lock(mutex_);
+    return printed_.wait_for(lock, std::chrono::seconds(30), [&] {
+        for (const std::string& line : lines_) {
+            if (line.find(text) != std::string::npos) return true;
+        }
+        return false;
+    });
+}
+
+SessionRun Person::Finish(int status) {
+    if (thread_.joinable()) thread_.join();
+    std::lock_guard lock(mutex_);
+    return SessionRun{status, lines_};
 }
 
 std::string Sample(const std::string& name) { return std::string(VELT_TEST_SOURCE_DIR) + "/samples/" + name; }

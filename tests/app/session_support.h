@@ -1,6 +1,9 @@
 #pragma once
 
+#include <condition_variable>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "session.h"
@@ -20,6 +23,35 @@ struct SessionRun {
 
 veltsim::SessionOptions ScriptOptions(const std::string& script, std::vector<std::string>& lines);
 SessionRun RunScript(const std::string& script);
+
+// A person at the keyboard of an interactive session: types each line on the session's
+// standard input once a printed line holds what the step waits for (nothing: at once), and
+// ends the input after the last. Gives up waiting after 30 s, so a fault fails, not hangs.
+class Person {
+public:
+    struct Step {
+        std::string waitFor;
+        std::string type;
+    };
+
+    explicit Person(std::vector<Step> steps);
+    ~Person();
+    // Options for an interactive session reading this person's typing.
+    veltsim::SessionOptions Options();
+    // What the session printed, once it has ended.
+    SessionRun Finish(int status);
+
+private:
+    void Type();
+    bool WaitFor(const std::string& text);
+
+    std::vector<Step> steps_;
+    int pipe_[2] = {-1, -1};
+    std::mutex mutex_;
+    std::condition_variable printed_;
+    std::vector<std::string> lines_;
+    std::thread thread_;
+};
 
 // The path of a shipped sample.
 std::string Sample(const std::string& name);

@@ -121,12 +121,16 @@ TEST(Session, NgspiceExitDoesNotEndTheApplication) {
 // stop, quit; every reference count back where it started.
 TEST(Session, LineTypedDuringTheRunIsAnsweredAndStopKeepsTheData) {
     TempDir dir;
-    std::vector<std::string> lines;
-    veltsim::Session session(veltsimtest::ScriptOptions(
-        "load " + LongDeck(dir / "") + "; probe out; run &; status; stop; results; quit", lines));
-    ASSERT_EQ(session.Execute(), 0);
-    SessionRun run{0, lines};
-    const std::size_t answer = run.Find("running: ");
+    veltsimtest::Person person({
+        {"", "load " + LongDeck(dir / "") + "\nprobe out\nrun"},
+        {"analysis (Transient Analysis) begun", "status"},
+        {"running: .tran", "stop"},
+        {"stopped by request", "results\nquit"},
+    });
+    veltsim::Session session(person.Options());
+    const SessionRun run = person.Finish(session.Execute());
+    ASSERT_EQ(run.status, 0);
+    const std::size_t answer = run.Find("running: .tran");
     const std::size_t stopped = run.Find("stopped by request after ");
     ASSERT_LT(answer, run.lines.size());
     ASSERT_LT(stopped, run.lines.size());

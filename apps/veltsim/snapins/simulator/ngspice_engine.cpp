@@ -56,11 +56,10 @@ bool NgspiceEngine::Prepare(std::string& error) {
 
 bool NgspiceEngine::LoadCircuit(const std::vector<std::string>& lines, std::vector<std::string>& errors) {
     errors.clear();
-    // Earlier circuits and their results would otherwise pile up in ngspice.
-    if (circuitLoaded_) {
-        Command("remcirc");
-        Command("destroy all");
-    }
+    // ngspice is one per process: circuits and results of earlier loads, also by simulators
+    // of earlier sessions, would otherwise pile up in it. With none there it only warns.
+    Command("remcirc");
+    Command("destroy all");
     std::vector<std::string> copies(lines);
     std::vector<char*> array;
     for (std::string& line : copies) array.push_back(line.data());
@@ -70,7 +69,6 @@ bool NgspiceEngine::LoadCircuit(const std::vector<std::string>& lines, std::vect
     library_.Circ(array.data());
     capturing_ = false;
     settleExit();
-    circuitLoaded_ = true;
     bool rejected = false;
     for (const std::string& line : capture_) {
         rejected = rejected || IsNgspiceError(line);
@@ -132,7 +130,6 @@ void NgspiceEngine::settleExit() {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     library_.Unload();
     ready_ = false;
-    circuitLoaded_ = false;
     exitPending_ = true;
 }
 

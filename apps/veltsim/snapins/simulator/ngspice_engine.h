@@ -72,7 +72,6 @@ private:
     RunChannel& channel_;
     NgspiceLibrary library_;
     bool ready_ = false;
-    bool circuitLoaded_ = false;
     std::atomic<bool> exitRequested_{false};
     std::atomic<int> exitStatus_{0};
     bool exitPending_ = false;
