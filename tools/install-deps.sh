@@ -5,7 +5,8 @@ set -euo pipefail
 supported="Debian 12 (bookworm)"
 packages=(cmake g++ clang libclang-rt-14-dev make pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
-          nlohmann-json3-dev libboost-dev libsigc++-3.0-dev)
+          nlohmann-json3-dev libboost-dev libsigc++-3.0-dev
+          libngspice0 libngspice0-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
