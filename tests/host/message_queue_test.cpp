@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "tests/support/message_pump.h"
-#include "veltutil/platform/host/message_queue.h"
-#include "veltutil/platform/host/wnd.h"
+#include "veltutil/platform/host/loop/message_queue.h"
+#include "veltutil/platform/host/windows/wnd.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "veltutil/framework/coroute_win_app.h"
 
-#include "veltutil/platform/host/message_queue.h"
+#include "veltutil/platform/host/loop/message_queue.h"
 
 CCorouteWinApp::CCorouteWinApp() : CWinApp(nullptr) {}
 

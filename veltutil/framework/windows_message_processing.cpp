@@ -1,7 +1,7 @@
 #include "veltutil/framework/windows_message_processing.h"
 
-#include "veltutil/platform/host/message_queue.h"
-#include "veltutil/platform/host/win_app.h"
+#include "veltutil/platform/host/loop/message_queue.h"
+#include "veltutil/platform/host/loop/win_app.h"
 
 namespace {
 
