@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 
 // Streaming display form, an extension of this library for tools. The display form can be far
 // larger than the text it shows: every line is padded up to 540 spaces, so a list nested a
