@@ -214,7 +214,7 @@ LRESULT DispatchMessage(const MSG* msg) {
 
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* wnd = veltutil::detail::WindowFromHandle(hwnd);
-    return wnd ? wnd->WindowProc(message, wParam, lParam) : 0;
+    return wnd ? wnd->SendMessage(message, wParam, lParam) : 0;
 }
 
 DWORD MsgWaitForMultipleObjectsEx(DWORD count, const HANDLE* /*handles*/, DWORD milliseconds, DWORD /*wakeMask*/,
