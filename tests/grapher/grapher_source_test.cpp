@@ -52,3 +52,33 @@ TEST(GrapherSource, OpensPagesWithItsFontAndPassesModuleResultsThrough) {
     EXPECT_EQ(recording.CallsOf(94).at(1).arguments, std::vector<std::string>{"0"});
     page.CloseNow();
 }
+
+TEST(GrapherSource, NothingIsSentForAPageAfterItsDelete) {
+    RecordingModule module;
+    ASSERT_TRUE(module.Loaded());
+    PlotterRecording& recording = module.Recording();
+    CGrapherSource source;
+    source.SetGrapher(module.Root());
+    {
+        CGrapherPage page;
+        ASSERT_EQ(source.Create(4, page), S_OK);
+        CGrapherPage copy(page);
+        recording.calls.clear();
+        EXPECT_EQ(source.Delete(page), S_OK);
+        EXPECT_EQ(page.IsOpened(), 1);  // the caller's page keeps its handle and open flag
+        EXPECT_NE(static_cast<CGraphPage*>(page), nullptr);
+        EXPECT_EQ(page.Close(), S_OK);
+        EXPECT_EQ(page.IsOpened(), 0);
+        EXPECT_EQ(copy.SetTitle("gone"), E_FAIL);
+        EXPECT_EQ(source.Delete(copy), E_FAIL);
+    }  // page and copy are destroyed here
+    ASSERT_EQ(recording.calls.size(), 1u);
+    EXPECT_EQ(recording.calls[0].slot, 6);
+
+    // The next page the source opens is live as before.
+    CGrapherPage next;
+    ASSERT_EQ(source.Create(4, next), S_OK);
+    EXPECT_EQ(next.SetTitle("new"), S_OK);
+    EXPECT_EQ(next.CloseNow(), S_OK);
+    EXPECT_EQ(recording.CallsOf(3).size(), 1u);
+}
