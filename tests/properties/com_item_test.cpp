@@ -125,6 +125,7 @@ TEST(ComItem, PropertyWritesAlongAnOwnerCycleFail) {
         SCOPED_TRACE(length);
         // A source owned by the first of `length` sinks, each owned by the next, the last by
         // the first: the source's write enters the cycle after one step.
+        OwningSnapIn owner;  // outlives the sinks, whose owner items count a reference on it
         std::deque<CEventSink> sinks;
         for (int i = 0; i < length; ++i) sinks.emplace_back("Cycle", "");
         for (int i = 0; i < length; ++i) sinks[i].SetOwner(ComItem(&sinks[(i + 1) % length], false));
@@ -135,7 +136,6 @@ TEST(ComItem, PropertyWritesAlongAnOwnerCycleFail) {
         EXPECT_EQ(ComItem(&sinks[length - 1], false).SetProperty(42, value, nullptr, nullptr), E_FAIL);
 
         // Broken open, the same chain reaches its end.
-        OwningSnapIn owner;
         sinks[length - 1].SetOwner(ComItem(&owner, false));
         EXPECT_EQ(ComItem(&source, false).SetProperty(42, value, nullptr, nullptr), S_OK);
         EXPECT_EQ(owner.lastSetId, 42);
