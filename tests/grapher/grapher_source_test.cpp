@@ -4,6 +4,21 @@
 #include "veltutil/grapher/grapher_page.h"
 #include "veltutil/grapher/grapher_source.h"
 
+namespace {
+
+// A source bound to the recording module's root object.
+struct GrapherSourceOnModule : ::testing::Test {
+    void SetUp() override {
+        ASSERT_TRUE(module.Loaded());
+        source.SetGrapher(module.Root());
+    }
+
+    RecordingModule module;
+    CGrapherSource source;
+};
+
+}  // namespace
+
 TEST(GrapherSource, WithoutRootObjectNothingReachesTheModule) {
     CGrapherSource source("plots");
     CGrapherPage page;
@@ -16,12 +31,8 @@ TEST(GrapherSource, WithoutRootObjectNothingReachesTheModule) {
     EXPECT_EQ(page.GetGrapher(), nullptr);
 }
 
-TEST(GrapherSource, OpensPagesWithItsFontAndPassesModuleResultsThrough) {
-    RecordingModule module;
-    ASSERT_TRUE(module.Loaded());
+TEST_F(GrapherSourceOnModule, OpensPagesWithItsFontAndPassesModuleResultsThrough) {
     PlotterRecording& recording = module.Recording();
-    CGrapherSource source;
-    source.SetGrapher(module.Root());
     source.SetCurrentFont(10, -1, nullptr);  // the defaults fill in: 16 and "System"
 
     CGrapherPage page;
@@ -53,12 +64,8 @@ TEST(GrapherSource, OpensPagesWithItsFontAndPassesModuleResultsThrough) {
     page.CloseNow();
 }
 
-TEST(GrapherSource, NothingIsSentForAPageAfterItsDelete) {
-    RecordingModule module;
-    ASSERT_TRUE(module.Loaded());
+TEST_F(GrapherSourceOnModule, NothingIsSentForAPageAfterItsDelete) {
     PlotterRecording& recording = module.Recording();
-    CGrapherSource source;
-    source.SetGrapher(module.Root());
     {
         CGrapherPage page;
         ASSERT_EQ(source.Create(4, page), S_OK);
