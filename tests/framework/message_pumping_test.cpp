@@ -8,8 +8,8 @@
 #include "../support/message_pump.h"
 #include "veltutil/framework/coroute_win_app.h"
 #include "veltutil/framework/windows_message_processing.h"
-#include "veltutil/platform/host/frame_wnd.h"
-#include "veltutil/platform/host/message_queue.h"
+#include "veltutil/platform/host/windows/frame_wnd.h"
+#include "veltutil/platform/host/loop/message_queue.h"
 
 namespace {
 

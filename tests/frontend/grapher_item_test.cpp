@@ -9,7 +9,7 @@
 #include "plotter/recording_module.h"
 #include "veltutil/framework/snap_in_container.h"
 #include "veltutil/grapher/grapher_source.h"
-#include "veltutil/platform/host/message_box.h"
+#include "veltutil/platform/host/windows/message_box.h"
 #include "veltutil/properties/variant.h"
 
 using velttest::AppFrontEnd;

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "../support/message_pump.h"
-#include "veltutil/platform/host/frame_wnd.h"
+#include "veltutil/platform/host/windows/frame_wnd.h"
 
 namespace velttest {
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "tests/support/message_pump.h"
-#include "veltutil/platform/host/message_box.h"
-#include "veltutil/platform/host/message_queue.h"
-#include "veltutil/platform/host/wnd.h"
+#include "veltutil/platform/host/loop/message_queue.h"
+#include "veltutil/platform/host/windows/message_box.h"
+#include "veltutil/platform/host/windows/wnd.h"
 
 namespace {
 

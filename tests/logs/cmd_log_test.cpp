@@ -7,11 +7,11 @@
 #include "../support/recording_snap_in.h"
 #include "veltutil/logs/cmd_log.h"
 #include "veltutil/logs/cmd_log_dlg.h"
-#include "veltutil/platform/host/file_dialog.h"
-#include "veltutil/platform/host/system_metrics.h"
-#include "veltutil/platform/host/user_input.h"
-#include "veltutil/platform/host/win_app.h"
-#include "veltutil/platform/host/win_help.h"
+#include "veltutil/platform/host/windows/file_dialog.h"
+#include "veltutil/platform/host/windows/system_metrics.h"
+#include "veltutil/platform/host/windows/user_input.h"
+#include "veltutil/platform/host/loop/win_app.h"
+#include "veltutil/platform/host/windows/win_help.h"
 #include "veltutil/platform/library/help_registration.h"
 
 using velttest::PumpPosted;

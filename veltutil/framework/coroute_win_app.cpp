@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "veltutil/framework/internal/depth_scope.h"
-#include "veltutil/platform/host/message_queue.h"
+#include "veltutil/platform/host/loop/message_queue.h"
 
 CCorouteWinApp::CCorouteWinApp() : CWinApp(nullptr) {}
 

@@ -1,7 +1,7 @@
 #include "veltutil/framework/gui_fe.h"
 
 #include "veltutil/framework/snap_in_container.h"
-#include "veltutil/framework/tone.h"
+#include "veltutil/framework/internal/tone.h"
 #include "veltutil/framework/windows_message_processing.h"
 #include "veltutil/logs/cmd_log.h"
 #include "veltutil/platform/library/settings.h"

@@ -1,7 +1,7 @@
 #include "veltutil/framework/plotting_modules.h"
 
 #include "veltutil/grapher/grapher_source.h"
-#include "veltutil/platform/host/module.h"
+#include "veltutil/platform/host/modules/module.h"
 
 namespace veltutil::detail {
 

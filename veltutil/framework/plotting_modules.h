@@ -1,6 +1,6 @@
 #pragma once
 
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/win_types.h"
 
 class CGrapherSource;

@@ -6,8 +6,8 @@
 #include "veltutil/framework/instrument_interface.h"
 #include "veltutil/framework/registered_events.h"
 #include "veltutil/framework/windows_message_processing.h"
-#include "veltutil/resources/resource_module.h"
-#include "veltutil/resources/string_ids.h"
+#include "veltutil/resources/internal/resource_module.h"
+#include "veltutil/resources/internal/string_ids.h"
 
 namespace veltutil::detail {
 

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/win_types.h"
-#include "veltutil/platform/host/wnd.h"
+#include "veltutil/platform/host/windows/wnd.h"
 #include "veltutil/properties/com_item.h"
 
 class CEventSource;

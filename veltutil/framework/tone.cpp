@@ -1,6 +1,6 @@
-#include "veltutil/framework/tone.h"
+#include "veltutil/framework/internal/tone.h"
 
-#include "veltutil/platform/host/beep.h"
+#include "veltutil/platform/host/loop/beep.h"
 
 namespace veltutil::detail {
 

@@ -1,8 +1,8 @@
 #include "veltutil/framework/windows_message_processing.h"
 
 #include "veltutil/framework/internal/depth_scope.h"
-#include "veltutil/platform/host/message_queue.h"
-#include "veltutil/platform/host/win_app.h"
+#include "veltutil/platform/host/loop/message_queue.h"
+#include "veltutil/platform/host/loop/win_app.h"
 
 namespace {
 

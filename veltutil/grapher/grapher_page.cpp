@@ -1,6 +1,6 @@
 #include "veltutil/grapher/grapher_page.h"
 
-#include "veltutil/grapher/module_call.h"
+#include "veltutil/grapher/internal/module_call.h"
 
 using veltutil::detail::CallModule;
 

@@ -5,7 +5,7 @@
 #include "veltutil/export.h"
 #include "veltutil/grapher/grapher_font.h"
 #include "veltutil/grapher/grapher_interface.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/win_types.h"
 
 // The client's handle of one page of the plotting module. A page counts as open while it holds

@@ -1,7 +1,7 @@
 #include "veltutil/grapher/grapher_source.h"
 
 #include "veltutil/grapher/grapher_page.h"
-#include "veltutil/grapher/module_call.h"
+#include "veltutil/grapher/internal/module_call.h"
 
 using veltutil::detail::CallModule;
 

@@ -5,7 +5,7 @@
 #include "veltutil/grapher/grapher_attrib.h"
 #include "veltutil/grapher/grapher_font.h"
 #include "veltutil/grapher/grapher_interface.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/win_types.h"
 
 class CGrapherPage;

@@ -5,17 +5,17 @@
 #include <utility>
 #include <vector>
 
-#include "veltutil/logs/advisor.h"
+#include "veltutil/logs/internal/advisor.h"
 #include "veltutil/logs/cmd_log.h"
-#include "veltutil/platform/host/cursor.h"
-#include "veltutil/platform/host/file_dialog.h"
-#include "veltutil/platform/host/message_box.h"
-#include "veltutil/platform/host/module_path.h"
-#include "veltutil/platform/host/system_metrics.h"
-#include "veltutil/platform/host/win_help.h"
+#include "veltutil/platform/host/windows/cursor.h"
+#include "veltutil/platform/host/windows/file_dialog.h"
+#include "veltutil/platform/host/windows/message_box.h"
+#include "veltutil/platform/host/modules/module_path.h"
+#include "veltutil/platform/host/windows/system_metrics.h"
+#include "veltutil/platform/host/windows/win_help.h"
 #include "veltutil/platform/library/help_registration.h"
-#include "veltutil/resources/resource_module.h"
-#include "veltutil/resources/string_ids.h"
+#include "veltutil/resources/internal/resource_module.h"
+#include "veltutil/resources/internal/string_ids.h"
 
 using namespace veltutil::detail;
 

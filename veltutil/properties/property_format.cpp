@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "veltutil/properties/property_list.h"
-#include "veltutil/properties/property_text.h"
-#include "veltutil/properties/property_tree.h"
+#include "veltutil/properties/internal/property_text.h"
+#include "veltutil/properties/internal/property_tree.h"
 
 namespace {
 

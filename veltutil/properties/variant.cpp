@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <new>
 
-#include "veltutil/properties/variant_shared.h"
+#include "veltutil/properties/internal/variant_shared.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/properties/com_item.h"
 #include "veltutil/properties/property_item.h"
 #include "veltutil/properties/property_list.h"
