@@ -155,13 +155,17 @@ BOOL CCmdLogDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     case IDC_LOG_FULL: detailLevel_ = 1; return TRUE;
     case IDC_LOG_SIMPLE: detailLevel_ = 0; return TRUE;
     case IDC_LOG_NONE: detailLevel_ = 2; return TRUE;
-    case IDC_LOG_NEW:
-        if (CTreeCtrl* tree = GetTree()) tree->DeleteAllItems();
-        return TRUE;
+    case IDC_LOG_NEW: Clear(); return TRUE;
     case IDC_LOG_SAVE: Save(); return TRUE;
     case IDC_LOG_ADVISOR: Advise(); return TRUE;
     default: return CDialog::OnCommand(wParam, lParam);
     }
+}
+
+void CCmdLogDlg::Clear() {
+    if (CTreeCtrl* tree = GetTree()) tree->DeleteAllItems();
+    // The relative root went with the lines: kept, it would turn every later line away.
+    if (log_) log_->SetRelativeRootText(TVI_ROOT);
 }
 
 void CCmdLogDlg::OnCommandChanged() {

@@ -50,6 +50,8 @@ private:
         return dynamic_cast<T*>(GetDlgItem(static_cast<int>(id)));
     }
     void Layout();
+    // Deletes every line; the log's lines go to the tree root again.
+    void Clear();
     void OnCommandChanged();
     void AppendSelectedLineToCommand();
     void Save();

@@ -10,7 +10,8 @@ namespace veltutil::detail {
 // The front end's tone: a worker thread beeping one frequency in 200 ms beeps back to back
 // until it sees the stop flag. The flag is the only thing the worker shares with the user-
 // interface thread. There is one tone for the whole library, so every front end starts and
-// stops the same one.
+// stops the same one; it is never destroyed, and its worker is stopped at the latest when the
+// library is unloaded.
 class Tone {
 public:
     static Tone& Global();

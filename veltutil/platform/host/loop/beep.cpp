@@ -12,9 +12,11 @@ struct BeepState {
     BeepService service;
 };
 
+// Never destroyed: a beeping worker may still ask for the service while static objects are
+// being destroyed at exit, until whoever started it has stopped it.
 BeepState& state() {
-    static BeepState beeps;
-    return beeps;
+    static BeepState* beeps = new BeepState;
+    return *beeps;
 }
 
 }  // namespace

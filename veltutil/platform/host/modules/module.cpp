@@ -27,9 +27,11 @@ struct LoadedModules {
     std::map<HMODULE, LoadedModule> byBase;
 };
 
+// Never destroyed: a front end of static storage duration unloads its modules during static
+// destruction, possibly after anything built on first use here would have been destroyed.
 LoadedModules& loadedModules() {
-    static LoadedModules modules;
-    return modules;
+    static LoadedModules* modules = new LoadedModules;
+    return *modules;
 }
 
 // The variable replaces the default rather than adding to it, so that a program (or a test)

@@ -9,5 +9,5 @@ LRESULT DispatchMessage(const MSG* msg) {
 
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* wnd = veltutil::detail::WindowFromHandle(hwnd);
-    return wnd ? wnd->WindowProc(message, wParam, lParam) : 0;
+    return wnd ? wnd->SendMessage(message, wParam, lParam) : 0;
 }

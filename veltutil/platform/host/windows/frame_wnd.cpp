@@ -4,9 +4,11 @@
 
 namespace {
 
+// Never destroyed: a frame owned by an object of static storage duration may be destroyed at
+// any point of static destruction.
 std::vector<CFrameWnd*>& frames() {
-    static std::vector<CFrameWnd*> list;
-    return list;
+    static auto* list = new std::vector<CFrameWnd*>;
+    return *list;
 }
 
 }  // namespace

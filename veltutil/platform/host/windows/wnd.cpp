@@ -1,9 +1,31 @@
 #include "veltutil/platform/host/windows/wnd.h"
 
 #include <algorithm>
+#include <exception>
 
-#include "veltutil/platform/host/loop/message_queue.h"
 #include "veltutil/platform/host/internal/window_registry.h"
+#include "veltutil/platform/host/loop/message_queue.h"
+#include "veltutil/platform/host/windows/message_box.h"
+
+namespace {
+
+constexpr const char* kHandlerFailed = "An unexpected error occurred while a window handled a message.";
+
+// Called inside a catch block: reports the exception being handled.
+void reportHandlerException() {
+    CString reason;
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        reason = error.what();
+    } catch (const CString& text) {
+        reason = text;
+    } catch (...) {
+    }
+    AfxMessageBox(reason.IsEmpty() ? kHandlerFailed : reason.GetString(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+}  // namespace
 
 CWnd::~CWnd() {
     // A subclass's own handlers are gone by now; only the bookkeeping is left to undo.
@@ -167,7 +189,13 @@ HICON CWnd::SetIcon(HICON icon, BOOL big) {
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return m_hWnd ? WindowProc(message, wParam, lParam) : 0;
+    if (!m_hWnd) return 0;
+    try {
+        return WindowProc(message, wParam, lParam);
+    } catch (...) {
+        reportHandlerException();
+        return 0;
+    }
 }
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {

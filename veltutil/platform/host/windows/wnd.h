@@ -92,6 +92,10 @@ public:
     HICON SetIcon(HICON icon, BOOL big);
     HICON GetIcon(BOOL big) const { return big ? bigIcon_ : smallIcon_; }
 
+    // Calls the window procedure at once; every dispatched message comes this way too. As on
+    // the platform, an exception that a handler throws stops here: it is reported in a message
+    // box (its text: what() of a standard exception, a thrown CString, or a general message),
+    // the result is 0, and the loop goes on with the next message.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL deep = TRUE);
