@@ -62,6 +62,27 @@ TEST(Deck, TitleAnalysesAndJoinedMeasures) {
     EXPECT_EQ(name, "x");
 }
 
+// Device parameters saved on a continuation line, or by the option, are seen.
+TEST(Deck, SavedDeviceParametersAreSeenOnContinuationLines) {
+    TempDir dir;
+    const struct {
+        const char* text;
+        bool saves;
+    } rows[] = {
+        {"t\n.save out in\n+ @r1[i]\n.end\n", true},
+        {"t\n.OPTIONS reltol=1e-4 SAVECURRENTS\n.end\n", true},
+        {"t\n.save out v1#branch\n* @r1[i] in a comment\n.end\n", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        std::ofstream(dir / "deck.cir") << row.text;
+        veltsim::Deck deck;
+        std::string error;
+        ASSERT_TRUE(veltsim::ReadDeck(dir / "deck.cir", deck, error));
+        EXPECT_EQ(deck.savesDeviceParameters, row.saves);
+    }
+}
+
 TEST(Deck, MissingAndEmptyFilesAreRefusedWithTheirPath) {
     TempDir dir;
     std::ofstream(dir / "empty.cir");

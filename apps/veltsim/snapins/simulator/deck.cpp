@@ -24,6 +24,21 @@ bool isAnalysisCard(const std::string& word) {
     return std::find(std::begin(kCards), std::end(kCards), word) != std::end(kCards);
 }
 
+// The cards after the title, each with its continuation lines ("+ ...") joined on.
+std::vector<std::string> logicalCards(const std::vector<std::string>& lines) {
+    std::vector<std::string> cards;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string line = withoutLeadingBlanks(lines[i]);
+        if (line.rfind('+', 0) == 0 && !cards.empty()) {
+            cards.back() += ' ';
+            cards.back() += Trimmed(line.substr(1));
+        } else {
+            cards.push_back(line);
+        }
+    }
+    return cards;
+}
+
 }  // namespace
 
 bool ReadDeck(const std::string& path, Deck& deck, std::string& error) {
@@ -44,17 +59,14 @@ bool ReadDeck(const std::string& path, Deck& deck, std::string& error) {
     }
     read.title = read.lines.front();
     // The first line is the title whatever it says, as in every SPICE deck.
-    for (std::size_t i = 1; i < read.lines.size(); ++i) {
-        const std::string card = withoutLeadingBlanks(read.lines[i]);
+    for (const std::string& card : logicalCards(read.lines)) {
         const std::string word = lowerFirstWord(card);
         if (isAnalysisCard(word)) read.analyses.push_back(card);
-        if (word == ".meas" || word == ".measure") {
-            std::string statement = card;
-            while (i + 1 < read.lines.size() && withoutLeadingBlanks(read.lines[i + 1]).rfind('+', 0) == 0) {
-                statement += ' ';
-                statement += Trimmed(withoutLeadingBlanks(read.lines[++i]).substr(1));
-            }
-            read.measures.push_back(statement);
+        if (word == ".meas" || word == ".measure") read.measures.push_back(card);
+        const std::string lower = ToLower(card);
+        if ((word == ".save" && lower.find('@') != std::string::npos) ||
+            (word.rfind(".option", 0) == 0 && lower.find("savecurrents") != std::string::npos)) {
+            read.savesDeviceParameters = true;
         }
     }
     deck = std::move(read);
