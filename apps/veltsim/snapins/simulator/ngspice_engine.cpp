@@ -38,7 +38,11 @@ std::string WithoutStreamPrefix(const std::string& line) {
 NgspiceEngine::NgspiceEngine(RunChannel& channel) : channel_(channel) {}
 
 NgspiceEngine::~NgspiceEngine() {
-    if (ready_ && IsRunning()) Halt();
+    if (!ready_ || !IsRunning()) return;
+    // ngspice's thread may be waiting in the channel for room; it must get out before the halt
+    // can end it.
+    channel_.Cancel();
+    Halt();
 }
 
 bool NgspiceEngine::Prepare(std::string& error) {

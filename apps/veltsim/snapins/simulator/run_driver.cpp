@@ -74,12 +74,13 @@ void RunDriver::Run() {
     if (state_ != kPending) return;
     state_ = kRunning;
     summary_ = RunSummary{};
-    halted_ = false;
     scaleIndex_ = -1;
     lastAbscissa_ = 0.0;
     const DWORD startTick = GetTickCount();
     channel_.Reopen();
-    summary_.started = !stopRequested_ && engine_.StartBackground(command_);
+    // A stop asked for before the run began ends it before ngspice is asked.
+    halted_ = stopRequested_;
+    summary_.started = !halted_ && engine_.StartBackground(command_);
     bool ended = !summary_.started;
     bool inAnalysis = false;
     DWORD haltedTick = 0;

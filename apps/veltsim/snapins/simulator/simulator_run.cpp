@@ -111,7 +111,7 @@ void SimulatorSnapIn::Output(const std::string& line) {
 }
 
 void SimulatorSnapIn::RunEnded(const RunSummary& summary) {
-    if (!summary.started) {
+    if (!summary.started && !summary.stopped) {
         ++failures_;
         SayUnder(runLine_, "ngspice would not start the run");
     } else if (summary.stopped) {

@@ -27,9 +27,10 @@ public:
 // Replies go to the application's command-line log under the line being answered; ngspice's
 // own output goes to the front end's audit trail ("Simulation Error Log/Audit Trail").
 //
-// Final: the base's destructor is not virtual, and the module deletes it as this class.
 // Commands that would call into ngspice are refused while a run goes on; the others (status,
 // stop, pause, resume, results and the like) are answered during the run.
+//
+// Final: the base's destructor is not virtual, and the module deletes it as this class.
 class SimulatorSnapIn final : public CInstrumentInterface, private RunListener {
 public:
     SimulatorSnapIn();
