@@ -1,5 +1,5 @@
 // How soon a line typed during a simulation is answered: for two seconds of a run (the RC
-// low-pass at 20 ns a step, 500,008 steps, which would take longer) a person types "status"
+// low-pass at 10 ns a step, 1,000,008 steps, which would take longer) a person types "status"
 // every 20 ms on standard input, read by the application's own reader thread and typed into
 // the command line; the time from writing the line to its answer being printed, median and
 // worst case. Then "stop": the time from writing it to the run having halted.
@@ -29,7 +29,7 @@ std::string longDeck() {
     std::ifstream sample(std::string(VELT_BENCH_SOURCE_DIR) + "/samples/rc_lowpass.cir");
     std::ofstream deck(path);
     for (std::string line; std::getline(sample, line);) {
-        deck << (line.rfind(".tran", 0) == 0 ? ".tran 20n 10m 0 20n" : line) << "\n";
+        deck << (line.rfind(".tran", 0) == 0 ? ".tran 10n 10m 0 10n" : line) << "\n";
     }
     return path;
 }

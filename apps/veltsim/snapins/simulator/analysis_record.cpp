@@ -11,6 +11,16 @@ AnalysisRecord::AnalysisRecord(std::string type, std::string plot, const std::ve
     }
 }
 
+void AnalysisRecord::AddRow(const double* values) {
+    const std::size_t width = 2 * signals_.size();
+    if (rows_ % kRowsPerBlock == 0) {
+        blocks_.emplace_back();
+        blocks_.back().reserve(kRowsPerBlock * width);
+    }
+    blocks_.back().insert(blocks_.back().end(), values, values + width);
+    ++rows_;
+}
+
 int AnalysisRecord::Find(const CString& velt) const {
     for (std::size_t i = 0; i < signals_.size(); ++i) {
         if (signals_[i].velt == velt) return static_cast<int>(i);
