@@ -11,6 +11,8 @@ void MagnitudeAndPhase(double x, double y, double& magnitude, double& degrees) {
     } else if (x == 0.0) {
         degrees = y >= 0.0 ? 90.0 : -90.0;
     } else {
+        // The factor that plotted phases have always been converted with; it is 180/pi to 11
+        // digits, so atan2(4, 3) gives 53.130102354152477 rather than 53.13010235415598.
         degrees = std::atan2(y, x) * 57.29577951307855;
     }
 }

@@ -34,7 +34,7 @@ public:
     // Writes the row's value columns from the numbers A to H as the diagram type reads them; gain
     // and phase are computed afresh for each row. S_OK, with nothing written, for a type outside 0
     // to 4; otherwise the first failure.
-    //   type 2, A = 3, B = 4 -> column 1 = 5, column 2 = 53.13010235415598
+    //   type 2, A = 3, B = 4 -> column 1 = 5, column 2 = 53.130102354152477
     virtual long SetRowItemValue(int row, double a, double b, double c, double d, double e, double f, double g,
                                  double h);
     // Column 0 of the row.

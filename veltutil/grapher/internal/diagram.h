@@ -29,7 +29,7 @@ struct DiagramValues {
 // A and B as given; type 2 takes (A, B) as real and imaginary part and shows magnitude and phase
 // in degrees; type 4 shows gain and phase of (E, F) - (G, H) against (A, B) - (C, D), from the
 // calculator, whose phase unwrapping carries over from call to call.
-//   type 2, A = 3, B = 4 -> {2, 5, 53.13010235415598}
+//   type 2, A = 3, B = 4 -> {2, 5, 53.130102354152477}
 DiagramValues ToDiagramValues(GrapherDiagramType type, const double (&numbers)[8], CGainPhase& calculator);
 
 // Magnitude and phase in degrees of x + iy; the phase of a value on an axis is exact
