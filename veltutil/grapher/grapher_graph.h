@@ -157,11 +157,12 @@ private:
     bool HasMode(int mode) const { return (m_nUpdateModes & static_cast<unsigned int>(mode)) != 0; }
     CGrapherAxes& Axes(AXES_TYPE type) { return m_Axes[AxesIndex(type)]; }
     CMinMax& MinRange(AxisPosition position) { return m_MinRange[CGrapherAxes::index(position)]; }
-    static int AxesIndex(AXES_TYPE type);
+    static int AxesIndex(AXES_TYPE type) { return type < 0 ? 0 : type > 2 ? 2 : static_cast<int>(type); }
     // Moves the data call counter on; true when this call is the one that refits.
     bool CountDataCall(int update);
     void GrowRefitInterval();
     void CollectPoint(AxisPosition x, AxisPosition y, double xValue, double yValue);
+    void CollectScrollingPoint(AxisPosition y, double xValue, double yValue);
     void ResetBookkeeping();
 
     template <class... Params, class... Args>

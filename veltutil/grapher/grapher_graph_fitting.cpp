@@ -16,6 +16,7 @@ constexpr int kPositions = 4;
 
 bool hasRange(const CMinMax& range) { return range.IsNull() == 0; }
 
+
 // A range reported a change when the point fell outside it.
 int changed(int where) { return where != 0 ? 1 : 0; }
 
@@ -26,8 +27,6 @@ int truncateToInt(double value) {
 }
 
 }  // namespace
-
-int CGrapherGraph::AxesIndex(AXES_TYPE type) { return std::clamp(static_cast<int>(type), 0, 2); }
 
 const CGrapherAxes& CGrapherGraph::GetAxes(AXES_TYPE type) const { return m_Axes[AxesIndex(type)]; }
 
@@ -112,28 +111,36 @@ void CGrapherGraph::GrowRefitInterval() {
     m_nUpdateInterval = static_cast<int>(std::min<long long>(m_nUpdateInterval * 8LL / 7, INT_MAX));
 }
 
-void CGrapherGraph::CollectPoint(AxisPosition x, AxisPosition y, double xValue, double yValue) {
+// Runs for every trace of every point, so the scrolling case, which may refit, stays out of line.
+inline void CGrapherGraph::CollectPoint(AxisPosition x, AxisPosition y, double xValue, double yValue) {
+    // An axis that has no point yet starts from the minimum range.
+    const CMinMax& minimum = MinRange(x);
     for (CGrapherAxes& axes : m_Axes) {
         CMinMax& axis = axes.GetAxis(x);
-        if (!axis.IsInitialized()) axis = MinRange(x);
+        if (!axis.IsInitialized()) axis = minimum;
     }
     CGrapherAxes& all = Axes(AXES_ALL_DATA);
     int grew = changed(all.GetAxis(x).AddPoint(xValue, 1.0));
     grew |= changed(all.GetAxis(y).AddPoint(yValue, 1.0));
-    all.AddRangeChanged(grew);
+    if (grew != 0) all.SetRangeChanged(1);
 
-    CGrapherAxes& expanded = Axes(AXES_EXPANDED);
-    if (!HasMode(UPDATE_SCROLLING) || x != AXIS_POSITION_3) {
-        grew = changed(expanded.GetAxis(x).AddPoint(xValue, m_dExpansion));
-        grew |= changed(expanded.GetAxis(y).AddPoint(yValue, m_dExpansion));
-        expanded.AddRangeChanged(grew);
+    if (HasMode(UPDATE_SCROLLING) && x == AXIS_POSITION_3) [[unlikely]] {
+        CollectScrollingPoint(y, xValue, yValue);
         return;
     }
-    // Scrolling: the X value pages the window of position 3 along and the axis follows at once.
-    if (expanded.GetAxis(AXIS_POSITION_3).AddPointShift(xValue) != 0) UpdateToFit(expanded, 1);
+    CGrapherAxes& expanded = Axes(AXES_EXPANDED);
+    grew = changed(expanded.GetAxis(x).AddPoint(xValue, m_dExpansion));
+    grew |= changed(expanded.GetAxis(y).AddPoint(yValue, m_dExpansion));
+    if (grew != 0) expanded.SetRangeChanged(1);
+}
+
+void CGrapherGraph::CollectScrollingPoint(AxisPosition y, double xValue, double yValue) {
+    CGrapherAxes& window = Axes(AXES_EXPANDED);
+    // The X value pages the window of position 3 along and the axis follows at once.
+    if (window.GetAxis(AXIS_POSITION_3).AddPointShift(xValue) != 0) UpdateToFit(window, 1);
     // A Y value outside the window's set marks that set, where it was collected, as changed. (The
     // displayed set, which UpdateToFit overwrites with the set it fits, would lose the mark.)
-    expanded.AddRangeChanged(changed(expanded.GetAxis(y).AddPoint(yValue, 1.0)));
+    if (window.GetAxis(y).AddPoint(yValue, 1.0) != 0) window.SetRangeChanged(1);
 }
 
 // The third argument counts the traces that the values cover, from the first trace on: value
@@ -144,7 +151,7 @@ void CGrapherGraph::CollectPoint(AxisPosition x, AxisPosition y, double xValue, 
 // not collected: they have no axes here, and reading their entries would pass the list's end.
 long CGrapherGraph::AddData(int firstTrace, const double* values, int traceCount, int fourth, int update) {
     if (m_pGrapher == nullptr) return E_FAIL;
-    if (m_nDataStarted == 0) {
+    if (m_nDataStarted == 0) [[unlikely]] {
         UpdateDisplay();
         m_nDataStarted = 1;
     }
@@ -160,7 +167,7 @@ long CGrapherGraph::AddData(int firstTrace, const double* values, int traceCount
     }
 
     long result = m_pGrapher->AddData(m_pGraph, firstTrace, values, traceCount, fourth, update);
-    if (refit) {
+    if (refit) [[unlikely]] {
         if (HasMode(UPDATE_EXPANDING)) GrowRefitInterval();
         long fit = UpdateDisplayWithContraints(UPDATE_EVERY_N_CALLS);
         if (fit != S_OK) return fit;

@@ -51,9 +51,7 @@ CTraceInfo& CTraceInfoList::GetNthTraceInfo(int n) {
     return m_Detached;
 }
 
-const CTraceInfo& CTraceInfoList::GetNthTraceInfo(int n) const {
-    return IsTrace(n) ? m_pTraceInfo[n + 1] : kDefaultTraceInfo;
-}
+const CTraceInfo& CTraceInfoList::DefaultTraceInfo() { return kDefaultTraceInfo; }
 
 void CTraceInfoList::Reset() {
     m_pData.reset();

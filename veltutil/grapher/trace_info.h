@@ -41,7 +41,7 @@ public:
     void AddTrace();
     int GetNumTraces() const { return m_nNumTraces; }
     CTraceInfo& GetNthTraceInfo(int n);
-    const CTraceInfo& GetNthTraceInfo(int n) const;
+    const CTraceInfo& GetNthTraceInfo(int n) const { return IsTrace(n) ? m_pTraceInfo[n + 1] : DefaultTraceInfo(); }
 
     void SetXData(double x) {
         if (m_pData) m_pData[0] = x;
@@ -61,7 +61,8 @@ public:
     bool IsTrace(int n) const { return n >= 0 && n < m_nNumTraces; }
 
 private:
-    CTraceInfoList(const CTraceInfoList&) = delete;  // a graph's list is copied by assignment only
+    CTraceInfoList(const CTraceInfoList&) = delete;
+    static const CTraceInfo& DefaultTraceInfo();  // a graph's list is copied by assignment only
 
     std::unique_ptr<CTraceInfo[]> m_pTraceInfo;
     std::unique_ptr<double[]> m_pData;
