@@ -99,15 +99,15 @@ public:
     long ClearGraph(CGraph* graph) override { RECORD(ClearGraph, graph); }
     long SetGraphTitle(CGraph* graph, const char* title) override { RECORD(SetGraphTitle, graph, title); }
     long SetGraphTitleFont(CGraph* graph, int a, int b, const char* face) override { RECORD(SetGraphTitleFont, graph, a, b, face); }
-    long AddData(CGraph* graph, int first, const double* values, int end, int fourth, int update) override {
+    long AddData(CGraph* graph, int first, const double* values, int traceCount, int fourth, int update) override {
         if (!recording().recording) return answer(&CGrapher::AddData);
         // The values that the call covers: X first, then the Y value of each trace.
         std::string data;
-        for (int i = 0; values != nullptr && i <= end; ++i) {
+        for (int i = 0; values != nullptr && i <= traceCount; ++i) {
             if (i > 0) data += ' ';
             data += describe(values[i]);
         }
-        RECORD(AddData, graph, first, data, end, fourth, update);
+        RECORD(AddData, graph, first, data, traceCount, fourth, update);
     }
     long GetData(CGraph* graph, int a, double*&, double*&, int&, int b) override { RECORD(GetData, graph, a, Out{}, Out{}, Out{}, b); }
     long GetDataY(CGraph* graph, int a, double*&, int&) override { RECORD(GetDataY, graph, a, Out{}, Out{}); }
