@@ -47,8 +47,9 @@ public:
     virtual CGrapher* GetGrapher() const { return m_pGrapher; }
     virtual int IsOpened() const { return m_nOpened; }
     // S_OK without a root object or a handle. A module refusal is answered as it is and leaves
-    // the graph open; otherwise the graph refits first when UPDATE_ON_CLOSE is set, then forgets
-    // its traces, ranges and minimum ranges. The handle stays.
+    // the graph open. Once closed, the graph refits when UPDATE_ON_CLOSE is set (a failed refit is
+    // answered and keeps the bookkeeping), then forgets its traces, ranges and minimum ranges.
+    // The handle stays.
     virtual long Close();
     // Close, then the handle is forgotten whatever Close answered.
     virtual long CloseNow();

@@ -16,7 +16,6 @@ constexpr int kPositions = 4;
 
 bool hasRange(const CMinMax& range) { return range.IsNull() == 0; }
 
-
 // A range reported a change when the point fell outside it.
 int changed(int where) { return where != 0 ? 1 : 0; }
 
