@@ -56,6 +56,13 @@ TEST_F(GraphTest, CreationAsksForAGraphOnThePageAndTakesThePageFont) {
     EXPECT_EQ(refused.GetGrapher(), nullptr);  // not attached
     CGrapherPage withoutRoot;
     EXPECT_EQ(withoutRoot.Create(1, refused), E_FAIL);
+
+    // Nothing is created on a page the module has deleted.
+    recording.results.erase(11);
+    ASSERT_EQ(source.Delete(page), S_OK);
+    Mark();
+    EXPECT_EQ(page.Create(1, refused), E_FAIL);
+    EXPECT_TRUE(recording.calls.empty());
 }
 
 TEST_F(GraphTest, OperationsSendTheirArgumentsAfterTheHandle) {

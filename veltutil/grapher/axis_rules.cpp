@@ -3,8 +3,8 @@
 #include <iterator>
 #include <utility>
 
-#include "veltutil/resources/resource_module.h"
-#include "veltutil/resources/string_ids.h"
+#include "veltutil/resources/internal/resource_module.h"
+#include "veltutil/resources/internal/string_ids.h"
 
 namespace veltutil::detail {
 

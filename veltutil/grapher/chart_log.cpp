@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "veltutil/grapher/grapher_source.h"
-#include "veltutil/resources/resource_module.h"
-#include "veltutil/resources/string_ids.h"
+#include "veltutil/resources/internal/resource_module.h"
+#include "veltutil/resources/internal/string_ids.h"
 
 using veltutil::detail::LoadLibraryString;
 

@@ -3,7 +3,7 @@
 #include "veltutil/export.h"
 #include "veltutil/grapher/grapher_chart.h"
 #include "veltutil/grapher/grapher_page.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 
 class CGrapherSource;
 

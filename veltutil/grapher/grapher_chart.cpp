@@ -1,5 +1,12 @@
 #include "veltutil/grapher/grapher_chart.h"
 
+#include "veltutil/grapher/internal/module_call.h"
+
+template <class... Params, class... Args>
+long CGrapherChart::Send(long (CGrapher::*operation)(CChart*, Params...), Args&&... args) {
+    return veltutil::detail::ForwardTo(m_pGrapher, operation, m_pChart, static_cast<Args&&>(args)...);
+}
+
 CGrapherChart::~CGrapherChart() { Close(); }
 
 void CGrapherChart::SetChart(CGrapher* root, CChart* chart) {

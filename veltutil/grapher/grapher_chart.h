@@ -4,7 +4,6 @@
 #include "veltutil/grapher/grapher_font.h"
 #include "veltutil/grapher/grapher_interface.h"
 #include "veltutil/grapher/grapher_types.h"
-#include "veltutil/grapher/module_call.h"
 
 // The client's handle of one table of the plotting module: rows of typed columns. Each operation
 // forwards to the module with the table handle first and answers what the module answers, or
@@ -55,10 +54,9 @@ public:
     const CGrapherFont& GetFont() const { return m_Font; }
 
 private:
+    // The operation on this table's handle; E_FAIL without a root object.
     template <class... Params, class... Args>
-    long Send(long (CGrapher::*operation)(CChart*, Params...), Args&&... args) {
-        return veltutil::detail::ForwardTo(m_pGrapher, operation, m_pChart, static_cast<Args&&>(args)...);
-    }
+    long Send(long (CGrapher::*operation)(CChart*, Params...), Args&&... args);
 
     CGrapher* m_pGrapher = nullptr;
     CChart* m_pChart = nullptr;

@@ -3,10 +3,17 @@
 #include "veltutil/grapher/grapher_graph.h"
 
 #include "veltutil/grapher/internal/axis_rules.h"
+#include "veltutil/grapher/internal/module_call.h"
 
 using veltutil::detail::ComposeAxisLabel;
+using veltutil::detail::ForwardTo;
 using veltutil::detail::NodeTypeLabel;
 using veltutil::detail::TracePaletteColour;
+
+template <class... Params, class... Args>
+long CGrapherGraph::Send(long (CGrapher::*operation)(CGraph*, Params...), Args&&... args) {
+    return ForwardTo(m_pGrapher, operation, m_pGraph, static_cast<Args&&>(args)...);
+}
 
 CGrapherGraph::~CGrapherGraph() { Close(); }
 

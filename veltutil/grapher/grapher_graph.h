@@ -5,11 +5,10 @@
 #include "veltutil/grapher/grapher_font.h"
 #include "veltutil/grapher/grapher_interface.h"
 #include "veltutil/grapher/grapher_types.h"
-#include "veltutil/grapher/module_call.h"
 #include "veltutil/grapher/grid_type.h"
 #include "veltutil/grapher/trace_info.h"
 #include "veltutil/measure/min_max.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/spice/node_type.h"
 
 // The client's handle of one graph of the plotting module: up to four axes and any number of
@@ -166,10 +165,9 @@ private:
     void CollectScrollingPoint(AxisPosition y, double xValue, double yValue);
     void ResetBookkeeping();
 
+    // The operation on this graph's handle; E_FAIL without a root object.
     template <class... Params, class... Args>
-    long Send(long (CGrapher::*operation)(CGraph*, Params...), Args&&... args) {
-        return veltutil::detail::ForwardTo(m_pGrapher, operation, m_pGraph, static_cast<Args&&>(args)...);
-    }
+    long Send(long (CGrapher::*operation)(CGraph*, Params...), Args&&... args);
 
     CGrapher* m_pGrapher = nullptr;
     CGraph* m_pGraph = nullptr;

@@ -7,7 +7,9 @@
 
 #include "veltutil/grapher/grapher_graph.h"
 #include "veltutil/grapher/internal/axis_rules.h"
+#include "veltutil/grapher/internal/module_call.h"
 
+using veltutil::detail::ForwardTo;
 using veltutil::detail::WidenRange;
 
 namespace {
@@ -53,7 +55,7 @@ const CMinMax* CGrapherGraph::GetMinMaxRange(AxisPosition position) const {
 
 long CGrapherGraph::AutoRange(AxisPosition position) {
     Axes(AXES_DISPLAYED) = Axes(AXES_ALL_DATA);
-    return Send(&CGrapher::AutoRange, position);
+    return ForwardTo(m_pGrapher, &CGrapher::AutoRange, m_pGraph, position);
 }
 
 long CGrapherGraph::SetAxisRange(AxisPosition position, double lo, double hi) {
@@ -72,7 +74,7 @@ long CGrapherGraph::SetAxisRange(AxisPosition position, double lo, double hi) {
         hi = std::max(hi, minimum.GetMax());
     }
     WidenRange(lo, hi, Axes(AXES_DISPLAYED).GetScale(position));
-    return Send(&CGrapher::SetAxisRange, position, lo, hi);
+    return ForwardTo(m_pGrapher, &CGrapher::SetAxisRange, m_pGraph, position, lo, hi);
 }
 
 long CGrapherGraph::Close() {

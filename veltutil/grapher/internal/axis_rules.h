@@ -1,7 +1,7 @@
 #pragma once
 
 #include "veltutil/grapher/grapher_types.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/spice/node_type.h"
 
 // The rules by which a graph turns its bookkeeping into what it sends the plotting module.

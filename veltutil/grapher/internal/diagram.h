@@ -2,7 +2,7 @@
 
 #include "veltutil/grapher/grapher_types.h"
 #include "veltutil/measure/gain_phase.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 
 // What standard graphs and standard tables share: the texts of their value columns and axes, and
 // the turning of up to eight numbers into the one or two values that a diagram type shows.
