@@ -8,8 +8,8 @@ namespace svgplotter {
 namespace {
 
 std::string head(const std::string& title, bool reload) {
-    std::string html = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n";
-    if (reload) html += "<meta http-equiv=\"refresh\" content=\"" + std::to_string(kReloadSeconds) + "\">\n";
+    std::string html = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\"/>\n";
+    if (reload) html += "<meta http-equiv=\"refresh\" content=\"" + std::to_string(kReloadSeconds) + "\"/>\n";
     html += "<title>" + XmlEscaped(title) + "</title>\n<style>\n";
     html += "body { margin: 0; background: #ffffff; color: #000000; font: 13px \"DejaVu Sans\", sans-serif; }\n";
     html += "header { height: " + std::to_string(kPageHeaderHeight) + "px; overflow: hidden; margin: 0 " +

@@ -13,6 +13,13 @@ namespace svgplotter {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Pages that write faster than this are written on every refresh.
+constexpr auto kCostlyWrite = std::chrono::milliseconds(20);
+
+}  // namespace
+
 void PageOutput::SetDirectory(const std::string& directory) {
     std::error_code error;
     directory_ = directory.empty() ? fs::path() : fs::absolute(directory, error);
@@ -53,7 +60,8 @@ bool PageOutput::NeedsWrite(const Page& page) {
 long PageOutput::Refresh(std::uint64_t serial, bool force) {
     Page* page = store_.PageOf(serial);
     if (page == nullptr) return E_HANDLE;
-    if (!force && std::chrono::steady_clock::now() - page->lastWrite < page->lastWriteCost * paceFactor_) {
+    bool costly = page->lastWriteCost >= kCostlyWrite;
+    if (!force && costly && std::chrono::steady_clock::now() - page->lastWrite < page->lastWriteCost * paceFactor_) {
         page->dirty = true;  // written by a later refresh, or at the latest when the module unloads
         return S_OK;
     }

@@ -19,10 +19,11 @@
 // P, G and T are the numbers of the module's handles, unique while the module is loaded.
 // Every file is written atomically (atomic_file.h).
 //
-// Refreshes are paced: while the time since a page was last written is less than
-// `paceFactor` times what that write took, a refresh only leaves the page marked, so writing
-// takes at most 1 / (1 + paceFactor) of the time however often the client asks. A forced
-// refresh (Show, closing a graph, table or page) always writes.
+// Refreshes of pages that take long to write are paced: while the time since such a page was
+// last written is less than `paceFactor` times what that write took, a refresh only leaves
+// the page marked, so writing takes at most 1 / (1 + paceFactor) of the time however often
+// the client asks. A page that writes in a few milliseconds is written on every refresh, and
+// a forced one (Show, closing a graph, table or page, unloading the module) always writes.
 
 namespace svgplotter {
 

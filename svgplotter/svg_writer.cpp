@@ -212,7 +212,7 @@ std::string GraphSvg(const Graph& graph, std::uint64_t serial) {
     GraphView view = ViewOf(graph);
     Svg svg;
     std::string id = std::to_string(serial);
-    svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"graph\" width=\"" << std::to_string(kGraphWidth)
+    svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << std::to_string(kGraphWidth)
         << "\" height=\"" << std::to_string(kGraphHeight) << "\" viewBox=\"0 0 " << std::to_string(kGraphWidth) << " "
         << std::to_string(kGraphHeight) << "\" font-family=\"" << kFallbackFonts << "\">\n";
     svg << "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
