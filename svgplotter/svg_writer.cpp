@@ -1,6 +1,7 @@
 #include "svgplotter/svg_writer.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "svgplotter/decimate.h"
 #include "svgplotter/graph_view.h"
@@ -139,11 +140,8 @@ void writeCrosshairs(Svg& svg, const Graph& graph, const GraphView& view) {
         svg << "<line class=\"crosshair\" x1=\"" << x << "\" y1=\"" << view.top << "\" x2=\"" << x << "\" y2=\""
             << view.bottom << "\" stroke=\"" << (graph.reversed ? "#ffffff" : "#000000") << "\" stroke-dasharray=\"4 3\"/>\n";
         if (!crosshair.legend) continue;
-        std::string text;
-        text += "x=";
-        AppendNumber(text, trace.x[point]);
-        text += " y=";
-        AppendNumber(text, trace.y[point]);
+        char text[96];
+        std::snprintf(text, sizeof text, "x=%.6g y=%.6g", trace.x[point], trace.y[point]);
         svg << "<text x=\"" << x + 4 << "\" y=\"" << view.top + 14 + 14 * static_cast<double>(c) << "\" font-size=\"11\" fill=\""
             << (graph.reversed ? "#ffffff" : "#000000") << "\">" << XmlEscaped(text) << "</text>\n";
     }
