@@ -6,7 +6,7 @@
 #include "../support/temp_dir.h"
 #include "plotter/recording.h"
 #include "veltutil/grapher/grapher_interface.h"
-#include "veltutil/platform/host/module.h"
+#include "veltutil/platform/host/modules/module.h"
 
 namespace {
 

@@ -7,12 +7,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "../support/module_path.h"
 #include "plot_fixture.h"
 #include "svgplotter/atomic_file.h"
 #include "svgplotter/graph_view.h"
 #include "svgplotter/svg_writer.h"
-#include "veltutil/platform/host/module.h"
 
 namespace {
 
