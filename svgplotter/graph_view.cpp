@@ -14,6 +14,7 @@ constexpr double kVerticalAxisBand = 84;
 constexpr double kBareMargin = 16;
 constexpr double kLegendSwatch = 28;  // sample line and gap before the label
 constexpr double kLegendGap = 18;
+constexpr double kMaxLegendRows = 4;
 
 bool isHorizontal(int position) { return position == AXIS_POSITION_0 || position == AXIS_POSITION_2; }
 
@@ -58,6 +59,8 @@ std::vector<LegendEntry> layoutLegend(const Graph& graph, double left, double ri
         if (!trace.shown || trace.internalUse) continue;
         double width = kLegendSwatch + 0.6 * kLegendFontSize * static_cast<double>(std::max<std::size_t>(trace.label.size(), 7));
         if (x > left && x + width > right) {
+            // Past a few rows the legend would crowd out the plot; the CSV names every trace.
+            if (row + 1 == kMaxLegendRows) break;
             x = left;
             ++row;
         }

@@ -191,3 +191,15 @@ TEST(GraphSvg, TenMillionPointsDrawInLessThanAMegabyteAndKeepASpike) {
     EXPECT_LT(top, view.top + 0.1 * (view.bottom - view.top));
     EXPECT_GE(top, view.top);
 }
+
+TEST(GraphView, AnyNumberOfTracesLeavesRoomForThePlot) {
+    svgplotter::Graph graph;
+    for (int i = 0; i < 300; ++i) {
+        graph.traces.emplace_back();
+        graph.traces.back().label = "V(node" + std::to_string(i) + ")";
+    }
+    svgplotter::GraphView view = svgplotter::ViewOf(graph);
+    EXPECT_GT(view.bottom - view.top, 200);
+    EXPECT_LT(view.legend.size(), 300u);
+    EXPECT_GT(view.legend.size(), 10u);
+}
