@@ -7,6 +7,7 @@
 #include "veltutil/platform/host/message_box.h"
 #include "veltutil/platform/host/module_path.h"
 #include "veltutil/platform/host/system_metrics.h"
+#include "veltutil/platform/host/win_app.h"
 
 void ProgrammerError(const char* message, int askQuit) {
     CString text(message);
@@ -51,8 +52,8 @@ int PopupRightButtonMenu(CMenu& menu) {
     if (popup == nullptr) return 0;
     POINT cursor;
     GetCursorPos(&cursor);
-    // The library runs inside the application without a main window of its own to own the menu.
-    CWnd* owner = nullptr;
+    // The application's main window gets the chosen command.
+    CWnd* owner = AfxGetMainWnd();
     return popup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, static_cast<int>(cursor.x),
                                  static_cast<int>(cursor.y), owner);
 }

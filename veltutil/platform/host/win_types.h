@@ -16,6 +16,8 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using COLORREF = std::uint32_t;
+using DWORD_PTR = std::uintptr_t;
+using ULONG_PTR = std::uintptr_t;
 
 #ifndef TRUE
 #define TRUE 1
@@ -38,6 +40,9 @@ constexpr int MAX_PATH = 260;
 using HWND = struct HWND__*;
 using HMODULE = struct HINSTANCE__*;
 using HINSTANCE = HMODULE;
+
+// A device context's handle (the same declaration as beside the screen's device context).
+using HDC = struct HDC__*;
 
 // Generic kernel-object handle (file enumerations and the like).
 using HANDLE = void*;
