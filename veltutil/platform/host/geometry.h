@@ -36,6 +36,9 @@ public:
     CRect(long l, long t, long r, long b) : RECT{l, t, r, b} {}
     CRect(const RECT& rect) : RECT(rect) {}
 
+    operator RECT*() { return this; }
+    operator const RECT*() const { return this; }
+
     long Width() const { return right - left; }
     friend bool operator==(const CRect& a, const CRect& b) {
         return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;

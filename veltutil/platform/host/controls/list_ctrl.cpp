@@ -344,6 +344,9 @@ void CListCtrl::Paint(CDC& dc, bool erase) {
 }
 
 void CListCtrl::Click(CPoint point, WPARAM keys) {
+    std::vector<UINT> before;
+    before.reserve(rows_.size());
+    for (const Row& row : rows_) before.push_back(row.state);
     int hit = HitTest(point);
     bool toggle = (keys & MK_CONTROL) && !(GetStyle() & LVS_SINGLESEL);
     if (toggle && hit >= 0) {
@@ -353,7 +356,12 @@ void CListCtrl::Click(CPoint point, WPARAM keys) {
         SetItemState(-1, 0, LVIS_SELECTED);
         if (hit >= 0) SetItemState(hit, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
-    Invalidate();
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (rows_[i].state != before[i]) {
+            Invalidate();
+            break;
+        }
+    }
 }
 
 LRESULT CListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

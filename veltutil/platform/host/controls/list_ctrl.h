@@ -73,8 +73,9 @@ using PFNLVCOMPARE = int (*)(LPARAM item1, LPARAM item2, LPARAM sortData);
 // LVS_OWNERDRAWFIXED control asks its parent with WM_DRAWITEM, which the parent reflects back
 // to DrawItem (nothing is drawn without a parent); any other draws the texts itself. A left
 // click selects the row under the pointer alone (with MK_CONTROL it toggles that row, except
-// with LVS_SINGLESEL); a click beside every row clears the selection. A click on a column
-// title, through the header, tells the parent LVN_COLUMNCLICK.
+// with LVS_SINGLESEL); a click beside every row clears the selection; a click that changes a
+// row's state invalidates the control. A click on a column title, through the header, tells
+// the parent LVN_COLUMNCLICK.
 class VELTHOST_API CListCtrl : public CWnd {
 public:
     static constexpr int ItemHeight = 16;

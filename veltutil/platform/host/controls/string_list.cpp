@@ -26,7 +26,8 @@ int StringList::Add(const char* text, bool sorted) {
         at = std::upper_bound(items_.begin(), items_.end(), added,
                               [](const CString& value, const Item& item) { return compareNoCase(value.view(), item.text.view()) < 0; });
     }
-    return static_cast<int>(items_.insert(at, Item{added}) - items_.begin());
+    auto inserted = items_.insert(at, Item{added});  // may move the items: measure afterwards
+    return static_cast<int>(inserted - items_.begin());
 }
 
 int StringList::Insert(int index, const char* text) {
