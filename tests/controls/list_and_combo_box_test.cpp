@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "tests/support/command_window.h"
 #include "tests/support/message_pump.h"
 #include "veltutil/platform/host/controls/combo_box.h"
 #include "veltutil/platform/host/controls/control_input.h"
@@ -10,18 +11,6 @@
 
 namespace {
 
-// A parent that records the notification codes of its controls' WM_COMMAND messages.
-class ParentWnd : public CWnd {
-public:
-    std::vector<int> codes;
-
-protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM) override {
-        codes.push_back(HIWORD(wParam));
-        return TRUE;
-    }
-};
-
 struct BoxTest : ::testing::Test {
     BoxTest() {
         velttest::DrainQueue();
@@ -29,7 +18,7 @@ struct BoxTest : ::testing::Test {
     }
     ~BoxTest() override { velttest::DrainQueue(); }
 
-    ParentWnd parent;
+    velttest::CommandWindow parent;
 };
 
 std::vector<CString> texts(const CListBox& list) {
@@ -73,7 +62,7 @@ TEST_F(BoxTest, ClicksSelectOneItemOrToggleItemsAsTheListBoxKindSays) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.kind);
-        parent.codes.clear();
+        parent.Clear();
         CListBox list;
         ASSERT_TRUE(list.Create(WS_VISIBLE | LBS_NOTIFY | row.style, CRect(0, 0, 100, 100), &parent, 1));
         for (const char* text : {"R1", "R2", "C1"}) list.AddString(text);
@@ -85,7 +74,7 @@ TEST_F(BoxTest, ClicksSelectOneItemOrToggleItemsAsTheListBoxKindSays) {
             if (list.GetSel(i) > 0) selected.push_back(i);
         }
         EXPECT_EQ(selected, row.selected);
-        EXPECT_EQ(parent.codes, (std::vector<int>{LBN_SELCHANGE, LBN_SELCHANGE}));
+        EXPECT_EQ(parent.Codes(), (std::vector<int>{LBN_SELCHANGE, LBN_SELCHANGE}));
         EXPECT_EQ(list.GetCurSel(), 2);
     }
 }
@@ -128,7 +117,7 @@ TEST_F(BoxTest, AComboBoxShowsItsSelectionAndSelectsByPrefixIgnoringCase) {
     EXPECT_EQ(combo.GetCurSel(), 1);
     combo.DeleteString(1);
     EXPECT_EQ(combo.GetCurSel(), CB_ERR);
-    EXPECT_TRUE(parent.codes.empty());  // the program's selections are not announced
+    EXPECT_TRUE(parent.Codes().empty());  // the program's selections are not announced
 }
 
 TEST_F(BoxTest, TypingPicksAnItemOfADropDownListAndEditsTheTextOfADropDown) {
@@ -144,9 +133,9 @@ TEST_F(BoxTest, TypingPicksAnItemOfADropDownListAndEditsTheTextOfADropDown) {
     PostKeyPress(list, VK_DOWN);
     velttest::PumpPosted();
     EXPECT_EQ(list.GetWindowText(), "kV");
-    EXPECT_EQ(parent.codes, (std::vector<int>{CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELCHANGE}));
+    EXPECT_EQ(parent.Codes(), (std::vector<int>{CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELCHANGE}));
 
-    parent.codes.clear();
+    parent.Clear();
     CComboBox editable;
     ASSERT_TRUE(editable.Create(WS_VISIBLE | CBS_DROPDOWN, CRect(), &parent, 2));
     editable.AddString("V");
@@ -155,6 +144,6 @@ TEST_F(BoxTest, TypingPicksAnItemOfADropDownListAndEditsTheTextOfADropDown) {
     velttest::PumpPosted();
     EXPECT_EQ(editable.GetWindowText(), "kV");
     EXPECT_EQ(editable.GetCurSel(), CB_ERR);
-    EXPECT_EQ(parent.codes.size(), 4u);
-    EXPECT_EQ(parent.codes.back(), CBN_EDITCHANGE);
+    EXPECT_EQ(parent.Codes().size(), 4u);
+    EXPECT_EQ(parent.Codes().back(), CBN_EDITCHANGE);
 }

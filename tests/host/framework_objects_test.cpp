@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "tests/support/command_window.h"
 #include "tests/support/message_pump.h"
 #include "veltutil/platform/host/menu.h"
 #include "veltutil/platform/host/module.h"
@@ -17,18 +18,6 @@ class Resistor : public CObject {
 IMPLEMENT_DYNAMIC(Resistor, CObject)
 
 class Trimmer : public Resistor {};
-
-// A window that records the commands it gets.
-class CommandWnd : public CWnd {
-public:
-    std::vector<UINT> commands;
-
-protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM) override {
-        commands.push_back(LOWORD(wParam));
-        return TRUE;
-    }
-};
 
 }  // namespace
 
@@ -71,14 +60,14 @@ TEST(Menus, AMenuResourceLoadsFromWhicheverModuleHoldsItAndItsChoiceGoesToTheOwn
     EXPECT_EQ(menu.GetMenuItemCount(), 1);  // unchanged
 
     velttest::DrainQueue();
-    CommandWnd owner;
+    velttest::CommandWindow owner;
     owner.Create("owner", WS_POPUP, CRect(), nullptr);
     ScriptedPopupMenus menus;
     menus.Answer(502);
     EXPECT_TRUE(popup->TrackPopupMenu(TPM_RIGHTBUTTON, 5, 6, &owner));
-    EXPECT_TRUE(owner.commands.empty());  // posted, as the menu closes
+    EXPECT_TRUE(owner.Ids().empty());  // posted, as the menu closes
     velttest::PumpPosted();
-    EXPECT_EQ(owner.commands, std::vector<UINT>{502});
+    EXPECT_EQ(owner.Ids(), std::vector<UINT>{502});
 
     AfxUnregisterResources(plugIn);
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "tests/support/command_window.h"
 #include "tests/support/message_pump.h"
 #include "veltutil/logs/dialog_helpers.h"
 #include "veltutil/logs/list_box_util.h"
@@ -53,18 +54,6 @@ struct ValueEntryTest : DialogHelpersTest {
 };
 
 std::vector<CString> strings(const CStringArray& array) { return {array.begin(), array.end()}; }
-
-// A main window that records the commands it gets.
-class MainWnd : public CWnd {
-public:
-    std::vector<UINT> commands;
-
-protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM) override {
-        commands.push_back(LOWORD(wParam));
-        return TRUE;
-    }
-};
 
 }  // namespace
 
@@ -193,7 +182,7 @@ TEST_F(DialogHelpersTest, TheRightButtonMenuComesFromAnyModuleAndItsCommandGoesT
     auto plugIn = reinterpret_cast<HINSTANCE>(0x7100);
     AfxRegisterMenuResource(plugIn, 310, &resource);
     CWinApp app;
-    MainWnd main;
+    velttest::CommandWindow main;
     main.Create("main", WS_POPUP | WS_VISIBLE, CRect(), nullptr);
     app.m_pMainWnd = &main;
     SetCursorPos(30, 40);
@@ -221,5 +210,5 @@ TEST_F(DialogHelpersTest, TheRightButtonMenuComesFromAnyModuleAndItsCommandGoesT
     EXPECT_EQ(requests[0].flags, TPM_LEFTALIGN | TPM_RIGHTBUTTON);
     EXPECT_EQ(requests[0].owner, &main);
     EXPECT_EQ(shown, (std::vector<CString>{"Delete", "Colour"}));
-    EXPECT_EQ(main.commands, std::vector<UINT>{602});
+    EXPECT_EQ(main.Ids(), std::vector<UINT>{602});
 }

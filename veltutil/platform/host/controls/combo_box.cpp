@@ -6,29 +6,19 @@ BOOL CComboBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create("", style | WS_CHILD, rect, parent, id);
 }
 
-int CComboBox::AddString(const char* text) {
-    int index = items_.Add(text, (GetStyle() & CBS_SORT) != 0);
-    if (current_ >= index) ++current_;
-    return index;
-}
+int CComboBox::AddString(const char* text) { return items_.Add(text, (GetStyle() & CBS_SORT) != 0); }
 
-int CComboBox::InsertString(int index, const char* text) {
-    int inserted = items_.Insert(index, text);
-    if (inserted >= 0 && current_ >= inserted) ++current_;
-    return inserted;
-}
+int CComboBox::InsertString(int index, const char* text) { return items_.Insert(index, text); }
 
 int CComboBox::DeleteString(UINT index) {
-    int gone = static_cast<int>(index);
-    if (!items_.Delete(gone)) return CB_ERR;
-    if (current_ == gone) SetCurSel(-1);
-    if (current_ > gone) --current_;
+    int selected = items_.Current();
+    if (!items_.Delete(static_cast<int>(index))) return CB_ERR;
+    if (selected == static_cast<int>(index)) SetCurSel(-1);
     return GetCount();
 }
 
 void CComboBox::ResetContent() {
     items_.Clear();
-    current_ = CB_ERR;
     CWnd::SetWindowText("");
 }
 
@@ -38,13 +28,9 @@ void CComboBox::GetLBText(int index, CString& text) const {
 
 int CComboBox::GetLBTextLen(int index) const { return items_.IsItem(index) ? items_.At(index).text.GetLength() : CB_ERR; }
 
-DWORD_PTR CComboBox::GetItemData(int index) const { return items_.IsItem(index) ? items_.At(index).data : 0; }
+DWORD_PTR CComboBox::GetItemData(int index) const { return items_.Data(index); }
 
-int CComboBox::SetItemData(int index, DWORD_PTR data) {
-    if (!items_.IsItem(index)) return CB_ERR;
-    items_.At(index).data = data;
-    return 0;
-}
+int CComboBox::SetItemData(int index, DWORD_PTR data) { return items_.SetData(index, data) ? 0 : CB_ERR; }
 
 int CComboBox::FindString(int start, const char* text) const { return items_.Find(start, text, false); }
 
@@ -57,20 +43,20 @@ int CComboBox::SelectString(int start, const char* text) {
 
 int CComboBox::SetCurSel(int index) {
     bool valid = items_.IsItem(index);
-    current_ = valid ? index : CB_ERR;
+    items_.SetCurrent(index);
     CWnd::SetWindowText(valid ? items_.At(index).text.GetString() : "");
     return valid ? index : CB_ERR;
 }
 
 void CComboBox::PersonSelects(int index) {
-    if (index == current_ || !items_.IsItem(index)) return;
+    if (index == items_.Current() || !items_.IsItem(index)) return;
     SetCurSel(index);
     NotifyParent(CBN_SELCHANGE);
 }
 
 void CComboBox::Type(char ch) {
     if (IsDropDownList()) {
-        if (static_cast<unsigned char>(ch) >= 0x20) PersonSelects(FindString(current_, CString(ch)));
+        if (static_cast<unsigned char>(ch) >= 0x20) PersonSelects(FindString(items_.Current(), CString(ch)));
         return;
     }
     CString text = GetWindowText();
@@ -88,8 +74,8 @@ void CComboBox::Type(char ch) {
 
 void CComboBox::Key(UINT virtualKey) {
     switch (virtualKey) {
-    case VK_UP: PersonSelects(std::max(current_ - 1, 0)); break;
-    case VK_DOWN: PersonSelects(std::min(current_ + 1, GetCount() - 1)); break;
+    case VK_UP: PersonSelects(std::max(items_.Current() - 1, 0)); break;
+    case VK_DOWN: PersonSelects(std::min(items_.Current() + 1, GetCount() - 1)); break;
     case VK_HOME: PersonSelects(0); break;
     case VK_END: PersonSelects(GetCount() - 1); break;
     default: break;

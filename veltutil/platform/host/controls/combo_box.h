@@ -46,7 +46,7 @@ public:
     // unchanged, when nothing matches.
     int SelectString(int start, const char* text);
 
-    int GetCurSel() const { return current_; }
+    int GetCurSel() const { return items_.Current(); }
     // Selects `index` and shows its text; -1 or no such item clears both (CB_ERR for the latter).
     int SetCurSel(int index);
 
@@ -61,6 +61,5 @@ private:
     void Type(char ch);
     void Key(UINT virtualKey);
 
-    veltutil::detail::StringList items_;
-    int current_ = CB_ERR;
+    veltutil::detail::StringList items_;  // its current item is the selection
 };

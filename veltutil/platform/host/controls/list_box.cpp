@@ -4,30 +4,13 @@ BOOL CListBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create("", style | WS_CHILD, rect, parent, id);
 }
 
-int CListBox::AddString(const char* text) {
-    int index = items_.Add(text, (GetStyle() & LBS_SORT) != 0);
-    if (caret_ >= index) ++caret_;
-    return index;
-}
+int CListBox::AddString(const char* text) { return items_.Add(text, (GetStyle() & LBS_SORT) != 0); }
 
-int CListBox::InsertString(int index, const char* text) {
-    int inserted = items_.Insert(index, text);
-    if (inserted >= 0 && caret_ >= inserted) ++caret_;
-    return inserted;
-}
+int CListBox::InsertString(int index, const char* text) { return items_.Insert(index, text); }
 
-int CListBox::DeleteString(UINT index) {
-    int gone = static_cast<int>(index);
-    if (!items_.Delete(gone)) return LB_ERR;
-    if (caret_ == gone) caret_ = -1;
-    if (caret_ > gone) --caret_;
-    return GetCount();
-}
+int CListBox::DeleteString(UINT index) { return items_.Delete(static_cast<int>(index)) ? GetCount() : LB_ERR; }
 
-void CListBox::ResetContent() {
-    items_.Clear();
-    caret_ = -1;
-}
+void CListBox::ResetContent() { items_.Clear(); }
 
 int CListBox::GetText(int index, CString& text) const {
     text = items_.IsItem(index) ? items_.At(index).text : CString();
@@ -36,13 +19,9 @@ int CListBox::GetText(int index, CString& text) const {
 
 int CListBox::GetTextLen(int index) const { return items_.IsItem(index) ? items_.At(index).text.GetLength() : LB_ERR; }
 
-DWORD_PTR CListBox::GetItemData(int index) const { return items_.IsItem(index) ? items_.At(index).data : 0; }
+DWORD_PTR CListBox::GetItemData(int index) const { return items_.Data(index); }
 
-int CListBox::SetItemData(int index, DWORD_PTR data) {
-    if (!items_.IsItem(index)) return LB_ERR;
-    items_.At(index).data = data;
-    return 0;
-}
+int CListBox::SetItemData(int index, DWORD_PTR data) { return items_.SetData(index, data) ? 0 : LB_ERR; }
 
 int CListBox::FindString(int start, const char* text) const { return items_.Find(start, text, false); }
 
@@ -58,7 +37,7 @@ int CListBox::SetSel(int index, BOOL select) {
     for (int i = 0; i < GetCount(); ++i) {
         if (index == -1 || i == index) items_.At(i).selected = select != FALSE;
     }
-    if (index != -1) caret_ = index;
+    if (index != -1) items_.SetCurrent(index);
     return 0;
 }
 
@@ -79,7 +58,7 @@ int CListBox::GetSelItems(int maxItems, int* indices) const {
 }
 
 int CListBox::GetCurSel() const {
-    if (IsMultiple()) return caret_;
+    if (IsMultiple()) return items_.Current();
     for (int i = 0; i < GetCount(); ++i) {
         if (items_.At(i).selected) return i;
     }
@@ -94,7 +73,7 @@ int CListBox::SetCurSel(int index) {
 
 void CListBox::SelectOnly(int index) {
     for (int i = 0; i < GetCount(); ++i) items_.At(i).selected = i == index;
-    caret_ = index;
+    items_.SetCurrent(index);
 }
 
 int CListBox::GetItemRect(int index, RECT* rect) const {
@@ -113,7 +92,7 @@ void CListBox::Click(CPoint point, WPARAM keys) {
     bool toggle = (style & LBS_MULTIPLESEL) || ((style & LBS_EXTENDEDSEL) && (keys & MK_CONTROL));
     if (toggle) {
         items_.At(index).selected = !items_.At(index).selected;
-        caret_ = index;
+        items_.SetCurrent(index);
     } else {
         SelectOnly(index);
     }

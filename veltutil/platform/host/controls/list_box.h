@@ -56,7 +56,7 @@ public:
     int GetCurSel() const;
     // Single selection only: selects `index` alone (-1: none); LB_ERR for no such item.
     int SetCurSel(int index);
-    int GetCaretIndex() const { return caret_; }
+    int GetCaretIndex() const { return items_.Current(); }
     // The item's row in client coordinates; LB_ERR for no such item.
     int GetItemRect(int index, RECT* rect) const;
 
@@ -70,6 +70,5 @@ private:
     void SelectOnly(int index);
     void Click(CPoint point, WPARAM keys);
 
-    veltutil::detail::StringList items_;
-    int caret_ = -1;
+    veltutil::detail::StringList items_;  // its current item is the caret
 };

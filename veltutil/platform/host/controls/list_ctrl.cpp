@@ -30,6 +30,12 @@ void mergeSort(std::vector<std::size_t>& order, GoesFirst goesFirst) {
     }
 }
 
+// The header fields that a column's LVCF_ mask names.
+UINT headerMask(UINT columnMask) {
+    return ((columnMask & LVCF_WIDTH) ? HDI_WIDTH : 0) | ((columnMask & LVCF_TEXT) ? HDI_TEXT : 0) |
+           ((columnMask & LVCF_FMT) ? HDI_FORMAT : 0);
+}
+
 UINT textAlignment(int format) {
     switch (format & 3) {
     case LVCFMT_RIGHT: return DT_RIGHT;
@@ -92,8 +98,7 @@ BOOL CListCtrl::DeleteColumn(int column) { return header_.DeleteItem(column); }
 BOOL CListCtrl::GetColumn(int column, LVCOLUMN* info) const {
     if (!info) return FALSE;
     HDITEM item;
-    item.mask = ((info->mask & LVCF_WIDTH) ? HDI_WIDTH : 0) | ((info->mask & LVCF_TEXT) ? HDI_TEXT : 0) |
-                ((info->mask & LVCF_FMT) ? HDI_FORMAT : 0);
+    item.mask = headerMask(info->mask);
     item.pszText = info->pszText;
     item.cchTextMax = info->cchTextMax;
     if (!header_.GetItem(column, &item)) return FALSE;
@@ -105,8 +110,7 @@ BOOL CListCtrl::GetColumn(int column, LVCOLUMN* info) const {
 BOOL CListCtrl::SetColumn(int column, const LVCOLUMN* info) {
     if (!info) return FALSE;
     HDITEM item;
-    item.mask = ((info->mask & LVCF_WIDTH) ? HDI_WIDTH : 0) | ((info->mask & LVCF_TEXT) ? HDI_TEXT : 0) |
-                ((info->mask & LVCF_FMT) ? HDI_FORMAT : 0);
+    item.mask = headerMask(info->mask);
     item.cxy = info->cx;
     item.pszText = info->pszText;
     item.fmt = info->fmt;

@@ -19,27 +19,40 @@ int compareNoCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+int StringList::Inserted(std::vector<Item>::iterator at, const char* text) {
+    auto inserted = items_.insert(at, Item{CString(text)});  // may move the items: measure afterwards
+    auto index = static_cast<int>(inserted - items_.begin());
+    if (current_ >= index) ++current_;
+    return index;
+}
+
 int StringList::Add(const char* text, bool sorted) {
-    CString added(text);
     auto at = items_.end();
     if (sorted) {
+        std::string_view added = text ? text : "";
         at = std::upper_bound(items_.begin(), items_.end(), added,
-                              [](const CString& value, const Item& item) { return compareNoCase(value.view(), item.text.view()) < 0; });
+                              [](std::string_view value, const Item& item) { return compareNoCase(value, item.text.view()) < 0; });
     }
-    auto inserted = items_.insert(at, Item{added});  // may move the items: measure afterwards
-    return static_cast<int>(inserted - items_.begin());
+    return Inserted(at, text);
 }
 
 int StringList::Insert(int index, const char* text) {
     if (index == -1) index = Count();
     if (index < 0 || index > Count()) return -1;
-    items_.insert(items_.begin() + index, Item{CString(text)});
-    return index;
+    return Inserted(items_.begin() + index, text);
 }
 
 bool StringList::Delete(int index) {
     if (!IsItem(index)) return false;
     items_.erase(items_.begin() + index);
+    if (current_ == index) current_ = -1;
+    if (current_ > index) --current_;
+    return true;
+}
+
+bool StringList::SetData(int index, DWORD_PTR data) {
+    if (!IsItem(index)) return false;
+    At(index).data = data;
     return true;
 }
 

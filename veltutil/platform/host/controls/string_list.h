@@ -8,8 +8,10 @@
 
 namespace veltutil::detail {
 
-// The strings of a list box or combo box, each with a data value and a selection mark. Searches
-// and sorted insertion compare case-insensitively (in the C locale), as those controls do.
+// The strings of a list box or combo box, each with a data value and a selection mark, and one
+// current item (a list box's caret, a combo box's selection), which insertions and deletions
+// keep on its item; deleting it leaves none (-1). Searches and sorted insertion compare
+// case-insensitively (in the C locale), as those controls do.
 class VELTHOST_API StringList {
 public:
     struct Item {
@@ -29,14 +31,28 @@ public:
     // Inserts before `index`, -1 meaning at the end; -1 for an index past the end.
     int Insert(int index, const char* text);
     bool Delete(int index);
-    void Clear() { items_.clear(); }
+    void Clear() {
+        items_.clear();
+        current_ = -1;
+    }
+
+    int Current() const { return current_; }
+    // -1, or an index that is no item, means none.
+    void SetCurrent(int index) { current_ = IsItem(index) ? index : -1; }
+
+    // 0 for no such item.
+    DWORD_PTR Data(int index) const { return IsItem(index) ? At(index).data : 0; }
+    bool SetData(int index, DWORD_PTR data);
 
     // The first item after `start` (from the first with -1), wrapping round to `start` itself,
     // whose text begins with `text` (or, `exact`, equals it); -1 for none.
     int Find(int start, const char* text, bool exact) const;
 
 private:
+    int Inserted(std::vector<Item>::iterator at, const char* text);
+
     std::vector<Item> items_;
+    int current_ = -1;
 };
 
 }  // namespace veltutil::detail
