@@ -20,15 +20,11 @@ TEST(DeviceContext, TextIsMeasuredWithTheSelectedFontsCharacterCells) {
     EXPECT_EQ(dc.SelectObject(previous), &small);
 }
 
-TEST(DeviceContext, ObjectsThatWereNeverCreatedAreRefusedAndStockObjectsStandIn) {
+TEST(DeviceContext, ObjectsThatWereNeverCreatedAreRefused) {
     CDC dc;
     CPen unmade;
     EXPECT_EQ(dc.SelectObject(&unmade), nullptr);
     CBrush made(RGB(1, 2, 3));
-    CBrush* whiteBrush = dc.SelectObject(&made);
-    ASSERT_NE(whiteBrush, nullptr);
-    EXPECT_EQ(dc.SelectStockObject(NULL_BRUSH), &made);
-    EXPECT_EQ(dc.SelectStockObject(99), nullptr);
     EXPECT_FALSE(made.CreateSolidBrush(0));  // created once, until deleted
     EXPECT_TRUE(made.DeleteObject());
     EXPECT_TRUE(made.CreateSolidBrush(0));

@@ -17,14 +17,16 @@
 // bypass this bookkeeping.
 class VELTUTIL_API CColorListCtrl : public CListCtrl {
 public:
-    // Which cells the highlight colour marks. Any other value highlights nothing.
-    enum Highlight {
+    // Which cells the highlight colour marks. Any other value (the type holds every int)
+    // highlights nothing.
+    enum Highlight : int {
         HighlightColumn = 0,  // the current column, in every row
         HighlightRow = 1,     // every cell of the selected rows
         HighlightCell = 2,    // the current column's cell in the selected rows
     };
-    // Cell borders: none, or a black one-pixel border drawn solid or dashed.
-    enum Grid { NoGrid = 0, SolidGrid = 1, DashedGrid = 2 };
+    // Cell borders: none, or a black one-pixel border drawn solid or dashed. Any other value
+    // draws none.
+    enum Grid : int { NoGrid = 0, SolidGrid = 1, DashedGrid = 2 };
 
     CColorListCtrl();
     ~CColorListCtrl() override;
