@@ -7,7 +7,7 @@
 #include "veltutil/platform/host/controls/combo_box.h"
 #include "veltutil/platform/host/controls/control_input.h"
 #include "veltutil/platform/host/controls/list_box.h"
-#include "veltutil/platform/host/user_input.h"
+#include "veltutil/platform/host/windows/user_input.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "tests/support/message_pump.h"
-#include "veltutil/platform/host/button.h"
+#include "veltutil/platform/host/windows/button.h"
 #include "veltutil/platform/host/controls/control_input.h"
 #include "veltutil/platform/host/controls/list_ctrl.h"
-#include "veltutil/platform/host/dialog.h"
+#include "veltutil/platform/host/windows/dialog.h"
 #include "veltutil/platform/host/drawing/dc.h"
 #include "veltutil/platform/host/drawing/system_colors.h"
 

@@ -2,7 +2,7 @@
 
 #include "veltutil/platform/host/drawing/dc.h"
 #include "veltutil/platform/host/drawing/system_colors.h"
-#include "veltutil/platform/host/system_metrics.h"
+#include "veltutil/platform/host/windows/system_metrics.h"
 
 TEST(DeviceContext, TextIsMeasuredWithTheSelectedFontsCharacterCells) {
     CDC dc;

@@ -4,11 +4,11 @@
 
 #include "tests/support/command_window.h"
 #include "tests/support/message_pump.h"
-#include "veltutil/platform/host/menu.h"
-#include "veltutil/platform/host/module.h"
-#include "veltutil/platform/host/resources.h"
+#include "veltutil/platform/host/windows/menu.h"
+#include "veltutil/platform/host/modules/module.h"
+#include "veltutil/platform/host/modules/resources.h"
 #include "veltutil/platform/host/strings/arrays.h"
-#include "veltutil/platform/host/wnd.h"
+#include "veltutil/platform/host/windows/wnd.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include "veltutil/logs/dialog_helpers.h"
 #include "veltutil/logs/list_box_util.h"
 #include "veltutil/logs/value_entry.h"
-#include "veltutil/platform/host/cursor.h"
-#include "veltutil/platform/host/menu.h"
-#include "veltutil/platform/host/resources.h"
-#include "veltutil/platform/host/win_app.h"
+#include "veltutil/platform/host/windows/cursor.h"
+#include "veltutil/platform/host/windows/menu.h"
+#include "veltutil/platform/host/modules/resources.h"
+#include "veltutil/platform/host/loop/win_app.h"
 
 namespace {
 

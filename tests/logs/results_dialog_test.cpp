@@ -8,10 +8,10 @@
 #include "veltutil/logs/list_box_util.h"
 #include "veltutil/logs/value_entry.h"
 #include "veltutil/platform/host/controls/control_input.h"
-#include "veltutil/platform/host/dialog.h"
+#include "veltutil/platform/host/windows/dialog.h"
 #include "veltutil/platform/host/drawing/dc.h"
 #include "veltutil/platform/host/drawing/system_colors.h"
-#include "veltutil/platform/host/user_input.h"
+#include "veltutil/platform/host/windows/user_input.h"
 
 // A results dialog as dialog code would write it with the colour list and the dialog helpers,
 // driven the way a person uses it.

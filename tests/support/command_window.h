@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "veltutil/platform/host/wnd.h"
+#include "veltutil/platform/host/windows/wnd.h"
 
 namespace velttest {
 

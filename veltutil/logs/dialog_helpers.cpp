@@ -1,7 +1,7 @@
 #include "veltutil/logs/dialog_helpers.h"
 
 #include "veltutil/foundation/ui_helpers.h"
-#include "veltutil/platform/host/menu.h"
+#include "veltutil/platform/host/windows/menu.h"
 
 int exclusiveChoice(int choice, ButtonAssoc* table) {
     if (!table || !table[0].button) return -1;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/button.h"
-#include "veltutil/platform/host/wnd.h"
+#include "veltutil/platform/host/windows/button.h"
+#include "veltutil/platform/host/windows/wnd.h"
 
 // Small helpers for dialog code. They keep no state: everything lives in the controls.
 

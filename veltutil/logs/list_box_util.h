@@ -2,7 +2,7 @@
 
 #include "veltutil/export.h"
 #include "veltutil/platform/host/controls/list_box.h"
-#include "veltutil/platform/host/cstring_array.h"
+#include "veltutil/platform/host/strings/cstring_array.h"
 
 // Moving strings between list boxes and string arrays.
 class VELTUTIL_API CListBoxUtil {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/cobject.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cobject.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/strings/arrays.h"
 
 // The record a CColorListCtrl keeps for each row (column 0) and for each sub-item cell. A row

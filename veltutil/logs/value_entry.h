@@ -2,8 +2,8 @@
 
 #include "veltutil/export.h"
 #include "veltutil/platform/host/controls/combo_box.h"
-#include "veltutil/platform/host/cstring.h"
-#include "veltutil/platform/host/edit.h"
+#include "veltutil/platform/host/strings/cstring.h"
+#include "veltutil/platform/host/windows/edit.h"
 
 // A value entry: an edit box holding a number and a combo box holding its unit with an
 // engineering prefix. The prefixes are G (1e9), M (1e6), k (1e3), m (1e-3), u (1e-6), n (1e-9)

@@ -38,10 +38,11 @@ constexpr int MAX_PATH = 260;
 
 // Opaque window and module handles of the headless host.
 using HWND = struct HWND__*;
+using HICON = struct HICON__*;
 using HMODULE = struct HINSTANCE__*;
 using HINSTANCE = HMODULE;
 
-// A device context's handle (the same declaration as beside the screen's device context).
+// A device context's handle: the screen's, or a CDC's.
 using HDC = struct HDC__*;
 
 // Generic kernel-object handle (file enumerations and the like).

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "veltutil/platform/host/controls/string_list.h"
-#include "veltutil/platform/host/wnd.h"
+#include "veltutil/platform/host/windows/wnd.h"
 
 constexpr DWORD CBS_SIMPLE = 0x0001;
 constexpr DWORD CBS_DROPDOWN = 0x0002;

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "veltutil/platform/host/controls/header_ctrl.h"
-#include "veltutil/platform/host/wnd.h"
+#include "veltutil/platform/host/windows/wnd.h"
 
 class CDC;
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/host_export.h"
 #include "veltutil/platform/host/win_types.h"
 

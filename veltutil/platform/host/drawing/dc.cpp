@@ -7,7 +7,7 @@
 #include <unordered_set>
 #include <utility>
 
-#include "veltutil/platform/host/wnd.h"
+#include "veltutil/platform/host/windows/wnd.h"
 
 namespace {
 

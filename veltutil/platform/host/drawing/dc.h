@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "veltutil/platform/host/cobject.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cobject.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/drawing/gdi_objects.h"
 #include "veltutil/platform/host/geometry.h"
 #include "veltutil/platform/host/host_export.h"

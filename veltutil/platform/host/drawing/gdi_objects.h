@@ -1,8 +1,8 @@
 #pragma once
 
-#include "veltutil/platform/host/cobject.h"
+#include "veltutil/platform/host/strings/cobject.h"
 #include "veltutil/platform/host/host_export.h"
-#include "veltutil/platform/host/system_metrics.h"  // LOGFONT
+#include "veltutil/platform/host/windows/system_metrics.h"  // LOGFONT
 #include "veltutil/platform/host/win_types.h"
 
 class CDC;

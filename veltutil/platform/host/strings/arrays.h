@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "veltutil/platform/host/cobject.h"
+#include "veltutil/platform/host/strings/cobject.h"
 #include "veltutil/platform/host/host_export.h"
 #include "veltutil/platform/host/win_types.h"
 
