@@ -5,9 +5,10 @@
 #include "veltutil/platform/host/host_export.h"
 #include "veltutil/platform/host/win_types.h"
 
-// Compiled-in resources. A module (a library or the program) registers its dialog templates
-// and icons under its own instance handle; the framework looks them up in the current resource
-// module, which a library makes itself for as long as it creates its own windows.
+// Compiled-in resources. A module (a library or the program) registers its dialog templates,
+// menus and icons under its own instance handle; the framework looks them up in the current
+// resource module, which a library makes itself for as long as it creates its own windows, or
+// in whichever module holds them (AfxFindResourceHandle).
 
 struct DialogItemTemplate {
     const char* windowClass;  // "Button", "Edit", "SysTreeView32", "SysListView32", "ListBox", "ComboBox", "Static"
