@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "../support/module_path.h"
+#include "../support/temp_dir.h"
 
 #include <cstdlib>
 #include <string>
@@ -8,6 +9,7 @@
 #include "frontend_test_support.h"
 #include "plotter/recording_module.h"
 #include "veltutil/framework/snap_in_container.h"
+#include "veltutil/grapher/grapher_page.h"
 #include "veltutil/grapher/grapher_source.h"
 #include "veltutil/platform/host/windows/message_box.h"
 #include "veltutil/properties/variant.h"
@@ -104,6 +106,25 @@ TEST_F(GrapherItemTest, EachFailureShowsItsMessageAndAFailedLoadCanBeRetried) {
     ASSERT_TRUE(item);
     EXPECT_NE(item.GetGrapher()->GetGrapher(), nullptr);
     EXPECT_EQ(module.Recording().CallsOf(-1).size(), 2u);
+}
+
+TEST_F(GrapherItemTest, WithNoModuleChosenThePagesOfAnItemAreDrawnAsFiles) {
+    TempDir dir;
+    velttest::ModulePath defaultSearch(nullptr);
+    ::setenv("VELT_GRAPHER_OUTPUT", (dir / "plots").c_str(), 1);
+    {
+        ComItem item = frontEnd.NewComItem("plots", ComItem::ItemGrapher, 0);
+        ASSERT_TRUE(item);
+        CGrapherSource* source = item.GetGrapher();
+        CGrapherPage page;
+        ASSERT_EQ(source->Create(1, page), S_OK);
+        ASSERT_TRUE(page.IsOpened());
+        EXPECT_EQ(page.SetTitle("Through the front end"), S_OK);
+        EXPECT_EQ(source->Show(1), S_OK);
+        EXPECT_NE(ReadFile(dir / "plots/index.html").find("Through the front end"), std::string::npos);
+        EXPECT_EQ(page.CloseNow(), S_OK);
+    }
+    ::unsetenv("VELT_GRAPHER_OUTPUT");
 }
 
 TEST(StaticFrontEnd, ExitWithALoadedPlottingModuleEndsCleanly) {

@@ -30,6 +30,9 @@ constexpr long S_OK = 0;
 constexpr long S_FALSE = 1;
 constexpr long E_NOINTERFACE = static_cast<std::int32_t>(0x80004002u);
 constexpr long E_FAIL = static_cast<std::int32_t>(0x80004005u);
+constexpr long E_POINTER = static_cast<std::int32_t>(0x80004003u);     // a required pointer is null
+constexpr long E_HANDLE = static_cast<std::int32_t>(0x80070006u);      // a handle never given out, or released
+constexpr long E_INVALIDARG = static_cast<std::int32_t>(0x80070057u);  // an argument out of its range
 
 constexpr bool SUCCEEDED(long status) { return status >= 0; }
 constexpr bool FAILED(long status) { return status < 0; }
