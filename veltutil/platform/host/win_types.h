@@ -16,6 +16,8 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using COLORREF = std::uint32_t;
+using DWORD_PTR = std::uintptr_t;
+using ULONG_PTR = std::uintptr_t;
 
 #ifndef TRUE
 #define TRUE 1
@@ -42,6 +44,9 @@ using HWND = struct HWND__*;
 using HICON = struct HICON__*;
 using HMODULE = struct HINSTANCE__*;
 using HINSTANCE = HMODULE;
+
+// A device context's handle: the screen's, or a CDC's.
+using HDC = struct HDC__*;
 
 // Generic kernel-object handle (file enumerations and the like).
 using HANDLE = void*;
