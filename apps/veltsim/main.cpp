@@ -16,13 +16,15 @@ namespace {
 enum Exit { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
 
 constexpr const char* kUsage =
-    "usage: veltsim [--script FILE]... [-c 'COMMAND; COMMAND']...\n"
+    "usage: veltsim [--plots DIR] [--script FILE]... [-c 'COMMAND; COMMAND']...\n"
     "\n"
     "Simulates SPICE decks with ngspice. Each command goes into the command line's log and on\n"
     "to the snap-in it names; replies print as the log's tree. `help` lists the commands.\n"
     "\n"
     "  --script FILE   runs the commands of FILE, one per line or separated by ';'\n"
     "  -c COMMANDS     runs these commands\n"
+    "  --plots DIR     where the plots go (default: $VELT_GRAPHER_OUTPUT, else veltsim-plots);\n"
+    "                  open DIR/index.html in a browser\n"
     "  -h, --help      prints this text\n"
     "\n"
     "Without --script or -c, commands are read from standard input as they are typed, also\n"
@@ -53,11 +55,16 @@ int main(int argc, char** argv) {
             return kExitOk;
         }
         const bool isScript = !std::strcmp(arg, "--script");
-        if ((!isScript && std::strcmp(arg, "-c") != 0) || i + 1 >= argc) {
+        const bool isPlots = !std::strcmp(arg, "--plots");
+        if ((!isScript && !isPlots && std::strcmp(arg, "-c") != 0) || i + 1 >= argc) {
             std::fprintf(stderr, "veltsim: unexpected argument '%s'\n\n%s", arg, kUsage);
             return kExitUsage;
         }
         std::string text = argv[++i];
+        if (isPlots) {
+            options.plots = text;
+            continue;
+        }
         if (isScript && !readFile(argv[i], text)) {
             std::fprintf(stderr, "veltsim: cannot read script %s\n", argv[i]);
             return kExitFailed;
@@ -74,5 +81,8 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     };
     veltsim::Session session(std::move(options));
-    return session.Execute() == 0 ? kExitOk : kExitFailed;
+    const int status = session.Execute();
+    const std::string index = session.PlotsIndex();
+    if (!index.empty()) std::printf("plots: %s\n", index.c_str());
+    return status == 0 ? kExitOk : kExitFailed;
 }

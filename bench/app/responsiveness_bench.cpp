@@ -18,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "plots_folder.h"
 #include "session.h"
 
 namespace {
@@ -67,6 +68,7 @@ void write(int fd, const std::string& text) {
 
 void BM_TypedLineAnswer_DuringRun(benchmark::State& state) {
     const std::string deck = longDeck();
+    const PlotsFolder plots("veltsim-responsiveness-plots");
     std::vector<double> latencies;
     std::vector<double> stops;
     for (auto _ : state) {
@@ -79,6 +81,7 @@ void BM_TypedLineAnswer_DuringRun(benchmark::State& state) {
         veltsim::SessionOptions options;
         options.interactive = true;
         options.inputFd = input[0];
+        options.plots = plots.Path();
         options.print = [&typist](const std::string& line) { typist.Printed(line); };
         veltsim::Session session(std::move(options));
         std::thread person([&] {

@@ -1,7 +1,8 @@
 // What the whole framework costs per accepted step: the RC low-pass sample (10,008 accepted
 // steps) run through the application (session start-up, the deck loaded into ngspice, every
 // step carried to the user-interface thread, stored, measured by the accumulators and raised
-// as a pause query with the front end's yields, the results printed) against ngspice alone,
+// as a pause query with the front end's yields, drawn on a page of the drawing plotting module,
+// the results printed and tabled, the files written) against ngspice alone,
 // loaded and initialised the same way and given the same deck, run in its background thread
 // by a bare loop that only waits for the end.
 
@@ -17,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "plots_folder.h"
 #include "session.h"
 
 namespace {
@@ -100,10 +102,11 @@ private:
 
 // The whole session: start-up, the script typed line by line, the run, the results, shutdown.
 // Returns the accepted steps the simulator reports.
-double runApplication() {
+double runApplication(const PlotsFolder& plots) {
     std::string finished;
     veltsim::SessionOptions options;
     options.script = veltsim::ScriptLines("load " + kDeck + "; probe V(out); window 5m 10m; run");
+    options.plots = plots.Path();
     options.print = [&finished](const std::string& line) {
         if (line.find("finished in") != std::string::npos) finished = line;
     };
@@ -122,6 +125,7 @@ double millisecondsSince(std::chrono::steady_clock::time_point start) {
 // machine; the iteration's time is the application's.
 void BM_RcTransient_ApplicationAgainstNgspiceAlone(benchmark::State& state) {
     BareLoop bare;
+    const PlotsFolder plots("veltsim-overhead-plots");
     if (!bare.Loaded()) {
         state.SkipWithError("ngspice not found");
         return;
@@ -135,7 +139,7 @@ void BM_RcTransient_ApplicationAgainstNgspiceAlone(benchmark::State& state) {
         bareSteps = bare.Run();
         bareMs += millisecondsSince(start);
         start = std::chrono::steady_clock::now();
-        appSteps = runApplication();
+        appSteps = runApplication(plots);
         const double ms = millisecondsSince(start);
         appMs += ms;
         state.SetIterationTime(ms / 1000.0);

@@ -3,10 +3,32 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/temp_dir.h"
+
 namespace veltsimtest {
+
+namespace {
+
+// The application runs here as it runs for people, on the drawing plotting module beside the
+// libraries rather than the recording one that the other test programs take, with its pages in
+// a folder of this process (programs that the checks start inherit both). A check that looks
+// at the pages names a folder of its own.
+TempDir& processPlots() {
+    static TempDir dir;
+    return dir;
+}
+
+const bool drawingModule = [] {
+    ::setenv("VELT_MODULE_PATH", VELT_TEST_BINARY_DIR, 1);
+    ::setenv("VELT_GRAPHER_OUTPUT", (processPlots() / "plots").c_str(), 1);
+    return true;
+}();
+
+}  // namespace
 
 std::size_t SessionRun::Find(const std::string& text, std::size_t from) const {
     for (std::size_t i = from; i < lines.size(); ++i) {

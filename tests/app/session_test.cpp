@@ -69,6 +69,16 @@ TEST(Session, SubCircuitSignalsShowInSpiceFormAndTakeEveryForm) {
               (std::vector<std::string>{"V(q1:x1:x1#base)", "x1.x1.q1#base", "q.x1.x1.q1#base", "voltage"}));
 }
 
+// A new deck's signals are not known until it runs, and what was probed in the deck before
+// belongs to that deck.
+TEST(Session, LoadingADeckStartsItsProbesAfresh) {
+    const SessionRun run = RunScript("load " + Sample("rc_lowpass.cir") + "; probe V(in); window 5m 10m; run; load " +
+                                     Sample("amplifier.cir") + "; probe I(vsense:x1:x1); probe");
+    ASSERT_EQ(run.status, 0);
+    EXPECT_TRUE(run.Has("probing I(vsense:x1:x1)"));
+    EXPECT_EQ(run.lines.back(), "|   probes: I(vsense:x1:x1)");
+}
+
 // Bad input gets a clear message, fails the session's status and ends nothing: the line
 // after it is still answered.
 TEST(Session, BadInputIsReportedAndTheSessionGoesOn) {

@@ -4,60 +4,24 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <numbers>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "plot_fixture.h"
 #include "svgplotter/graph_view.h"
 #include "svgplotter/html_writer.h"
+#include "tests/support/browser_shot.h"
 
 namespace {
 
 constexpr int kShotWidth = 1000;
 constexpr int kShotHeight = 1000;
 
-struct Rgb {
-    int r, g, b;
-};
-
-// A binary PPM (P6, maxval 255), as pngtopnm writes it.
-struct Image {
-    int width = 0, height = 0;
-    std::vector<unsigned char> bytes;
-
-    bool Read(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        std::string magic;
-        int maxval = 0;
-        in >> magic >> width >> height >> maxval;
-        in.get();
-        if (magic != "P6" || maxval != 255 || width <= 0 || height <= 0) return false;
-        bytes.resize(static_cast<std::size_t>(width) * height * 3);
-        return static_cast<bool>(in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())));
-    }
-    Rgb At(int x, int y) const {
-        std::size_t i = (static_cast<std::size_t>(y) * width + x) * 3;
-        return {bytes[i], bytes[i + 1], bytes[i + 2]};
-    }
-    // Whether a pixel within `radius` of (x, y) passes `test`.
-    template <class Test>
-    bool Near(double x, double y, int radius, Test test) const {
-        int cx = static_cast<int>(std::lround(x)), cy = static_cast<int>(std::lround(y));
-        for (int py = cy - radius; py <= cy + radius; ++py)
-            for (int px = cx - radius; px <= cx + radius; ++px)
-                if (px >= 0 && py >= 0 && px < width && py < height && test(At(px, py))) return true;
-        return false;
-    }
-};
-
-bool isRed(Rgb c) { return c.r > 170 && c.g < 110 && c.b < 110; }
-bool isBlue(Rgb c) { return c.b > 170 && c.r < 110 && c.g < 110; }
-bool isDark(Rgb c) { return c.r < 90 && c.g < 90 && c.b < 90; }
-
-bool have(const char* tool) { return std::system(("command -v " + std::string(tool) + " >/dev/null 2>&1").c_str()) == 0; }
+using velttest::Image;
+using velttest::IsBlue;
+using velttest::IsDark;
+using velttest::IsRed;
 
 double attribute(const std::string& text, std::size_t from, const std::string& name) {
     std::size_t at = text.find(name + "=\"", from);
@@ -72,8 +36,7 @@ using Browser = PlotFixture;
 }  // namespace
 
 TEST_F(Browser, ShowsEachTraceInItsColourWhereItsDataSays) {
-    if (!have("chromium")) GTEST_SKIP() << "chromium (Debian package chromium) is not installed";
-    if (!have("pngtopnm")) GTEST_SKIP() << "pngtopnm (Debian package netpbm) is not installed";
+    if (const std::string why = velttest::ShotUnavailable(); !why.empty()) GTEST_SKIP() << why;
 
     // A sine on the left axis and a square wave on the right one, over fixed ranges.
     CGraphPage* page = nullptr;
@@ -117,17 +80,10 @@ TEST_F(Browser, ShowsEachTraceInItsColourWhereItsDataSays) {
     auto onLeftAxis = [&](double y) { return top + height - (y + 1.5) / 3 * height; };
     auto onRightAxis = [&](double y) { return top + height - (y + 2) / 14 * height; };
 
-    std::string shot = dir / "shot.png", pixels = dir / "shot.ppm";
-    std::ostringstream command;
-    command << "timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run"
-            << " --disable-background-networking --disable-component-update --disable-sync --hide-scrollbars"
-            << " --force-device-scale-factor=1 --user-data-dir='" << (dir / "profile") << "'"
-            << " --window-size=" << kShotWidth << "," << kShotHeight << " --screenshot='" << shot << "'"
-            << " 'file://" << Out("page1.html") << "' >'" << (dir / "chromium.log") << "' 2>&1"
-            << " && pngtopnm '" << shot << "' >'" << pixels << "'";
-    ASSERT_EQ(std::system(command.str().c_str()), 0) << ReadFile(dir / "chromium.log");
     Image image;
-    ASSERT_TRUE(image.Read(pixels));
+    std::string log;
+    ASSERT_TRUE(velttest::TakeShot(Out("page1.html"), kShotWidth, kShotHeight, dir, image, log)) << log;
+    const std::string shot = dir / "shot.png";
     // A failed check leaves the picture for a person to look at.
     auto keepShot = [&] {
         if (HasFailure()) std::filesystem::copy_file(shot, VELT_TEST_BINARY_DIR "/svgplotter-browser-test.png",
@@ -136,29 +92,23 @@ TEST_F(Browser, ShowsEachTraceInItsColourWhereItsDataSays) {
     ASSERT_EQ(image.width, kShotWidth);
 
     // Not blank: the frame, the texts and the traces leave a good share of dark pixels.
-    std::size_t dark = 0;
-    for (int y = 0; y < image.height; ++y)
-        for (int x = 0; x < image.width; ++x) dark += isDark(image.At(x, y)) ? 1 : 0;
-    EXPECT_GT(dark, 2000u);
+    EXPECT_GT(image.Count(0, 0, image.width, image.height, IsDark), 2000);
 
     for (int k = 1; k < 50; ++k) {
         double x = k / 50.0;
         if (std::fabs(std::fmod(x, 0.25)) < 0.015 || std::fabs(std::fmod(x, 0.25) - 0.25) < 0.015) continue;
         SCOPED_TRACE("x = " + std::to_string(x));
-        EXPECT_TRUE(image.Near(column(x), onLeftAxis(sine(x)), 3, isRed));
-        EXPECT_TRUE(image.Near(column(x), onRightAxis(square(x)), 3, isBlue));
+        EXPECT_TRUE(image.Near(column(x), onLeftAxis(sine(x)), 3, IsRed));
+        EXPECT_TRUE(image.Near(column(x), onRightAxis(square(x)), 3, IsBlue));
         // ...and not mirrored: nothing of either trace where the data are not.
         if (std::fabs(sine(x)) > 0.3) {
-            EXPECT_FALSE(image.Near(column(x), onLeftAxis(-sine(x)), 3, isRed));
+            EXPECT_FALSE(image.Near(column(x), onLeftAxis(-sine(x)), 3, IsRed));
         }
-        EXPECT_FALSE(image.Near(column(x), onRightAxis(10 - square(x)), 3, isBlue));
+        EXPECT_FALSE(image.Near(column(x), onRightAxis(10 - square(x)), 3, IsBlue));
     }
 
     // The table follows the graph: its texts darken the band below it.
     int tableTop = svgplotter::kPageHeaderHeight + 2 * svgplotter::kBlockMargin + svgplotter::kGraphHeight;
-    std::size_t tableInk = 0;
-    for (int y = tableTop; y < tableTop + 120 && y < image.height; ++y)
-        for (int x = 0; x < 400; ++x) tableInk += isDark(image.At(x, y)) ? 1 : 0;
-    EXPECT_GT(tableInk, 200u);
+    EXPECT_GT(image.Count(0, tableTop, 400, tableTop + 120, IsDark), 200);
     keepShot();
 }

@@ -1,10 +1,16 @@
 #include "session.h"
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "snapin_protocol.h"
 
 namespace veltsim {
 
 namespace {
+
+constexpr const char* kPlottingModule = "grapher.dll";
+constexpr const char* kDefaultPlotsFolder = "veltsim-plots";
 
 bool messagesWaiting() {
     MSG msg;
@@ -16,7 +22,10 @@ bool messagesWaiting() {
 Session::Session(SessionOptions options)
     : options_(std::move(options)), log_("veltsim command line", options_.print), console_(log_) {}
 
-Session::~Session() { Shutdown(); }
+Session::~Session() {
+    Shutdown();
+    if (plotting_) FreeLibrary(plotting_);
+}
 
 bool Session::Start() {
     if (started_) return !startFailed_;
@@ -32,6 +41,13 @@ bool Session::Start() {
         modules_.push_back(std::move(module));
     }
     initialReferences_ = CountReferences();
+    ChoosePlotsFolder();
+    // Nobody answers a message box here: what it says goes into the log, and its default
+    // button answers ("<<Load Grapher_dll failed>>" is one).
+    previousBoxes_ = SetMessageBoxService([this](const MessageBoxRequest& box) {
+        log_.AddText(0, ("message: " + std::string(box.text.str())).c_str(), nullptr, 1);
+        return DefaultMessageBoxAnswer(box.type);
+    });
 
     log_.Initialize(nullptr);
     log_.SetCmdLogName("veltsim command line");
@@ -73,6 +89,29 @@ void Session::Shutdown() {
     container_.Clear_Snapins_and_GuIF();
     log_.AttachSnapIn(nullptr);
     log_.Uninitialize();
+    SetMessageBoxService(std::move(previousBoxes_));
+}
+
+void Session::ChoosePlotsFolder() {
+    plotting_ = LoadLibrary(kPlottingModule);
+    auto setOutput = plotting_ ? reinterpret_cast<GRAPHERSETOUTPUTDIRECTORYPROC>(
+                                     GetProcAddress(plotting_, "GrapherSetOutputDirectory"))
+                               : nullptr;
+    // Another plotting module keeps its own choice, which this application does not know.
+    if (!setOutput) return;
+    std::string folder = options_.plots;
+    const char* variable = std::getenv("VELT_GRAPHER_OUTPUT");
+    if (folder.empty()) folder = variable && *variable ? variable : kDefaultPlotsFolder;
+    std::error_code error;
+    plotsFolder_ = std::filesystem::absolute(folder, error).lexically_normal().string();
+    setOutput(plotsFolder_.c_str());
+}
+
+std::string Session::PlotsIndex() const {
+    if (plotsFolder_.empty()) return "";
+    const std::filesystem::path index = std::filesystem::path(plotsFolder_) / "index.html";
+    std::error_code error;
+    return std::filesystem::exists(index, error) ? index.string() : "";
 }
 
 std::vector<CInstrumentInterface*> Session::SnapIns() {

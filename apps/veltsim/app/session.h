@@ -27,6 +27,9 @@ struct SessionOptions {
     TerminalLog::Printer print;
     // The snap-in modules to load, by the names LoadLibrary looks for.
     std::vector<std::string> modules{"veltsim_simulator.dll"};
+    // The folder the plotting module writes its pages into; empty: the one VELT_GRAPHER_OUTPUT
+    // names, else "veltsim-plots" in the current directory.
+    std::string plots;
 };
 
 // The application: the front end, the snap-in container with the command utilities snap-in
@@ -45,6 +48,8 @@ public:
     int Execute();
     // Stops the snap-ins and the front end; the objects live on until destruction.
     void Shutdown();
+    // The plotting module's index of pages, once a page has been written: the page to open.
+    std::string PlotsIndex() const;
 
     // Feeds the script, and ends the loop once everything is done.
     BOOL OnIdle(long count) override;
@@ -62,6 +67,8 @@ private:
     bool ReadyToQuit();
     void TypeNextLine();
     long CountFailures();
+    // Loads the plotting module ahead of the front end, to tell it where its files go.
+    void ChoosePlotsFolder();
 
     SessionOptions options_;
     SimFrontEnd frontEnd_;
@@ -70,6 +77,10 @@ private:
     ConsoleSnapIn console_;
     std::vector<std::unique_ptr<SnapInModule>> modules_;
     InputReader reader_;
+    // Held from start to destruction, so that the folder chosen stays the module's choice.
+    HMODULE plotting_ = nullptr;
+    std::string plotsFolder_;
+    MessageBoxService previousBoxes_;
     References initialReferences_;
     std::size_t nextLine_ = 0;
     bool waitForRun_ = false;

@@ -42,35 +42,50 @@ void AnalysisMeasures::AddAll(const AnalysisRecord& record) {
     for (std::size_t row = 0; row < record.Rows(); ++row) Add(record, row);
 }
 
-std::vector<std::string> AnalysisMeasures::TableLines(const AnalysisRecord& record, const ProbeSettings& settings) const {
-    auto nameOf = [&](const Column& column) { return std::string(record.Signals()[column.signal].spice.GetNode()); };
+ResultTable AnalysisMeasures::Results(const AnalysisRecord& record, const ProbeSettings& settings) const {
+    auto nameOf = [&](const Column& column) { return ResultCell{std::string(record.Signals()[column.signal].spice.GetNode()), std::nullopt}; };
+    auto number = [](double value) { return ResultCell{FormatValue(value), value}; };
+    auto count = [](std::size_t n) { return ResultCell{std::to_string(n), static_cast<double>(n)}; };
+    const ResultCell none{"-", std::nullopt};
+    ResultTable table;
     if (isOperatingPoint(record)) {
-        TextTable table({"probe", "value"});
+        table.headings = {"probe", "value"};
         for (const Column& column : columns_) {
-            table.AddRow({nameOf(column), record.Rows() ? FormatValue(record.Real(0, column.signal)) : "-"});
+            table.rows.push_back({nameOf(column), record.Rows() ? number(record.Real(0, column.signal)) : none});
         }
-        return table.Lines();
+        return table;
     }
     if (isAc(record)) {
-        TextTable table({"probe", "points", "frequency", "gain (dB)", "phase (deg)"});
+        table.headings = {"probe", "points", "frequency", "gain (dB)", "phase (deg)"};
         for (const Column& column : columns_) {
             double gain = 0.0;
             double phase = 0.0;
             const bool known = settings.acFrequency > 0.0 && column.ac.At(settings.acFrequency, gain, phase);
-            table.AddRow({nameOf(column), std::to_string(column.ac.Points()), FormatValue(settings.acFrequency),
-                          known ? FormatValue(gain) : "-", known ? FormatValue(phase) : "-"});
+            table.rows.push_back({nameOf(column), count(column.ac.Points()),
+                                  settings.acFrequency > 0.0 ? number(settings.acFrequency) : none,
+                                  known ? number(gain) : none, known ? number(phase) : none});
         }
-        return table.Lines();
+        return table;
     }
-    TextTable table({"probe", "points", "from", "to", "min", "max", "rms", "integral"});
+    table.headings = {"probe", "points", "from", "to", "min", "max", "rms", "integral"};
     for (const Column& column : columns_) {
         const TransientMeasures& m = column.transient;
         if (m.Points() == 0) {
-            table.AddRow({nameOf(column), "0"});
+            table.rows.push_back({nameOf(column), count(0)});
             continue;
         }
-        table.AddRow({nameOf(column), std::to_string(m.Points()), FormatValue(m.From()), FormatValue(m.To()),
-                      FormatValue(m.Min()), FormatValue(m.Max()), FormatValue(m.Rms()), FormatValue(m.Integral())});
+        table.rows.push_back({nameOf(column), count(m.Points()), number(m.From()), number(m.To()),
+                              number(m.Min()), number(m.Max()), number(m.Rms()), number(m.Integral())});
+    }
+    return table;
+}
+
+std::vector<std::string> ResultLines(const ResultTable& results) {
+    TextTable table(results.headings);
+    for (const auto& row : results.rows) {
+        std::vector<std::string> cells;
+        for (const ResultCell& cell : row) cells.push_back(cell.text);
+        table.AddRow(std::move(cells));
     }
     return table.Lines();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,23 @@ struct ProbeSettings {
     int version = 0;
 };
 
+// One cell of a results table: a number, or a text where there is no number ("-", a name).
+struct ResultCell {
+    std::string text;
+    std::optional<double> number;
+};
+
+// The results of the probes over one analysis as a table: the headings, then one row per probe,
+// its name first. The terminal prints it as text (ResultLines), the plotting module gets it as a
+// table of numbers.
+struct ResultTable {
+    std::vector<std::string> headings;
+    std::vector<std::vector<ResultCell>> rows;
+};
+
+// Numbers in seven significant digits (FormatValue), aligned under their headings.
+std::vector<std::string> ResultLines(const ResultTable& table);
+
 // The measures of every probe over one analysis. Fed step by step while the analysis runs;
 // made afresh from the analysis's record when the settings changed since.
 class AnalysisMeasures {
@@ -32,8 +50,10 @@ public:
     int Version() const { return version_; }
     // Probes (as typed) that this analysis has no signal for.
     const std::vector<std::string>& Unknown() const { return unknown_; }
-    // The results table, one row per probe found.
-    std::vector<std::string> TableLines(const AnalysisRecord& record, const ProbeSettings& settings) const;
+    // One row per probe found: its value for an operating point; points, window, minimum,
+    // maximum, RMS and integral for a transient; gain (dB) and phase (degrees) at the chosen
+    // frequency for an AC sweep ("-" where there is none).
+    ResultTable Results(const AnalysisRecord& record, const ProbeSettings& settings) const;
 
 private:
     struct Column {

@@ -2,9 +2,8 @@
 
 namespace veltsim {
 
-AnalysisRecord::AnalysisRecord(std::string type, std::string plot, const std::vector<std::string>& vectors)
-    : type_(std::move(type)), plot_(std::move(plot)) {
-    for (const std::string& vector : vectors) {
+AnalysisRecord::AnalysisRecord(const PlotStart& plot) : type_(plot.type), plot_(plot.name), title_(plot.title) {
+    for (const std::string& vector : plot.vectors) {
         signals_.push_back(BridgeNgspiceName(vector));
         const NODE_TYPE kind = signals_.back().spice.GetNodeType();
         if (scale_ < 0 && (kind == NODE_TIME || kind == NODE_FREQUENCY)) scale_ = static_cast<int>(signals_.size()) - 1;

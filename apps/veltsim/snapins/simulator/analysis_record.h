@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ngspice_names.h"
+#include "run_channel.h"
 
 namespace veltsim {
 
@@ -13,15 +14,16 @@ namespace veltsim {
 // kept so that measures asked for after the run (or while it goes on) see the data so far.
 class AnalysisRecord {
 public:
-    // Names the signals of the plot; `scale` is the plot's abscissa ("time", "frequency"),
-    // absent (-1) from an operating point.
-    AnalysisRecord(std::string type, std::string plot, const std::vector<std::string>& vectors);
+    // Names the signals of the plot; its abscissa ("time", "frequency") is absent from an
+    // operating point (ScaleIndex -1).
+    explicit AnalysisRecord(const PlotStart& plot);
 
     // One step: real and imaginary part of every signal, in the plot's order.
     void AddRow(const double* values);
 
     const std::string& Type() const { return type_; }
     const std::string& Plot() const { return plot_; }
+    const std::string& Title() const { return title_; }
     const std::vector<SignalName>& Signals() const { return signals_; }
     std::size_t Rows() const { return rows_; }
     int ScaleIndex() const { return scale_; }
@@ -48,6 +50,7 @@ private:
 
     std::string type_;
     std::string plot_;
+    std::string title_;
     std::vector<SignalName> signals_;
     int scale_ = -1;
     std::vector<std::vector<double>> blocks_;

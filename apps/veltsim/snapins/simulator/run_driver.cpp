@@ -85,6 +85,7 @@ void RunDriver::Run() {
     bool inAnalysis = false;
     DWORD haltedTick = 0;
     ChannelBatch batch;
+    std::size_t next = 0;  // the first entry of the batch not delivered yet
     while (!ended) {
         if (stopRequested_ && !halted_) {
             HaltNow();
@@ -94,8 +95,11 @@ void RunDriver::Run() {
             Wait(kPausedWaitMs);
             continue;
         }
-        channel_.TakeAll(batch);
-        Deliver(batch, ended, inAnalysis);
+        if (next == batch.entries.size()) {
+            channel_.TakeAll(batch);
+            next = 0;
+        }
+        next = Deliver(batch, next, ended, inAnalysis);
         if (ended) break;
         if (halted_ && !engine_.IsRunning() && GetTickCount() - haltedTick > kHaltGraceMs) break;
         if (batch.entries.empty()) Wait(kDataWaitMs);
@@ -118,8 +122,9 @@ void RunDriver::Run() {
     listener_.RunEnded(summary_);
 }
 
-void RunDriver::Deliver(const ChannelBatch& batch, bool& ended, bool& inAnalysis) {
-    for (const ChannelBatch::Entry& entry : batch.entries) {
+std::size_t RunDriver::Deliver(const ChannelBatch& batch, std::size_t first, bool& ended, bool& inAnalysis) {
+    for (std::size_t i = first; i < batch.entries.size(); ++i) {
+        const ChannelBatch::Entry& entry = batch.entries[i];
         switch (entry.kind) {
         case ChannelBatch::kText:
             listener_.Output(batch.texts[entry.index]);
@@ -132,8 +137,8 @@ void RunDriver::Deliver(const ChannelBatch& batch, bool& ended, bool& inAnalysis
                 listener_.AnalysisEnded(true);
             }
             scaleIndex_ = -1;
-            for (std::size_t i = 0; i < plot.vectors.size() && scaleIndex_ < 0; ++i) {
-                if (plot.vectors[i] == "time" || plot.vectors[i] == "frequency") scaleIndex_ = static_cast<int>(i);
+            for (std::size_t v = 0; v < plot.vectors.size() && scaleIndex_ < 0; ++v) {
+                if (plot.vectors[v] == "time" || plot.vectors[v] == "frequency") scaleIndex_ = static_cast<int>(v);
             }
             inAnalysis = true;
             analysisType_ = plot.type;
@@ -149,12 +154,14 @@ void RunDriver::Deliver(const ChannelBatch& batch, bool& ended, bool& inAnalysis
             listener_.Step(&batch.values[entry.index]);
             stepArgument_.SetValue(lastAbscissa_);
             Raise(EVENT_PAUSE_QUERY, stepArgument_);
+            if (paused_) return i + 1;
             break;
         case ChannelBatch::kEnd:
             ended = true;
             break;
         }
     }
+    return batch.entries.size();
 }
 
 void RunDriver::Raise(long eventId, OrvVariant& in) {

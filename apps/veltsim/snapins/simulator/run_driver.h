@@ -70,7 +70,10 @@ private:
     enum State { kIdle, kPending, kRunning };
 
     void Run();
-    void Deliver(const ChannelBatch& batch, bool& ended, bool& inAnalysis);
+    // Delivers the batch's entries from `first` on; returns where it stopped: at the end, or
+    // after the step whose pause query was answered with a pause, so that a held run takes no
+    // more steps, not even the rest of what ngspice had handed over already.
+    std::size_t Deliver(const ChannelBatch& batch, std::size_t first, bool& ended, bool& inAnalysis);
     void Raise(long eventId, OrvVariant& in);
     void HaltNow();
     // Hands the thread to the message loop until input arrives or `milliseconds` pass.

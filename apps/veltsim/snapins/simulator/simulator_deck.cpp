@@ -49,6 +49,10 @@ long SimulatorSnapIn::Load(const Args& args) {
     Say("loaded " + deck.path + ": " + deck.title);
     Say("analyses: " + (analyses.empty() ? std::string("none (use op, tran or ac)") : analyses));
     deck_ = std::move(deck);
+    // The last run's signals and what was measured of them belong to the deck before.
+    analyses_.clear();
+    measures_.clear();
+    settings_ = ProbeSettings{{}, {}, 0.0, {}, settings_.version + 1};
     return S_OK;
 }
 

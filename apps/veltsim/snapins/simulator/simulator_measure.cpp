@@ -10,6 +10,36 @@
 
 namespace veltsim {
 
+namespace {
+
+// What the results table of an analysis holds, as its title on the analysis's page.
+std::string resultsCaption(const AnalysisRecord& record, const ProbeSettings& settings) {
+    if (record.ScaleIndex() < 0) return "Values of the probes";
+    if (record.Type() == "ac") {
+        std::string caption = "Gain and phase of the probes";
+        if (settings.acFrequency > 0.0) caption += " at " + FormatValue(settings.acFrequency) + " Hz";
+        if (!settings.reference.empty()) caption += " against " + settings.reference;
+        return caption;
+    }
+    if (settings.window.IsWhole()) return "Measures of the probes";
+    return "Measures of the probes from " + FormatValue(settings.window.from) + " to " + FormatValue(settings.window.to);
+}
+
+// The run table's output value: the first probe's last two results, which are the ones that
+// sum up an analysis (RMS and integral, gain and phase), or its value.
+//   "V(out): rms 1.165538, integral 0.005000004"
+std::string headline(const ResultTable& results) {
+    const std::vector<ResultCell>& cells = results.rows.front();
+    std::string text = cells.front().text + ":";
+    const std::size_t first = cells.size() > 3 ? cells.size() - 2 : 1;
+    for (std::size_t c = first; c < cells.size(); ++c) {
+        text += (c > first ? ", " : " ") + results.headings[c] + " " + cells[c].text;
+    }
+    return text;
+}
+
+}  // namespace
+
 bool SimulatorSnapIn::KnownSignal(const std::string& typed) const {
     // Before any run the circuit's signals are not known yet; the run reports what it lacks.
     if (analyses_.empty()) return true;
@@ -114,8 +144,22 @@ void SimulatorSnapIn::ReportResults(HTREEITEM parent) {
         const AnalysisRecord& record = *analyses_[i];
         const std::string title = record.Plot() + ": ." + record.Type() + ", " + CountOf(record.Rows(), "step") +
                                   (record.complete ? "" : ", stopped");
-        SayTable(parent, title, MeasuresOf(i).TableLines(record, settings_));
+        SayTable(parent, title, ResultLines(MeasuresOf(i).Results(record, settings_)));
     }
+}
+
+void SimulatorSnapIn::PlotResults(const RunSummary& summary) {
+    RunRow row{summary.milliseconds / 1000.0, "-", summary.steps, runWhat_};
+    for (std::size_t i = 0; i < analyses_.size(); ++i) {
+        row.parameter += ", ." + analyses_[i]->Type();
+        if (settings_.probes.empty()) continue;
+        const ResultTable results = MeasuresOf(i).Results(*analyses_[i], settings_);
+        plots_.ShowResults(i, resultsCaption(*analyses_[i], settings_), results);
+        if (!results.rows.empty()) row.output = headline(results);
+    }
+    const bool failed = runFailed_ || (!summary.started && !summary.stopped);
+    row.parameter += summary.stopped ? ", stopped" : failed ? ", failed" : ", finished";
+    plots_.EndRun(row);
 }
 
 }  // namespace veltsim

@@ -46,7 +46,10 @@ long SimulatorSnapIn::StartRun(const std::string& command, const std::string& wh
     measures_.clear();
     runFailed_ = false;
     if (!driver_.Start(GetGuiFE(), command)) return Fail("run: could not be started");
+    runWhat_ = deck_->path + ": " + command;
     runLine_ = Say("run of " + what);
+    std::string error;
+    if (!plots_.Prepare(GetGuiFE(), error) && !error.empty()) SayUnder(runLine_, error);
     return S_OK;
 }
 
@@ -80,8 +83,9 @@ long SimulatorSnapIn::Status(const Args&) {
 }
 
 void SimulatorSnapIn::AnalysisBegun(const PlotStart& plot) {
-    analyses_.push_back(std::make_unique<AnalysisRecord>(plot.type, plot.name, plot.vectors));
+    analyses_.push_back(std::make_unique<AnalysisRecord>(plot));
     measures_.push_back(std::make_unique<AnalysisMeasures>(*analyses_.back(), settings_));
+    plots_.BeginAnalysis(*analyses_.back(), settings_.probes, deck_->title + ": " + plot.name + " (" + plot.title + ")");
     SayUnder(runLine_, describe(plot) + " begun, " + std::to_string(plot.vectors.size()) + " signals");
     for (const std::string& probe : measures_.back()->Unknown()) {
         ++failures_;
@@ -95,6 +99,7 @@ void SimulatorSnapIn::Step(const double* values) {
     // Measures made under older settings are made afresh when asked for; these go on live.
     AnalysisMeasures& measures = *measures_.back();
     if (measures.Version() == settings_.version) measures.Add(record, record.Rows() - 1);
+    plots_.Step(record);
 }
 
 void SimulatorSnapIn::AnalysisEnded(bool complete) {
@@ -122,6 +127,7 @@ void SimulatorSnapIn::RunEnded(const RunSummary& summary) {
     }
     if (runFailed_) ++failures_;
     if (!settings_.probes.empty() && !analyses_.empty()) ReportResults(runLine_);
+    PlotResults(summary);
     ReportExit();
 }
 

@@ -26,7 +26,7 @@ struct SimulatorSnapIn::Command {
 
 const std::vector<SimulatorSnapIn::Command>& SimulatorSnapIn::Commands() {
     static const std::vector<Command> commands = {
-        {"load", "FILE", "reads a SPICE deck and hands it to ngspice", &SimulatorSnapIn::Load, false},
+        {"load", "FILE", "reads a SPICE deck and hands it to ngspice; probes and measure settings start afresh", &SimulatorSnapIn::Load, false},
         {"run", "", "runs the analyses of the deck while the command line stays live", &SimulatorSnapIn::RunDeck, false},
         {"op", "", "runs an operating point", &SimulatorSnapIn::RunAnalysis, false},
         {"tran", "STEP STOP [START [MAXSTEP]]", "runs a transient analysis", &SimulatorSnapIn::RunAnalysis, false},
@@ -62,16 +62,26 @@ SimulatorSnapIn::~SimulatorSnapIn() = default;
 
 long SimulatorSnapIn::Uninitialize() {
     driver_.RequestStop();
+    plots_.Close();
     return CInstrumentInterface::Uninitialize();
+}
+
+long SimulatorSnapIn::ClearAllPages(CString* text) {
+    if (text) text->Empty();
+    plots_.Close();
+    return S_OK;
 }
 
 ComItem SimulatorSnapIn::GetNthItem(ComItem::ItemType type, int n) {
     if (type == ComItem::ItemEventSource && n == 0) return ComItem(&events_, false);
+    if (type == ComItem::ItemGrapher && n == 0) return plots_.Item();
     return CInstrumentInterface::GetNthItem(type, n);
 }
 
 int SimulatorSnapIn::GetNumItems(ComItem::ItemType type) const {
-    return type == ComItem::ItemEventSource ? 1 : CInstrumentInterface::GetNumItems(type);
+    if (type == ComItem::ItemEventSource) return 1;
+    if (type == ComItem::ItemGrapher) return plots_.Item() ? 1 : 0;
+    return CInstrumentInterface::GetNumItems(type);
 }
 
 long SimulatorSnapIn::GetProperty(long id, OrvVariant& value, const OrvVariant* in, CTreeInstance* instance) {

@@ -13,6 +13,7 @@
 #include "ngspice_engine.h"
 #include "run_channel.h"
 #include "run_driver.h"
+#include "run_plots.h"
 
 namespace veltsim {
 
@@ -23,9 +24,11 @@ public:
 };
 
 // The simulator snap-in (type 1): loads SPICE decks into ngspice, runs their analyses while
-// the command line stays live, and measures probed signals with the library's accumulators.
-// Replies go to the application's command-line log under the line being answered; ngspice's
-// own output goes to the front end's audit trail ("Simulation Error Log/Audit Trail").
+// the command line stays live, measures probed signals with the library's accumulators and
+// plots every analysis as it runs, with the results of its probes, through the front end's
+// plotting module. Replies go to the application's command-line log under the line being
+// answered; ngspice's own output goes to the front end's audit trail ("Simulation Error
+// Log/Audit Trail").
 //
 // Commands that would call into ngspice are refused while a run goes on; the others (status,
 // stop, pause, resume, results and the like) are answered during the run.
@@ -37,12 +40,17 @@ public:
     ~SimulatorSnapIn();
 
     Type GetType() override { return TypeSimulator; }
+    // Closes the plots (as ClearAllPages does) and stops a run that still goes on.
     long Uninitialize() override;
-    // The event source (ItemEventSource 0), through which the front end hooks its sink.
+    // The event source (ItemEventSource 0), through which the front end hooks its sink, and,
+    // once a run has begun, the grapher item its plots are made through (ItemGrapher 0).
     ComItem GetNthItem(ComItem::ItemType type, int n) override;
     int GetNumItems(ComItem::ItemType type) const override;
     // Answers the veltsim properties (command help, busy, failures).
     long GetProperty(long id, OrvVariant& value, const OrvVariant* in, CTreeInstance* instance) override;
+    // Closes every page the simulator opened, the run table too; their files stay. The next run
+    // starts afresh, with a run table of its own.
+    long ClearAllPages(CString* text) override;
 
 protected:
     long ExecuteUnlockedCmd(const char* command, CTreeLog* log) override;
@@ -90,6 +98,8 @@ private:
 
     long StartRun(const std::string& command, const std::string& what);
     void ReportResults(HTREEITEM parent);
+    // The results of every analysis of the run as its page's table; the run's row of the run table.
+    void PlotResults(const RunSummary& summary);
     bool KnownSignal(const std::string& typed) const;
 
     // RunListener (simulator_run.cpp).
@@ -105,6 +115,9 @@ private:
     RunDriver driver_;
     std::optional<Deck> deck_;
     ProbeSettings settings_;
+    RunPlots plots_;
+    // What the run in progress (or the last one) runs, as the run table names it.
+    std::string runWhat_;
     // The analyses of the last run, with their measures as last taken.
     std::vector<std::unique_ptr<AnalysisRecord>> analyses_;
     std::vector<std::unique_ptr<AnalysisMeasures>> measures_;

@@ -1,0 +1,143 @@
+#include "analysis_plot.h"
+
+#include <algorithm>
+#include <complex>
+
+namespace veltsim {
+
+namespace {
+
+constexpr std::size_t kMaxTraces = 8;
+// The module's identifiers of what a standard page holds; the drawing module keeps them only.
+constexpr unsigned long kPageId = 1;
+constexpr unsigned long kGraphId = 1;
+// A table created with 2 starts its row count afresh.
+constexpr unsigned long kTableId = 2;
+constexpr int kNameColumnWidth = 160;
+constexpr int kValueColumnWidth = 110;
+// The column kinds the client itself gives a standard table: a leading text column and value
+// columns, which the drawing module aligns right.
+constexpr ChartType kTextColumn{3};
+constexpr ChartType kValueColumn{2};
+// How far the ranges collected for the expanding refit reach beyond the data.
+constexpr double kRangeMargin = 1.2;
+
+bool isAc(const AnalysisRecord& record) { return record.Type() == "ac"; }
+
+bool isCurrent(const AnalysisRecord& record, int signal) {
+    return record.Signals()[static_cast<std::size_t>(signal)].spice.GetNodeType() == NODE_CURRENT;
+}
+
+}  // namespace
+
+std::vector<int> SignalsToPlot(const AnalysisRecord& record, const std::vector<std::string>& probes) {
+    std::vector<int> signals;
+    if (record.ScaleIndex() < 0) return signals;
+    auto take = [&](int signal) {
+        if (signal >= 0 && signals.size() < kMaxTraces && std::find(signals.begin(), signals.end(), signal) == signals.end()) {
+            signals.push_back(signal);
+        }
+    };
+    for (const std::string& probe : probes) take(record.Find(VeltFromTyped(probe)));
+    if (!probes.empty()) return signals;
+    for (std::size_t i = 0; i < record.Signals().size(); ++i) {
+        if (record.Signals()[i].spice.GetNodeType() == NODE_VOLTAGE) take(static_cast<int>(i));
+    }
+    return signals;
+}
+
+AnalysisPlot::AnalysisPlot(CGrapherSource& source, const AnalysisRecord& record, std::vector<int> signals,
+                           const std::string& title)
+    : signals_(std::move(signals)), complex_(isAc(record)) {
+    if (source.Create(kPageId, page_) != S_OK) return;
+    page_.SetPageTabname(record.Plot().c_str());
+    page_.SetTitle(title.c_str());
+    if (!signals_.empty()) OpenGraph(record);
+}
+
+void AnalysisPlot::OpenGraph(const AnalysisRecord& record) {
+    const GrapherDiagramType type = complex_ ? DIAGRAM_MAGNITUDE_PHASE_FROM_COMPLEX : DIAGRAM_SINGLE_VALUE;
+    if (page_.OpenStdGraph(kGraphId, type) != S_OK) {
+        signals_.clear();
+        return;
+    }
+    CStdGrapherGraph& graph = page_.GetStdGrapherGraph();
+    const bool voltages = std::any_of(signals_.begin(), signals_.end(), [&](int s) { return !isCurrent(record, s); });
+    for (std::size_t k = 0; k < signals_.size(); ++k) {
+        const int trace = static_cast<int>(k);
+        const bool right = voltages && isCurrent(record, signals_[k]);
+        graph.AddTrace();
+        graph.SetTraceLabel(trace, record.Signals()[static_cast<std::size_t>(signals_[k])].spice.GetNode(), ChartType{});
+        if (right) graph.SetTraceAxis(trace, AXIS_POSITION_0, AXIS_POSITION_1);
+    }
+    graph.SetTitle(record.Title().c_str());
+    graph.SetStdXAxisLabel(AXIS_POSITION_0, complex_ ? "Frequency (Hz)" : "Time (s)");
+    const AxisPosition currentAxis = voltages ? AXIS_POSITION_1 : AXIS_POSITION_3;
+    if (complex_) {
+        // Magnitude and phase: the second graph names itself "Phase (deg)".
+        graph.SetAxisLabel(AXIS_POSITION_3, voltages ? "Magnitude (V)" : "Magnitude (A)", nullptr);
+        if (currentAxis != AXIS_POSITION_3) graph.SetAxisLabel(currentAxis, "Magnitude (A)", nullptr);
+        // A standard graph gives the phase graph a linear frequency axis; a sweep is read on a
+        // logarithmic one, in magnitude as well.
+        for (int n = 0; n < 2; ++n) graph.NthGraph(n)->SetAxisAttr(AXIS_POSITION_0, 0, 0, 0, SCALE_TYPE_1);
+        graph.NthGraph(0)->SetAxisAttr(AXIS_POSITION_3, 0, 0, 0, SCALE_TYPE_1);
+        if (currentAxis != AXIS_POSITION_3) graph.NthGraph(0)->SetAxisAttr(currentAxis, 0, 0, 0, SCALE_TYPE_1);
+    } else {
+        graph.SetAxisLabel(AXIS_POSITION_3, voltages ? "Voltage" : "Current", voltages ? "V" : "A");
+        if (currentAxis != AXIS_POSITION_3) graph.SetAxisLabel(currentAxis, "Current", "A");
+    }
+    graph.AddUpdateMode(CGrapherGraph::UPDATE_EVERY_N_CALLS, 1);
+    graph.AddUpdateMode(CGrapherGraph::UPDATE_EXPANDING, kRangeMargin);
+}
+
+void AnalysisPlot::Add(const AnalysisRecord& record, std::size_t row, bool update) {
+    if (signals_.empty()) return;
+    CStdGrapherGraph& graph = page_.GetStdGrapherGraph();
+    graph.SetXAxisGraphData(record.Scale(row));
+    for (std::size_t k = 0; k < signals_.size(); ++k) {
+        const std::complex<double> value = record.Value(row, signals_[k]);
+        graph.SetNthGraphData(static_cast<int>(k), value.real(), value.imag(), 0, 0, 0, 0, 0, 0);
+    }
+    graph.AddData(update ? 1 : 0, 0);
+    refitted_ = refitted_ || update;
+}
+
+void AnalysisPlot::ShowResults(const std::string& title, const ResultTable& results) {
+    if (!IsOpened() || page_.OpenStdChart(kTableId, DIAGRAM_SINGLE_VALUE) != S_OK) return;
+    CStdGrapherChart& table = page_.GetStdGrapherChart();
+    table.SetTitle(title.c_str());
+    for (std::size_t c = 0; c < results.headings.size(); ++c) {
+        table.AddCollumn(results.headings[c].c_str(), c == 0 ? kNameColumnWidth : kValueColumnWidth,
+                         c == 0 ? kTextColumn : kValueColumn);
+    }
+    for (const auto& cells : results.rows) {
+        const int row = table.GetNumRows();
+        table.AddRow();
+        table.SetRowItemText(row, cells.front().text.c_str());
+        for (std::size_t c = 1; c < cells.size(); ++c) {
+            const ResultCell& cell = cells[c];
+            const int column = static_cast<int>(c);
+            if (cell.number) {
+                table.SetItemDouble(row, column, *cell.number);
+            } else {
+                table.SetItemText(row, column, cell.text.c_str());
+            }
+        }
+    }
+}
+
+void AnalysisPlot::Close() {
+    if (!IsOpened()) return;
+    CStdGrapherGraph& graph = page_.GetStdGrapherGraph();
+    // The axes as the last refit left them may not hold what came after it. Until a first
+    // refit set them, the module fits them to all of the data by itself. (Fitting as the graph
+    // closes, UPDATE_ON_CLOSE, would make the module write all of the data twice.)
+    if (refitted_) graph.UpdateDisplayWithContraints(CGrapherGraph::UPDATE_ON_CLOSE);
+    // The graph first: every close makes the module write the page, and the graph's data (its
+    // largest part) are written again by each close that comes after data were added.
+    graph.CloseNow();
+    page_.CloseChartsAndGraphsOnPageNow();
+    page_.CloseNow();
+}
+
+}  // namespace veltsim

@@ -1,0 +1,83 @@
+#include "run_plots.h"
+
+#include <chrono>
+
+#include "text_table.h"
+
+namespace veltsim {
+
+namespace {
+
+constexpr const char* kPlottingModule = "grapher.dll";
+// The front end's plotting source 0; the instruments may take the other.
+constexpr long kPlottingSource = 0;
+
+}  // namespace
+
+bool RunPlots::Prepare(CGuiFE& frontEnd, std::string& error) {
+    if (item_) return true;
+    if (reported_) return false;
+    reported_ = true;
+    item_ = frontEnd.NewComItem("Simulator plots", ComItem::ItemGrapher, kPlottingSource);
+    if (!item_ || !item_.GetGrapher()) {
+        item_ = ComItem();
+        error = "no plots: the plotting module " + std::string(kPlottingModule) + " could not be loaded";
+        return false;
+    }
+    module_ = LoadLibrary(kPlottingModule);
+    runs_ = std::make_unique<ChartLog>(item_.GetGrapher());
+    return true;
+}
+
+void RunPlots::BeginAnalysis(const AnalysisRecord& record, const std::vector<std::string>& probes, const std::string& title) {
+    if (!item_) return;
+    analyses_.push_back(std::make_unique<AnalysisPlot>(*item_.GetGrapher(), record, SignalsToPlot(record, probes), title));
+    lastRefresh_ = GetTickCount();
+    msPerRow_ = 0.0;
+}
+
+void RunPlots::Step(const AnalysisRecord& record) {
+    if (analyses_.empty()) return;
+    const std::size_t rows = record.Rows();
+    const bool affordable = msPerRow_ > 0.0 ? msPerRow_ * static_cast<double>(rows) <= kRefreshBudgetMs
+                                            : rows <= kFirstRefreshRows;
+    if (!affordable || GetTickCount() - lastRefresh_ < kRefreshMs) {
+        analyses_.back()->Add(record, rows - 1, false);
+        return;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    analyses_.back()->Add(record, rows - 1, true);
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    msPerRow_ = took.count() / static_cast<double>(rows);
+    lastRefresh_ = GetTickCount();
+}
+
+void RunPlots::ShowResults(std::size_t analysis, const std::string& title, const ResultTable& results) {
+    if (analysis < analyses_.size()) analyses_[analysis]->ShowResults(title, results);
+}
+
+void RunPlots::EndRun(const RunRow& row) {
+    analyses_.clear();
+    if (!runs_) return;
+    runs_->OpenNewLog("Runs", "Runs of the simulator", "", 0, ChartLog::RUN_TABLE);
+    const int line = runCount_++;
+    runs_->AddLogEntry(line, 0, std::to_string(runCount_).c_str());
+    runs_->AddLogEntry(line, 1, FormatValue(row.seconds).c_str());
+    runs_->AddLogEntry(line, 2, row.output.c_str());
+    runs_->AddLogEntry(line, 3, std::to_string(row.steps).c_str());
+    runs_->AddLogEntry(line, 4, row.parameter.c_str());
+    runs_->ShowLog();
+}
+
+void RunPlots::Close() {
+    analyses_.clear();
+    if (runs_) runs_->CloseLog();
+    runs_.reset();
+    runCount_ = 0;
+    item_ = ComItem();
+    reported_ = false;
+    if (module_) FreeLibrary(module_);
+    module_ = nullptr;
+}
+
+}  // namespace veltsim
