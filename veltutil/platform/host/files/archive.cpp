@@ -140,13 +140,13 @@ void CArchive::Flush() {
 void CArchive::Close() {
     CheckOpen();
     Flush();
-    file_ = nullptr;
+    Abort();
 }
 
 void CArchive::Abort() {
     file_ = nullptr;
-    cur_ = start_;
-    limit_ = loading_ ? start_ : start_ + size_;
+    // No room and nothing buffered: every later use takes the checked way and throws.
+    cur_ = limit_ = start_;
 }
 
 CArchive& CArchive::operator<<(const CString& text) {
