@@ -96,7 +96,7 @@ public:
 
 // The instrument manager: holds the document, passes it every command line and offers its
 // command log window for typing.
-class InstrumentManager : public CInstrumentInterface {
+class InstrumentManager final : public CInstrumentInterface {
 public:
     explicit InstrumentManager(CWnd* mainWindow) : CInstrumentInterface("Instruments", nullptr), doc(this, mainWindow) {}
     Type GetType() override { return TypeInstrumentManager; }

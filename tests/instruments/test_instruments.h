@@ -192,7 +192,11 @@ class TestDoc : public CInstrumentDocBase {
 public:
     explicit TestDoc(CInstrumentInterface* manager = nullptr, CWnd* mainWindow = nullptr)
         : CInstrumentDocBase("Instruments", "Velt.Instruments", "1.0", manager), mainWindow(mainWindow) {}
-    ~TestDoc() override { Uninitialize(); }
+    ~TestDoc() override {
+        Uninitialize();
+        // A document that was never initialized lets its instruments go all the same.
+        for (CInstrumentBase* instrument : m_Instruments) RemoveInstrument(instrument);
+    }
 
     CInstrumentBase* CreateInstrument(const CString& refID, const CString& instanceID) override {
         CString kind = refID.Left(3);
