@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -170,9 +171,10 @@ protected:
         SerializeDataSection(ar, "TRACE");
         std::uint32_t count = 0;
         ar >> count;
-        // Grown as the samples arrive: a count that the data does not back ends at the end
-        // of the data, not in one huge allocation.
+        // Room for at most 131072 samples ahead, the rest grown as they arrive: a count that
+        // the data does not back ends at the end of the data, not in one huge allocation.
         std::vector<double> loaded;
+        loaded.reserve(std::min<std::uint32_t>(count, 131072));
         for (std::uint32_t i = 0; i < count; ++i) {
             double sample = 0;
             ar >> sample;

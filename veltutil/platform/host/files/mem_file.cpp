@@ -87,7 +87,7 @@ void CMemFile::Close() {
 void CMemFile::Reserve(std::size_t needed) {
     if (needed <= capacity_) return;
     if (growBytes_ == 0 || needed > kMaxSize) throw CFileException(CFileException::diskFull);
-    std::size_t wanted = std::max(needed, capacity_ + capacity_ / 2);
+    std::size_t wanted = std::max(needed, capacity_ * 2);
     std::size_t step = growBytes_;
     std::size_t size = std::min(kMaxSize, (wanted + step - 1) / step * step);
     BYTE* grown;

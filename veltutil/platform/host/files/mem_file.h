@@ -7,7 +7,7 @@
 // A file in memory. The bytes live in one block: either the file's own, allocated with malloc
 // and grown as writes need, or a block the caller attached, which the file never frees.
 //
-// Growth: the block grows to a multiple of the growth step, and at least by half its size, so
+// Growth: the block grows to a multiple of the growth step, and at least to twice its size, so
 // that writing n bytes in small pieces costs O(n). A file with growth step 0 cannot grow: a
 // write past its block throws CFileException::diskFull.
 //
