@@ -67,5 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (int n = doc.GetNumEventSink() - 1; n >= 0; --n) doc.RemoveInstrument(doc.GetEventSink(n));
     app->log->GetDialog()->GetTree()->DeleteAllItems();
+    doc.trace.clear();
     return 0;
 }
