@@ -7,48 +7,22 @@
 #include <cstdint>
 #include <string>
 
-#include "tests/instruments/test_instruments.h"
-#include "veltutil/framework/gui_fe.h"
-#include "veltutil/framework/snap_in_container.h"
-#include "veltutil/logs/cmd_log.h"
-#include "veltutil/logs/cmd_log_dlg.h"
+#include "tests/instruments/instrument_app.h"
 
 namespace {
 
-class FrontEnd : public CGuiFE {
-public:
-    int HostQuery(CString&, const CString&, long, const CString&) override { return 0; }
-    int HostCommand(long, CString&) override { return 0; }
-};
-
-// The instrument manager: every line it receives goes to its document.
-class Manager final : public CInstrumentInterface {
-public:
-    Manager() : CInstrumentInterface("Instruments", nullptr), doc(this) {}
-    Type GetType() override { return TypeInstrumentManager; }
-    velttest::TestDoc doc;
-
-protected:
-    long ExecuteUnlockedCmd(const char* command, CTreeLog*) override {
-        doc.ExecuteCmd(command);
-        return S_OK;
-    }
-};
-
+// The front end and the instrument manager, whose document has no agency (Initialize answers
+// 1) but has its command log, and instruments without windows.
 struct Application {
     Application() {
         container.Create(&frontEnd);
         container.AddSnapin(&manager);
         frontEnd.Initialize(&container);
         manager.Initialize(&frontEnd);
-        manager.doc.Initialize(&frontEnd);  // no agency: answers 1, but the log is there
-        log = static_cast<CCmdLog*>(manager.doc.GetCmdLog().GetCmdLog());
-        log->AttachSnapIn(&manager);
     }
-    FrontEnd frontEnd;
+    velttest::DatabaseFrontEnd frontEnd;
     CSnapInContainer container;
-    Manager manager;
-    CCmdLog* log = nullptr;
+    velttest::InstrumentManager manager{nullptr};
 };
 
 }  // namespace
@@ -56,17 +30,18 @@ struct Application {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static Application* app = new Application;  // lives for the whole run
     velttest::TestDoc& doc = app->manager.doc;
+    CCmdLog& log = *app->manager.Log();
     doc.CreateInstrument("XSC1", "");
     doc.CreateInstrument("XMM1", "");
     std::string input(reinterpret_cast<const char*>(data), size);
     for (std::size_t start = 0; start < input.size();) {
         std::size_t end = input.find('\n', start);
         if (end == std::string::npos) end = input.size();
-        app->log->ExecuteCmd(CString(input.substr(start, end - start)));
+        log.ExecuteCmd(CString(input.substr(start, end - start)));
         start = end + 1;
     }
     for (int n = doc.GetNumEventSink() - 1; n >= 0; --n) doc.RemoveInstrument(doc.GetEventSink(n));
-    app->log->GetDialog()->GetTree()->DeleteAllItems();
+    app->manager.ClearLog();
     doc.trace.clear();
     return 0;
 }
