@@ -64,6 +64,11 @@ TEST(Archive, NumbersAreStoredRawLittleEndianInTheirTypesWidth) {
     EXPECT_EQ(e, 2.0);
     EXPECT_TRUE(f);
     EXPECT_EQ(g, -1);
+
+    Loader odd({0x02});
+    bool any = false;
+    odd.ar >> any;  // any byte but 0 is true
+    EXPECT_TRUE(any);
 }
 
 TEST(Archive, StringLengthsTakeOneThreeOrSevenBytes) {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <type_traits>
+#include <utility>
 
 #include "veltutil/platform/host/cstring.h"
 #include "veltutil/platform/host/files/exception.h"
@@ -27,8 +28,15 @@
 // archive throws readOnly, loading from a storing one writeOnly, any use after Close
 // genericException. Errors of the file itself come as CFileException.
 //
+// A loaded bool is true for any non-zero byte.
+//
 // The archive does not own the file. Close (or the destructor) writes what is buffered;
 // a write that fails in the destructor is dropped, so call Close to see it.
+// The numbers an archive stores: every arithmetic type but long double, whose padding bytes
+// would make the stored bytes differ from one run to the next.
+template <class T>
+concept ArchiveNumber = std::is_arithmetic_v<T> && !std::is_same_v<T, long double>;
+
 class VELTHOST_API CArchive {
 public:
     enum Mode : UINT { store = 0, load = 1, bNoFlushOnDelete = 2 };
@@ -55,8 +63,7 @@ public:
     // Lets the file go without writing anything; never throws.
     void Abort();
 
-    template <class T>
-        requires std::is_arithmetic_v<T>
+    template <ArchiveNumber T>
     CArchive& operator<<(T value) {
         if (!loading_ && static_cast<std::size_t>(limit_ - cur_) >= sizeof(T)) {
             value = ToLittleEndian(value);
@@ -69,17 +76,23 @@ public:
         return *this;
     }
 
-    template <class T>
-        requires std::is_arithmetic_v<T>
+    template <ArchiveNumber T>
     CArchive& operator>>(T& value) {
-        T loaded;
-        if (loading_ && static_cast<std::size_t>(limit_ - cur_) >= sizeof(T)) {
-            std::memcpy(&loaded, cur_, sizeof(T));
-            cur_ += sizeof(T);
+        if constexpr (std::is_same_v<T, bool>) {
+            // Read as a byte: not every byte is a valid bool.
+            unsigned char byte = 0;
+            *this >> byte;
+            value = byte != 0;
         } else {
-            LoadExactly(&loaded, sizeof(T));
+            T loaded;
+            if (loading_ && static_cast<std::size_t>(limit_ - cur_) >= sizeof(T)) {
+                std::memcpy(&loaded, cur_, sizeof(T));
+                cur_ += sizeof(T);
+            } else {
+                LoadExactly(&loaded, sizeof(T));
+            }
+            value = ToLittleEndian(loaded);
         }
-        value = ToLittleEndian(loaded);
         return *this;
     }
 
