@@ -15,7 +15,12 @@ function(velt_add_shared_library name)
     set(sources ${placeholder})
   endif()
   add_library(${name} SHARED ${sources})
+  # A library's calls to its own functions bind inside the library, so that they can be inlined
+  # and skip the procedure linkage table; replacing one of them from outside is not supported.
+  target_compile_options(${name} PRIVATE -fno-semantic-interposition)
   add_library(VeltUtil::${name} ALIAS ${name})
+  # Consumers get the language level the headers need without setting one themselves.
+  target_compile_features(${name} PUBLIC cxx_std_20)
   target_include_directories(${name} PUBLIC
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)

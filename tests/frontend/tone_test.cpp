@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/support/app_front_end.h"
-#include "veltutil/platform/host/beep.h"
+#include "veltutil/platform/host/loop/beep.h"
 #include "veltutil/properties/variant.h"
 
 using velttest::AppFrontEnd;

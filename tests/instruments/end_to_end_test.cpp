@@ -7,7 +7,7 @@
 #include "tests/instruments/instrument_app.h"
 #include "tests/support/temp_dir.h"
 #include "veltutil/platform/host/drawing/device_caps.h"
-#include "veltutil/platform/host/user_input.h"
+#include "veltutil/platform/host/windows/user_input.h"
 
 using velttest::InstrumentApp;
 using velttest::TestInstrument;

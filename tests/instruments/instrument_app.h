@@ -13,7 +13,7 @@
 #include "veltutil/framework/snap_in_container.h"
 #include "veltutil/grapher/grapher_source.h"
 #include "veltutil/platform/host/files/file.h"
-#include "veltutil/platform/host/user_input.h"
+#include "veltutil/platform/host/windows/user_input.h"
 #include "veltutil/logs/cmd_log.h"
 #include "veltutil/logs/cmd_log_dlg.h"
 #include "veltutil/properties/variant.h"

@@ -6,7 +6,7 @@
 #include "tests/instruments/test_instruments.h"
 #include "tests/support/message_pump.h"
 #include "veltutil/platform/host/drawing/device_caps.h"
-#include "veltutil/platform/host/user_input.h"
+#include "veltutil/platform/host/windows/user_input.h"
 
 using velttest::PanelWindow;
 

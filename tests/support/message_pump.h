@@ -1,7 +1,7 @@
 #pragma once
 
-#include "veltutil/platform/host/message_queue.h"
-#include "veltutil/platform/host/wnd.h"
+#include "veltutil/platform/host/loop/message_queue.h"
+#include "veltutil/platform/host/windows/wnd.h"
 
 namespace velttest {
 

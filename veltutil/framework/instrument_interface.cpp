@@ -6,7 +6,7 @@
 
 #include "veltutil/framework/gui_fe.h"
 #include "veltutil/framework/internal/command_origin.h"
-#include "veltutil/platform/host/message_box.h"
+#include "veltutil/platform/host/windows/message_box.h"
 #include "veltutil/properties/variant.h"
 
 using veltutil::detail::CommandOrigin;

@@ -1,14 +1,26 @@
 #pragma once
 
+#include <memory>
+
 #include "veltutil/export.h"
 #include "veltutil/grapher/grapher_font.h"
 #include "veltutil/grapher/grapher_interface.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/win_types.h"
+
+class CGrapherChart;
+class CGrapherGraph;
+class CStdGrapherChart;
+class CStdGrapherGraph;
 
 // The client's handle of one page of the plotting module. A page counts as open while it holds
 // a non-null handle given by the module and has not been closed; the handle outlives Close so
 // that the page can still be named, and is forgotten by CloseNow once the close succeeded.
+//
+// A page and its copies share what they know of the module's page: once a source's Delete has
+// had the module delete it, none of them sends anything more for that handle, as the module's
+// page is gone. Close then succeeds without a call and the page counts as closed; every other
+// operation answers E_FAIL, as without a root object. Attaching a page (SetPage) starts afresh.
 class VELTUTIL_API CGrapherPage {
 public:
     CGrapherPage() = default;
@@ -26,6 +38,14 @@ public:
     virtual long SetPageTabname(const char* name);
     virtual long SetTitle(const char* title);
     virtual long SetPageTitleFont();
+    // Create a table or graph on this page with the module's identifier id and attach the object
+    // to it; the object then takes this page's font. A module failure is answered at once and
+    // leaves the object as it was. A graph is offered its current handle to reuse; a standard
+    // graph of a non-zero type gets a second module graph for its second graph.
+    virtual long Create(unsigned long id, CStdGrapherChart& chart, GrapherDiagramType type);
+    virtual long Create(unsigned long id, CGrapherChart& chart);
+    virtual long Create(unsigned long id, CStdGrapherGraph& graph, GrapherDiagramType type);
+    virtual long Create(unsigned long id, CGrapherGraph& graph);
     virtual long SetPageWndPos(HWND, HWND, int, int, int, int, unsigned int flags);
     virtual long AttachCallbackEvents(CCallbackEvents* events, unsigned int, int, int);
     virtual long AttachRightClickGrapherMsg(HWND window);
@@ -37,8 +57,17 @@ public:
     const CGrapherFont& GetFont() const { return m_Font; }
 
 private:
+    friend class CGrapherSource;  // marks the module's page deleted
+
+    bool handleDeleted() const { return m_pHandleDeleted != nullptr && *m_pHandleDeleted; }
+    void markHandleDeleted();
+    // The root object to send to: none once the module's page is deleted.
+    CGrapher* liveGrapher() const { return handleDeleted() ? nullptr : m_pGrapher; }
+
     CGrapher* m_pGrapher = nullptr;
     CGraphPage* m_pPage = nullptr;
     CGrapherFont m_Font;
     int m_nOpened = 0;
+    // Shared with the page's copies; null while no handle is attached.
+    std::shared_ptr<bool> m_pHandleDeleted;
 };

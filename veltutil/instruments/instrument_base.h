@@ -4,7 +4,7 @@
 
 #include "veltutil/export.h"
 #include "veltutil/framework/event_sink.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 
 class CArchive;
 class CInstrumentDocBase;

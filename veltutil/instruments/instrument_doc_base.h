@@ -3,7 +3,7 @@
 #include "veltutil/export.h"
 #include "veltutil/foundation/slist.h"
 #include "veltutil/instruments/instrument_base.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/properties/com_item.h"
 
 struct _TREEITEM;

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/dialog.h"
+#include "veltutil/platform/host/windows/dialog.h"
 
 // Base of every instrument's modeless window (its front panel and settings). It writes its
 // visibility into the instrument's remembered state, records where it stands relative to its

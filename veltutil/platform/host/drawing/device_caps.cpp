@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "veltutil/platform/host/window_registry.h"
+#include "veltutil/platform/host/internal/window_registry.h"
 
 namespace {
 

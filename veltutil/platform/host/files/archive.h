@@ -8,7 +8,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/files/exception.h"
 #include "veltutil/platform/host/files/file.h"
 #include "veltutil/platform/host/host_export.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "veltutil/platform/host/cobject.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cobject.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/host_export.h"
 #include "veltutil/platform/host/win_types.h"
 
