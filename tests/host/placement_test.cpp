@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "tests/support/message_pump.h"
-#include "veltutil/platform/host/windows/dialog.h"
 #include "veltutil/platform/host/drawing/device_caps.h"
+#include "veltutil/platform/host/windows/dialog.h"
 #include "veltutil/platform/host/windows/edit.h"
 #include "veltutil/platform/host/windows/system_metrics.h"
 #include "veltutil/platform/host/windows/user_input.h"

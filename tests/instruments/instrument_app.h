@@ -12,10 +12,10 @@
 #include "veltutil/framework/event_source.h"
 #include "veltutil/framework/snap_in_container.h"
 #include "veltutil/grapher/grapher_source.h"
-#include "veltutil/platform/host/files/file.h"
-#include "veltutil/platform/host/windows/user_input.h"
 #include "veltutil/logs/cmd_log.h"
 #include "veltutil/logs/cmd_log_dlg.h"
+#include "veltutil/platform/host/files/file.h"
+#include "veltutil/platform/host/windows/user_input.h"
 #include "veltutil/properties/variant.h"
 
 // The application around the test instruments: a front end that stands for the circuit

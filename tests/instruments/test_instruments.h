@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "veltutil/instruments/instruments.h"
-#include "veltutil/platform/host/windows/button.h"
-#include "veltutil/platform/host/windows/edit.h"
 #include "veltutil/platform/host/files/archive.h"
 #include "veltutil/platform/host/modules/module.h"
 #include "veltutil/platform/host/modules/resources.h"
+#include "veltutil/platform/host/windows/button.h"
+#include "veltutil/platform/host/windows/edit.h"
 
 // Two small instruments as a snap-in module would write them, a meter (RefIDs XMM...) and a
 // scope (XSC...), each with its settings window, and the document that makes them.

@@ -8,10 +8,10 @@
 #include <type_traits>
 #include <utility>
 
-#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/files/exception.h"
 #include "veltutil/platform/host/files/file.h"
 #include "veltutil/platform/host/host_export.h"
+#include "veltutil/platform/host/strings/cstring.h"
 
 // Binary storing and loading of values through a file, with a buffer in between.
 //

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "veltutil/platform/host/host_export.h"
 #include "veltutil/platform/host/strings/cobject.h"
 #include "veltutil/platform/host/strings/cstring.h"
-#include "veltutil/platform/host/host_export.h"
 #include "veltutil/platform/host/win_types.h"
 
 // Errors of files and archives. Unlike the framework they stand in for, these are thrown by

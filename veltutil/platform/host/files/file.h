@@ -1,9 +1,9 @@
 #pragma once
 
-#include "veltutil/platform/host/strings/cobject.h"
-#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/files/exception.h"
 #include "veltutil/platform/host/host_export.h"
+#include "veltutil/platform/host/strings/cobject.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/win_types.h"
 
 // A file on disk, read and written as raw bytes. Every failure of an open file throws
