@@ -16,6 +16,17 @@ inline void PumpPosted() {
     }
 }
 
+// As PumpPosted, but each message is first offered to PreTranslateMessage of its window and
+// the window's parents, as the application's own loop does.
+inline void PumpPostedThroughPreTranslate() {
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (CWnd::WalkPreTranslateTree(nullptr, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+}
+
 // Leaves no message of one test for the next.
 inline void DrainQueue() {
     MSG msg;

@@ -139,3 +139,7 @@ protected:
 
 // The module's one export: the root object for the argument 0, or null.
 using GRAPHERCREATEPROC = CGrapher* (*)(int);
+
+// The drawing module's second export, GrapherSetOutputDirectory: the folder that its files go
+// to (null or "" for its default). Found with GetProcAddress; other modules lack it.
+using GRAPHERSETOUTPUTDIRECTORYPROC = long (*)(const char*);
