@@ -94,6 +94,7 @@ void VoidList::drop_front() { delete pop_front(); }
 int VoidList::remove(VoidListLink* node) {
     if (!node) return 1;
     if (remove_lock > 0) {
+        if (!node->removed) ++markedCount_;
         node->removed = 1;
         return 0;
     }
@@ -104,6 +105,7 @@ int VoidList::remove(VoidListLink* node) {
 void VoidList::erase_all() {
     VoidListLink* node = head;
     head = tail = nullptr;
+    markedCount_ = 0;
     while (node) {
         VoidListLink* next = node->next;
         delete node;
@@ -114,11 +116,13 @@ void VoidList::erase_all() {
 void VoidList::swap_with(VoidList& other) {
     std::swap(head, other.head);
     std::swap(tail, other.tail);
+    std::swap(markedCount_, other.markedCount_);
 }
 
 void VoidList::reverse() {
     VoidListLink* node = head;
     head = tail = nullptr;
+    markedCount_ = 0;
     while (node) {
         VoidListLink* next = node->next;
         push_front(node);
@@ -129,6 +133,8 @@ void VoidList::reverse() {
 void VoidList::unlock_remove() {
     if (--remove_lock > 0) return;
     remove_lock = 0;
+    if (markedCount_ == 0) return;
+    markedCount_ = 0;
     // All marked nodes are unlinked before any element is freed, so an element destructor that
     // walks this list again finds no marked node left to free twice.
     VoidListLink* doomed = nullptr;
