@@ -6,79 +6,24 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <regex>
 #include <string>
 #include <vector>
 
+#include "plot_files.h"
 #include "session_support.h"
 #include "tests/support/browser_shot.h"
 #include "tests/support/temp_dir.h"
 
+using veltsimtest::Csv;
+using veltsimtest::FindPage;
+using veltsimtest::Page;
+using veltsimtest::ReadCsv;
 using veltsimtest::Sample;
 using veltsimtest::SessionRun;
 
 namespace {
 
-using Csv = std::vector<std::vector<std::string>>;
-
-// Comma-separated fields; a field in double quotes may hold commas, "" stands for a quote.
-Csv readCsv(const std::string& path) {
-    Csv rows;
-    std::vector<std::string> row;
-    std::string field;
-    bool quoted = false;
-    const std::string text = ReadFile(path);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',' || c == '\n') {
-            row.push_back(field);
-            field.clear();
-            if (c == '\n') rows.push_back(std::move(row)), row.clear();
-        } else {
-            field += c;
-        }
-    }
-    return rows;
-}
-
 double number(const std::string& text) { return std::atof(text.c_str()); }
-
-// A page of the folder, found by its heading, with the files it links to.
-struct Page {
-    std::string html;
-    std::vector<std::string> graphSvg, graphCsv, tableCsv;
-};
-
-Page findPage(const std::string& folder, const std::string& heading) {
-    Page page;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.path().extension() != ".html" || entry.path().filename() == "index.html") continue;
-        const std::string text = ReadFile(entry.path());
-        if (text.find("<h1>" + heading + "</h1>") == std::string::npos) continue;
-        page.html = entry.path().string();
-        const std::regex link("href=\"([^\"]+)\"");
-        for (std::sregex_iterator it(text.begin(), text.end(), link), end; it != end; ++it) {
-            const std::string file = folder + "/" + (*it)[1].str();
-            if (file.find("-graph") != std::string::npos) {
-                (file.ends_with(".svg") ? page.graphSvg : page.graphCsv).push_back(file);
-            } else if (file.find("-table") != std::string::npos) {
-                page.tableCsv.push_back(file);
-            }
-        }
-    }
-    return page;
-}
 
 // The data rows of a CSV whose first column lies in [from, to].
 Csv rowsBetween(const Csv& csv, double from, double to) {
@@ -127,14 +72,14 @@ SessionRun PlotsTest::terminal;
 // are the extremes the accumulators found.
 TEST_F(PlotsTest, TransientPageHoldsEveryStepAndTheMeasures) {
     ASSERT_EQ(terminal.status, 0);
-    const Page page = findPage(Plots(), kRcPage);
+    const Page page = FindPage(Plots(), kRcPage);
     ASSERT_FALSE(page.html.empty());
     ASSERT_EQ(page.graphCsv.size(), 1u);
     ASSERT_EQ(page.tableCsv.size(), 1u);
     const std::vector<std::string> shown = terminal.Row("V(out)", terminal.Find("tran1: .tran, 10008 steps"));
     ASSERT_EQ(shown.size(), 8u);  // probe points from to min max rms integral
 
-    const Csv data = readCsv(page.graphCsv.front());
+    const Csv data = ReadCsv(page.graphCsv.front());
     ASSERT_EQ(data.size(), 1u + 10008u);
     EXPECT_EQ(data.front(), (std::vector<std::string>{"Time (s)", "V(out)"}));
     double min = INFINITY;
@@ -147,7 +92,7 @@ TEST_F(PlotsTest, TransientPageHoldsEveryStepAndTheMeasures) {
     expectRelative(max, number(shown[5]), 1e-6);
 
     // The module shows six digits.
-    const Csv table = readCsv(page.tableCsv.front());
+    const Csv table = ReadCsv(page.tableCsv.front());
     ASSERT_EQ(table.size(), 2u);
     EXPECT_EQ(table[0], (std::vector<std::string>{"probe", "points", "from", "to", "min", "max", "rms", "integral"}));
     ASSERT_EQ(table[1].size(), 8u);
@@ -162,12 +107,12 @@ TEST_F(PlotsTest, TransientPageHoldsEveryStepAndTheMeasures) {
 // the corner as the terminal showed them.
 TEST_F(PlotsTest, AcPageHoldsMagnitudeAndPhaseOfEveryPoint) {
     ASSERT_EQ(terminal.status, 0);
-    const Page page = findPage(Plots(), kAcPage);
+    const Page page = FindPage(Plots(), kAcPage);
     ASSERT_EQ(page.graphCsv.size(), 2u);
     const double expected[] = {1.0 / std::sqrt(2.0), -45.0};
     for (int graph = 0; graph < 2; ++graph) {
         SCOPED_TRACE(page.graphCsv[graph]);
-        const Csv data = readCsv(page.graphCsv[graph]);
+        const Csv data = ReadCsv(page.graphCsv[graph]);
         ASSERT_EQ(data.size(), 1u + 401u);
         EXPECT_EQ(data.front()[0], "Frequency (Hz)");
         const Csv corner = rowsBetween(data, 999.999, 1000.001);  // ngspice steps to 999.9999999999944
@@ -177,7 +122,7 @@ TEST_F(PlotsTest, AcPageHoldsMagnitudeAndPhaseOfEveryPoint) {
     const std::vector<std::string> shown = terminal.Row("V(out)", terminal.Find("ac1: .ac"));
     ASSERT_EQ(shown.size(), 5u);  // probe points frequency gain phase
     ASSERT_EQ(page.tableCsv.size(), 1u);
-    const Csv table = readCsv(page.tableCsv.front());
+    const Csv table = ReadCsv(page.tableCsv.front());
     ASSERT_EQ(table.size(), 2u);
     EXPECT_EQ(table[1][1], "401");
     expectRelative(number(table[1][3]), number(shown[3]), 1e-5);
@@ -185,9 +130,9 @@ TEST_F(PlotsTest, AcPageHoldsMagnitudeAndPhaseOfEveryPoint) {
 }
 
 TEST_F(PlotsTest, RunTableHasOneRowPerRun) {
-    const Page page = findPage(Plots(), "Runs");
+    const Page page = FindPage(Plots(), "Runs");
     ASSERT_EQ(page.tableCsv.size(), 1u);
-    const Csv table = readCsv(page.tableCsv.front());
+    const Csv table = ReadCsv(page.tableCsv.front());
     ASSERT_EQ(table.size(), 3u);
     ASSERT_EQ(table[0].size(), 5u);  // run, time, output value, sum, parameter
     const struct {
@@ -213,8 +158,8 @@ TEST_F(PlotsTest, RunTableHasOneRowPerRun) {
 // Each picture is well-formed XML that a browser can take, and draws its trace with its label.
 TEST_F(PlotsTest, PicturesAreWellFormedAndDrawTheirTraces) {
     if (!velttest::HaveTool("xmllint")) GTEST_SKIP() << "xmllint (Debian package libxml2-utils) is not installed";
-    std::vector<std::string> pictures = findPage(Plots(), kRcPage).graphSvg;
-    for (const std::string& svg : findPage(Plots(), kAcPage).graphSvg) pictures.push_back(svg);
+    std::vector<std::string> pictures = FindPage(Plots(), kRcPage).graphSvg;
+    for (const std::string& svg : FindPage(Plots(), kAcPage).graphSvg) pictures.push_back(svg);
     ASSERT_EQ(pictures.size(), 3u);
     for (const std::string& svg : pictures) {
         SCOPED_TRACE(svg);
@@ -233,7 +178,7 @@ TEST_F(PlotsTest, BrowserShowsTheSweepFallingInBothGraphs) {
     TempDir shots;
     velttest::Image image;
     std::string log;
-    ASSERT_TRUE(velttest::TakeShot(findPage(Plots(), kAcPage).html, 1000, 1200, shots, image, log)) << log;
+    ASSERT_TRUE(velttest::TakeShot(FindPage(Plots(), kAcPage).html, 1000, 1200, shots, image, log)) << log;
     // The page's layout: a 48-pixel header, then each graph an 800 × 480 picture, 8 pixels in,
     // its plot area 84 to 784 across and 36 to 410 down, with a line of links below it.
     constexpr int kGraphTops[] = {48 + 8, 48 + 8 + 480 + 18 + 8};
@@ -253,22 +198,21 @@ TEST_F(PlotsTest, BrowserShowsTheSweepFallingInBothGraphs) {
 // A stopped run keeps what was drawn: every step taken up to the stop is on the page.
 TEST(Plots, StoppedRunKeepsEveryStepDrawnSoFar) {
     TempDir dir;
-    veltsimtest::Person person({
-        {"", "load " + veltsimtest::LongDeck(dir / "") + "\nprobe out\nrun"},
-        {"analysis (Transient Analysis) begun", "status"},
-        {"running: .tran", "stop"},
-        {"stopped by request", "quit"},
-    });
-    veltsim::SessionOptions options = person.Options();
-    options.plots = dir / "plots";
-    veltsim::Session session(std::move(options));
-    const SessionRun run = person.Finish(session.Execute());
+    bool referencesBack = false;
+    const SessionRun run = veltsimtest::RunPerson(
+        {
+            {"", "load " + veltsimtest::LongDeck(dir / "") + "\nprobe out\nrun"},
+            {"analysis (Transient Analysis) begun", "status"},
+            {"running: .tran", "stop"},
+            {"stopped by request", "quit"},
+        },
+        dir / "plots", referencesBack);
     ASSERT_EQ(run.status, 0);
     const std::size_t stopped = run.Find(".tran analysis stopped after ");
     ASSERT_LT(stopped, run.lines.size());
     const std::size_t steps = std::strtoul(run.lines[stopped].c_str() + run.lines[stopped].rfind("after ") + 6, nullptr, 10);
-    const Page page = findPage(dir / "plots", "RC low-pass driven by a 1 kHz sine: tran1 (Transient Analysis)");
+    const Page page = FindPage(dir / "plots", "RC low-pass driven by a 1 kHz sine: tran1 (Transient Analysis)");
     ASSERT_EQ(page.graphCsv.size(), 1u);
-    EXPECT_EQ(readCsv(page.graphCsv.front()).size(), 1 + steps);
-    EXPECT_EQ(session.CountReferences(), session.InitialReferences());
+    EXPECT_EQ(ReadCsv(page.graphCsv.front()).size(), 1 + steps);
+    EXPECT_TRUE(referencesBack);
 }

@@ -113,6 +113,16 @@ SessionRun Person::Finish(int status) {
     return SessionRun{status, lines_};
 }
 
+SessionRun RunPerson(std::vector<Person::Step> steps, const std::string& plots, bool& referencesBack) {
+    Person person(std::move(steps));
+    veltsim::SessionOptions options = person.Options();
+    options.plots = plots;
+    veltsim::Session session(std::move(options));
+    const SessionRun run = person.Finish(session.Execute());
+    referencesBack = session.CountReferences() == session.InitialReferences();
+    return run;
+}
+
 std::string Sample(const std::string& name) { return std::string(VELT_TEST_SOURCE_DIR) + "/samples/" + name; }
 
 std::string LongDeck(const std::string& dir) {

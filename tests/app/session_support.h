@@ -53,6 +53,10 @@ private:
     std::thread thread_;
 };
 
+// A person's interactive session to its end, its pages in the folder `plots`. `referencesBack`
+// tells whether every reference count is back where it was before start-up wired anything.
+SessionRun RunPerson(std::vector<Person::Step> steps, const std::string& plots, bool& referencesBack);
+
 // The path of a shipped sample.
 std::string Sample(const std::string& name);
 // The RC low-pass sample made long: 500,008 steps, seconds of running.

@@ -148,11 +148,14 @@ TEST(Session, LineTypedDuringTheRunIsAnsweredAndStopKeepsTheData) {
     ASSERT_LT(stopped, run.lines.size());
     EXPECT_LT(answer, stopped);
     EXPECT_LT(run.Find(".tran analysis stopped after"), run.lines.size());
-    // The data so far stays: the results after the stop cover what ran.
+    // The data so far stays: the results after the stop cover every step taken (none, when
+    // the stop came first; the row then has no measures).
+    const std::string& summary = run.lines[stopped];
+    const double steps = std::atof(summary.c_str() + summary.find("after ") + 6);
+    EXPECT_LT(steps, 500008);
     const std::vector<std::string> results = run.Row("V(out)", run.Find("> results"));
-    ASSERT_EQ(results.size(), 8u);
-    EXPECT_GT(number(results, 1), 0);
-    EXPECT_LT(number(results, 1), 500008);
+    ASSERT_EQ(results.size(), steps > 0 ? 8u : 2u);
+    EXPECT_EQ(number(results, 1), steps);
     EXPECT_EQ(session.CountReferences(), session.InitialReferences());
 }
 

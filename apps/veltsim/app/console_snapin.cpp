@@ -39,27 +39,15 @@ private:
 
 std::vector<CommandHelp> CommandsOf(CInstrumentInterface& snapIn) {
     OrvVariant value;
-    std::vector<CommandHelp> commands;
-    if (snapIn.GetProperty(kPropCommandHelp, value, nullptr, nullptr) != S_OK || !value.GetString()) return commands;
-    std::istringstream lines(value.GetString()->str());
-    for (std::string line; std::getline(lines, line);) {
-        std::istringstream fields(line);
-        CommandHelp help;
-        std::getline(fields, help.name, '\t');
-        std::getline(fields, help.arguments, '\t');
-        std::getline(fields, help.summary);
-        if (!help.name.empty()) commands.push_back(help);
-    }
-    return commands;
+    if (snapIn.GetProperty(kPropCommandHelp, value, nullptr, nullptr) != S_OK || !value.GetString()) return {};
+    return ParseCommandHelp(value.GetString()->str());
 }
 
 ConsoleSnapIn::ConsoleSnapIn(CTreeLog& log) : CInstrumentInterface("ComUtilities", "command line"), log_(log) {}
 
 long ConsoleSnapIn::GetProperty(long id, OrvVariant& value, const OrvVariant* in, CTreeInstance* instance) {
     if (id == kPropCommandHelp) {
-        std::string text;
-        for (const CommandHelp& c : consoleCommands()) text += c.name + "\t" + c.arguments + "\t" + c.summary + "\n";
-        value.SetValue(text.c_str());
+        value.SetValue(CommandHelpText(consoleCommands()).c_str());
         return S_OK;
     }
     if (id == kPropFailures) {

@@ -5,6 +5,8 @@
 
 #include <veltutil/veltutil.h>
 
+#include "command_help.h"
+
 namespace veltsim {
 
 // The command utilities snap-in ("ComUtilities"), attached to the command line's log: every
@@ -43,12 +45,7 @@ private:
     long answered_ = 0;
 };
 
-// The commands a snap-in lists in its help property: name, arguments and summary of each.
-struct CommandHelp {
-    std::string name;
-    std::string arguments;
-    std::string summary;
-};
+// The commands a snap-in lists in its help property.
 std::vector<CommandHelp> CommandsOf(CInstrumentInterface& snapIn);
 
 }  // namespace veltsim

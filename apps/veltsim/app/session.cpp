@@ -3,13 +3,13 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "plotting_module.h"
 #include "snapin_protocol.h"
 
 namespace veltsim {
 
 namespace {
 
-constexpr const char* kPlottingModule = "grapher.dll";
 constexpr const char* kDefaultPlotsFolder = "veltsim-plots";
 
 bool messagesWaiting() {
@@ -22,10 +22,7 @@ bool messagesWaiting() {
 Session::Session(SessionOptions options)
     : options_(std::move(options)), log_("veltsim command line", options_.print), console_(log_) {}
 
-Session::~Session() {
-    Shutdown();
-    if (plotting_) FreeLibrary(plotting_);
-}
+Session::~Session() { Shutdown(); }
 
 bool Session::Start() {
     if (started_) return !startFailed_;
@@ -85,18 +82,18 @@ void Session::Shutdown() {
     wired_ = false;
     reader_.Stop();
     failures_ = CountFailures();
-    frontEnd_.Unregister(ComItem(&log_, false));
+    // The snap-ins may still answer while they are uninitialised (storing the instruments).
     container_.Clear_Snapins_and_GuIF();
+    frontEnd_.Unregister(ComItem(&log_, false));
     log_.AttachSnapIn(nullptr);
     log_.Uninitialize();
     SetMessageBoxService(std::move(previousBoxes_));
 }
 
 void Session::ChoosePlotsFolder() {
-    plotting_ = LoadLibrary(kPlottingModule);
-    auto setOutput = plotting_ ? reinterpret_cast<GRAPHERSETOUTPUTDIRECTORYPROC>(
-                                     GetProcAddress(plotting_, "GrapherSetOutputDirectory"))
-                               : nullptr;
+    plotting_.Take();
+    auto setOutput = reinterpret_cast<GRAPHERSETOUTPUTDIRECTORYPROC>(
+        GetProcAddress(plotting_.Module(), "GrapherSetOutputDirectory"));
     // Another plotting module keeps its own choice, which this application does not know.
     if (!setOutput) return;
     std::string folder = options_.plots;

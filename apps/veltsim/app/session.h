@@ -9,6 +9,7 @@
 
 #include "console_snapin.h"
 #include "input_reader.h"
+#include "plotting_module.h"
 #include "script.h"
 #include "sim_front_end.h"
 #include "snapin_module.h"
@@ -26,7 +27,7 @@ struct SessionOptions {
     // Receives every line of the command line's log as it is written.
     TerminalLog::Printer print;
     // The snap-in modules to load, by the names LoadLibrary looks for.
-    std::vector<std::string> modules{"veltsim_simulator.dll"};
+    std::vector<std::string> modules{"veltsim_simulator.dll", "veltsim_agency.dll", "veltsim_instruments.dll"};
     // The folder the plotting module writes its pages into; empty: the one VELT_GRAPHER_OUTPUT
     // names, else "veltsim-plots" in the current directory.
     std::string plots;
@@ -78,7 +79,7 @@ private:
     std::vector<std::unique_ptr<SnapInModule>> modules_;
     InputReader reader_;
     // Held from start to destruction, so that the folder chosen stays the module's choice.
-    HMODULE plotting_ = nullptr;
+    PlottingModuleHold plotting_;
     std::string plotsFolder_;
     MessageBoxService previousBoxes_;
     References initialReferences_;

@@ -1,9 +1,9 @@
 #pragma once
 
 // What the veltsim application and its snap-in modules agree on beyond the library's own
-// interface: the two functions every snap-in module exports, the numbered properties the
-// console asks each snap-in about, and the name under which the application registers the
-// log that snap-ins answer into.
+// interface: the two functions every snap-in module exports, the numbered properties and
+// events they exchange, and the name under which the application registers the log that
+// snap-ins answer into.
 
 #include <veltutil/veltutil.h>
 
@@ -29,7 +29,27 @@ enum SnapInProperty : long {
     kPropBusy = 20002,
     // Long: how many commands and runs have failed so far.
     kPropFailures = 20003,
+    // The simulator's. Long: where the signal named by the text in `in` (in any naming form)
+    // stands in the steps of the analysis in progress, as the index of its real part in each
+    // step's values (its imaginary part follows); S_FALSE when the analysis has no such signal.
+    kPropSignalIndex = 20004,
+    // The simulator's. Text: the path of the deck loaded, empty when none is.
+    kPropDeckPath = 20005,
+    // The simulator's. Text: the signal named by the text in `in` (in any naming form), as people
+    // see it (V(out)); S_FALSE when the last run had no such signal. Before any run every name
+    // is taken: which signals a circuit has is known once it has run.
+    kPropSignalName = 20006,
+    // The simulator's and the instrument agency's, as the framework numbers it. Long: the run
+    // state, 0 stopped, 1 held, 2 running. The agency's can be set: 2 runs the deck or lets a
+    // held run go on, 1 holds the run, 0 stops it.
+    kPropRunState = 4004,
 };
+
+// Raised by the simulator on its event source for every accepted step while anyone is hooked
+// to it, and passed on by the instrument agency to the instruments hooked to its own:
+// "(Simulator) New data is being added to the plotter". The input borrows the step's values, a
+// double array of the real and imaginary part of every signal (kPropSignalIndex).
+inline constexpr long kEventNewData = 4005;
 
 }  // namespace veltsim
 

@@ -1,5 +1,7 @@
 #include "run_driver.h"
 
+#include "snapin_protocol.h"
+
 namespace veltsim {
 
 namespace {
@@ -142,6 +144,7 @@ std::size_t RunDriver::Deliver(const ChannelBatch& batch, std::size_t first, boo
             }
             inAnalysis = true;
             analysisType_ = plot.type;
+            stepWidth_ = static_cast<long>(2 * plot.vectors.size());
             listener_.AnalysisBegun(plot);
             Raise(EVENT_ANALYSIS_BEGIN, in);
             break;
@@ -152,6 +155,11 @@ std::size_t RunDriver::Deliver(const ChannelBatch& batch, std::size_t first, boo
             if (scaleIndex_ >= 0) lastAbscissa_ = batch.values[entry.index + 2 * static_cast<std::size_t>(scaleIndex_)];
             ++summary_.steps;
             listener_.Step(&batch.values[entry.index]);
+            if (events_.GetCount(kEventNewData) > 0) {
+                // Borrowed, not copied: the variant neither writes nor frees the step.
+                stepData_.SetValue(OrvVariant::VarDouble, stepWidth_, const_cast<double*>(&batch.values[entry.index]), 0);
+                Raise(kEventNewData, stepData_);
+            }
             stepArgument_.SetValue(lastAbscissa_);
             Raise(EVENT_PAUSE_QUERY, stepArgument_);
             if (paused_) return i + 1;

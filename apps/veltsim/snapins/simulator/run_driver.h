@@ -36,8 +36,8 @@ protected:
 
 // Runs one ngspice command at a time in ngspice's background thread and delivers what it
 // produces on the user-interface thread, raising the simulator's events as it goes: 4002 when an
-// analysis begins, 4007 ("Do we wish to pause now?") for every accepted step, 4003 when it
-// ends. The front end's answer to 4007 pumps the message queue now and then, so commands typed
+// analysis begins, for every accepted step 4005 with its values (while anyone is hooked to it)
+// and 4007 ("Do we wish to pause now?"), 4003 when it ends. The front end's answer to 4007 pumps the message queue now and then, so commands typed
 // meanwhile run inside the run; they may only ask for a stop, a pause or a resume, which the
 // loop carries out at its own level.
 //
@@ -97,6 +97,8 @@ private:
     double lastAbscissa_ = 0.0;
     // The pause query's argument, reused from step to step: the query allocates nothing.
     OrvVariant stepArgument_{0.0};
+    OrvVariant stepData_;
+    long stepWidth_ = 0;  // values per step of the current plot
     OrvVariant answer_;
 };
 

@@ -8,7 +8,6 @@ namespace veltsim {
 
 namespace {
 
-constexpr const char* kPlottingModule = "grapher.dll";
 // The front end's plotting source 0; the instruments may take the other.
 constexpr long kPlottingSource = 0;
 
@@ -24,7 +23,7 @@ bool RunPlots::Prepare(CGuiFE& frontEnd, std::string& error) {
         error = "no plots: the plotting module " + std::string(kPlottingModule) + " could not be loaded";
         return false;
     }
-    module_ = LoadLibrary(kPlottingModule);
+    module_.Take();
     runs_ = std::make_unique<ChartLog>(item_.GetGrapher());
     return true;
 }
@@ -76,8 +75,7 @@ void RunPlots::Close() {
     runCount_ = 0;
     item_ = ComItem();
     reported_ = false;
-    if (module_) FreeLibrary(module_);
-    module_ = nullptr;
+    module_.Release();
 }
 
 }  // namespace veltsim

@@ -10,6 +10,7 @@
 #include "analysis_measures.h"
 #include "analysis_plot.h"
 #include "analysis_record.h"
+#include "plotting_module.h"
 
 namespace veltsim {
 
@@ -66,7 +67,7 @@ private:
     static constexpr std::size_t kFirstRefreshRows = 4096;
 
     ComItem item_;
-    HMODULE module_ = nullptr;
+    PlottingModuleHold module_;
     bool reported_ = false;
     // Made with the source and destroyed by Close: even closed, a chart log names its page to
     // the module once more when it is destroyed, so it must not outlive the module.

@@ -53,6 +53,11 @@ long SimulatorSnapIn::Load(const Args& args) {
     analyses_.clear();
     measures_.clear();
     settings_ = ProbeSettings{{}, {}, 0.0, {}, settings_.version + 1};
+    // The instruments keep their settings with the circuit: a new one is theirs to look at.
+    OrvVariant path(deck_->path.c_str());
+    OrvVariant answer;
+    CEventSource::EventData changed{EVENT_STATE_CHANGED, &path, &answer, nullptr};
+    events_.BroadCastEvent(&changed, 0, nullptr, 0);
     return S_OK;
 }
 

@@ -1,5 +1,7 @@
 #include "simulator_snapin.h"
 
+#include "command_help.h"
+#include "command_line_log.h"
 #include "snapin_protocol.h"
 #include "text_table.h"
 #include "text_util.h"
@@ -60,6 +62,13 @@ SimulatorSnapIn::SimulatorSnapIn()
 
 SimulatorSnapIn::~SimulatorSnapIn() = default;
 
+long SimulatorSnapIn::Initialize(CGuiFE* gui) {
+    const long result = CInstrumentInterface::Initialize(gui);
+    std::string error;
+    if (result == S_OK && !plots_.Prepare(*gui, error) && !error.empty()) Say(error);
+    return result;
+}
+
 long SimulatorSnapIn::Uninitialize() {
     driver_.RequestStop();
     plots_.Close();
@@ -87,11 +96,9 @@ int SimulatorSnapIn::GetNumItems(ComItem::ItemType type) const {
 long SimulatorSnapIn::GetProperty(long id, OrvVariant& value, const OrvVariant* in, CTreeInstance* instance) {
     switch (id) {
     case kPropCommandHelp: {
-        std::string text;
-        for (const Command& command : Commands()) {
-            text += std::string(command.name) + "\t" + command.arguments + "\t" + command.summary + "\n";
-        }
-        value.SetValue(text.c_str());
+        std::vector<CommandHelp> help;
+        for (const Command& command : Commands()) help.push_back({command.name, command.arguments, command.summary});
+        value.SetValue(CommandHelpText(help).c_str());
         return S_OK;
     }
     case kPropBusy:
@@ -99,6 +106,25 @@ long SimulatorSnapIn::GetProperty(long id, OrvVariant& value, const OrvVariant* 
         return S_OK;
     case kPropFailures:
         value.SetValue(failures_);
+        return S_OK;
+    case kPropSignalIndex: {
+        const CString* name = in ? in->GetString() : nullptr;
+        const int signal = name && driver_.IsBusy() && !analyses_.empty() ? analyses_.back()->Find(VeltFromTyped(name->str())) : -1;
+        if (signal < 0) return S_FALSE;
+        value.SetValue(2L * signal);
+        return S_OK;
+    }
+    case kPropSignalName: {
+        const CString* name = in ? in->GetString() : nullptr;
+        if (!name || !KnownSignal(name->str())) return S_FALSE;
+        value.SetValue(SpiceFromVelt(VeltFromTyped(name->str())).GetNode());
+        return S_OK;
+    }
+    case kPropDeckPath:
+        value.SetValue(deck_ ? deck_->path.c_str() : "");
+        return S_OK;
+    case kPropRunState:
+        value.SetValue(!driver_.IsBusy() ? 0L : driver_.IsPaused() ? 1L : 2L);
         return S_OK;
     default:
         return CInstrumentInterface::GetProperty(id, value, in, instance);
@@ -126,18 +152,7 @@ long SimulatorSnapIn::Help(const Args&) {
     return S_OK;
 }
 
-CTreeLog* SimulatorSnapIn::ReplyLog() {
-    CGuiFE& frontEnd = GetGuiFE();
-    if (CSnapInContainer* container = frontEnd.GetSnapInContainer()) {
-        for (int n = 0; n < container->GetNumItems(); ++n) {
-            ComItem item = container->GetNthItem(n);
-            if (item.GetType() == ComItem::ItemCmdLog && item.HasName(ComItem::NameByItem, kCommandLineLogName)) {
-                return item.GetCmdLog();
-            }
-        }
-    }
-    return frontEnd.GetNthItem(ComItem::ItemCmdLog, -1).GetCmdLog();
-}
+CTreeLog* SimulatorSnapIn::ReplyLog() { return CommandLineLog(GetGuiFE()); }
 
 HTREEITEM SimulatorSnapIn::Say(const std::string& text) {
     HTREEITEM item = nullptr;

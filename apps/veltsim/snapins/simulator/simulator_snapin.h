@@ -40,13 +40,17 @@ public:
     ~SimulatorSnapIn();
 
     Type GetType() override { return TypeSimulator; }
+    // Takes the plotting source at once, so that the snap-ins initialised after it find the
+    // simulator's grapher item (an instrument document asks for it).
+    long Initialize(CGuiFE* gui) override;
     // Closes the plots (as ClearAllPages does) and stops a run that still goes on.
     long Uninitialize() override;
     // The event source (ItemEventSource 0), through which the front end hooks its sink, and,
     // once a run has begun, the grapher item its plots are made through (ItemGrapher 0).
     ComItem GetNthItem(ComItem::ItemType type, int n) override;
     int GetNumItems(ComItem::ItemType type) const override;
-    // Answers the veltsim properties (command help, busy, failures).
+    // Answers the veltsim properties (command help, busy, failures, signal index, deck path,
+    // run state).
     long GetProperty(long id, OrvVariant& value, const OrvVariant* in, CTreeInstance* instance) override;
     // Closes every page the simulator opened, the run table too; their files stay. The next run
     // starts afresh, with a run table of its own.

@@ -1,0 +1,61 @@
+#include "instrument_file.h"
+
+#include <cstdint>
+
+#include "velt_instrument.h"
+
+namespace veltsim {
+
+namespace {
+
+constexpr const char* kHeader = "veltsim instruments";
+constexpr std::int32_t kVersion = 1;
+
+}  // namespace
+
+std::string InstrumentFileOf(const std::string& deck) { return deck + ".instruments"; }
+
+bool SaveInstruments(InstrumentDoc& doc, const std::string& file, std::string& error) {
+    return CatchDataFaults(
+        [&] {
+            CFile out(file.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
+            CArchive archive(&out, CArchive::store);
+            const std::vector<VeltInstrument*> instruments = doc.TopLevelInstruments();
+            archive << CString(kHeader) << kVersion << static_cast<std::int32_t>(instruments.size());
+            for (VeltInstrument* instrument : instruments) {
+                archive << CString(instrument->GetName());
+                instrument->SerializeData(&archive, 0, 0);
+            }
+            archive.Close();
+            out.Close();
+        },
+        error);
+}
+
+bool RestoreInstruments(InstrumentDoc& doc, const std::string& file, int& restored, std::string& error) {
+    restored = 0;
+    return CatchDataFaults(
+        [&] {
+            CFile in(file.c_str(), CFile::modeRead | CFile::typeBinary);
+            CArchive archive(&in, CArchive::load);
+            CString header;
+            std::int32_t version = 0;
+            std::int32_t count = 0;
+            archive >> header >> version >> count;
+            if (header != kHeader || version != kVersion) {
+                throw CString(("not a veltsim instruments file of version " + std::to_string(kVersion)).c_str());
+            }
+            for (std::int32_t i = 0; i < count; ++i) {
+                CString refID;
+                archive >> refID;
+                CInstrumentBase* instrument = doc.FindInstrument(refID, "", 1);
+                if (!instrument) instrument = doc.CreateInstrument(refID, "");
+                if (!instrument) throw CString("cannot make " + refID + " again");
+                instrument->SerializeData(&archive, 0, 0);
+                ++restored;
+            }
+        },
+        error);
+}
+
+}  // namespace veltsim
