@@ -181,4 +181,9 @@ TEST(Session, HelpListsTheCommandsOfEverySnapIn) {
     for (const char* command : {"load", "run", "stop", "pause", "resume", "probe", "results", "meas"}) {
         EXPECT_FALSE(run.Row(command, simulator).empty()) << command;
     }
+    const std::size_t instruments = run.Find("Instruments[");
+    ASSERT_LT(instruments, run.lines.size());
+    for (const char* command : {"new", "delete", "show", "hide", "setnode", "listing"}) {
+        EXPECT_FALSE(run.Row(command, instruments).empty()) << command;
+    }
 }

@@ -107,8 +107,13 @@ long ConsoleSnapIn::Help() {
         if (!snapIn) continue;
         HTREEITEM heading = nullptr;
         log_.AddText(0, snapIn->GetFullName(), &heading, 1);
+        const std::vector<CommandHelp> commands = CommandsOf(*snapIn);
+        if (commands.empty()) {
+            log_.AddText(heading, 0, "no commands of its own", nullptr, 1);
+            continue;
+        }
         TextTable table({"command", "arguments", "what it does"});
-        for (const CommandHelp& c : CommandsOf(*snapIn)) table.AddRow({c.name, c.arguments, c.summary});
+        for (const CommandHelp& c : commands) table.AddRow({c.name, c.arguments, c.summary});
         for (const std::string& line : table.Lines()) log_.AddText(heading, 0, line.c_str(), nullptr, 1);
     }
     return S_OK;
