@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake g++ clang libclang-rt-14-dev make pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
-          nlohmann-json3-dev libboost-dev libsigc++-3.0-dev)
+          nlohmann-json3-dev rapidjson-dev libboost-dev libsigc++-3.0-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

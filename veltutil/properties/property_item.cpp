@@ -51,12 +51,13 @@ CPropertyItem::CPropertyItem() = default;
 
 CPropertyItem::CPropertyItem(const CString& itemText) {
     text::ItemFields fields = text::parseItem(text::BraceMatcher{itemText.view()}, 0, itemText.str().size());
-    label_ = CString(fields.label);
-    type_ = CString(fields.type);
-    value_ = CString(fields.value);
+    *this = CPropertyItem(FromFields{}, fields.label, fields.type, fields.value);
 }
 
 CPropertyItem::CPropertyItem(const CString& label, const CString& type, const CString& value)
+    : label_(label), type_(type), value_(value) {}
+
+CPropertyItem::CPropertyItem(FromFields, std::string_view label, std::string_view type, std::string_view value)
     : label_(label), type_(type), value_(value) {}
 
 CPropertyItem::CPropertyItem(const CString& label, const CString& s)

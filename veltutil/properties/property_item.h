@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "veltutil/export.h"
 #include "veltutil/platform/host/cstring.h"
 
@@ -94,6 +96,10 @@ public:
 
 private:
     friend struct veltutil::detail::PropertyAccess;
+    // For readers: the three texts as they stand in a text form.
+    struct FromFields {};
+    CPropertyItem(FromFields, std::string_view label, std::string_view type, std::string_view value);
+
     template <class Element, class Store>
     void writeElements(Element* out, Store store) const;
 

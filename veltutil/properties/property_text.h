@@ -16,7 +16,12 @@ constexpr std::size_t npos = std::string_view::npos;
 
 inline bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-std::string_view trim(std::string_view text);
+inline std::string_view trim(std::string_view text) {
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && isSpace(text[begin])) ++begin;
+    while (end > begin && isSpace(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
+}
 
 // Index of the '}' that closes the '{' at `open`, found by counting raw braces in
 // text[open + 1, limit); npos when the text ends first.

@@ -152,50 +152,56 @@ void appendText(std::string& out, const CPropertyItem* item, const Link* link) {
 
 }  // namespace
 
-CPropertyItem* PropertyAccess::newItem(std::string_view label, std::string_view type, std::string_view value) {
-    auto* item = new CPropertyItem;
-    item->label_.str().assign(label);
-    item->type_.str().assign(type);
-    item->value_.str().assign(value);
-    return item;
-}
-
 void PropertyAccess::appendParsed(CPropertyList& list, std::string_view text) {
     ListReader reader(text);
     ItemFields fields;
-    while (reader.next(fields)) list.items_.append(newItem(fields.label, fields.type, fields.value));
+    while (reader.next(fields)) {
+        append(list, [&] { return CPropertyItem(CPropertyItem::FromFields{}, fields.label, fields.type, fields.value); });
+    }
+}
+
+bool PropertyAccess::takeFront(CPropertyList& list, CPropertyItem& into) {
+    std::unique_ptr<Link> link(list.items_.pop_front());
+    CPropertyItem* item = link ? static_cast<SList<CPropertyItem, 0>::SListLink*>(link.get())->value : nullptr;
+    into = item ? std::move(*item) : CPropertyItem();
+    return item != nullptr;
+}
+
+void PropertyAccess::copyTree(CPropertyList& to, const CPropertyList& from) {
+    std::vector<std::pair<const CPropertyList*, CPropertyList*>> pending{{&from, &to}};
+    while (!pending.empty()) {
+        auto [source, target] = pending.back();
+        pending.pop_back();
+        for (const CPropertyItem* item : source->items_) {
+            append(*target, [&] {
+                return CPropertyItem(CPropertyItem::FromFields{}, item->label_.view(), item->type_.view(), item->value_.view());
+            });
+            if (item->list_) {
+                CPropertyItem& copy = static_cast<ItemNode*>(target->items_.back())->item;
+                copy.list_ = new CPropertyList;
+                pending.emplace_back(item->list_, copy.list_);
+            }
+        }
+    }
 }
 
 CPropertyList* PropertyAccess::clone(const CPropertyList& list) {
     auto root = std::make_unique<CPropertyList>();
-    std::vector<std::pair<const CPropertyList*, CPropertyList*>> pending{{&list, root.get()}};
-    while (!pending.empty()) {
-        auto [from, to] = pending.back();
-        pending.pop_back();
-        for (const CPropertyItem* item : from->items_) {
-            auto* copy = newItem(item->label_.view(), item->type_.view(), item->value_.view());
-            to->items_.append(copy);
-            if (item->list_) {
-                copy->list_ = new CPropertyList;
-                pending.emplace_back(item->list_, copy->list_);
-            }
-        }
-    }
+    copyTree(*root, list);
     return root.release();
 }
 
 void PropertyAccess::destroy(CPropertyList* list) {
-    // Flattens the tree into `list` as it goes: the items of a nested list move to the end of
+    // Flattens the tree into `list` as it goes: the nodes of a nested list move to the end of
     // the list being emptied, so every item is freed with no nested list left below it.
     auto& items = list->items_;
-    while (!items.is_empty()) {
-        CPropertyItem* item = items.take_front();
-        if (!item) continue;
-        if (CPropertyList* nested = std::exchange(item->list_, nullptr)) {
-            while (Link* link = nested->items_.pop_front()) items.push_back(link);
+    while (Link* link = items.pop_front()) {
+        CPropertyItem* item = static_cast<SList<CPropertyItem, 0>::SListLink*>(link)->value;
+        if (CPropertyList* nested = item ? std::exchange(item->list_, nullptr) : nullptr) {
+            while (Link* inner = nested->items_.pop_front()) items.push_back(inner);
             delete nested;
         }
-        delete item;
+        delete link;
     }
     delete list;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "veltutil/properties/item_node.h"
 #include "veltutil/properties/property_list.h"
 
 namespace veltutil::detail {
@@ -22,10 +23,22 @@ struct PropertyAccess {
     static const CPropertyList* nestedList(const CPropertyItem& item) { return item.list_; }
     static const CString& storedValue(const CPropertyItem& item) { return item.value_; }
 
-    static CPropertyItem* newItem(std::string_view label, std::string_view type, std::string_view value);
+    // Appends to `list` a node holding `make()`, made where the list makes its nodes.
+    template <class Make>
+    static void append(CPropertyList& list, Make make) {
+        list.items_.push_back(NewItemNode(list.slab_, make));
+    }
+    template <class Make>
+    static void prepend(CPropertyList& list, Make make) {
+        list.items_.push_front(NewItemNode(list.slab_, make));
+    }
     static void appendParsed(CPropertyList& list, std::string_view text);
+    // Unlinks and destroys the first node, moving its item into `into`; false, with `into` an
+    // empty item, when there was no node or it held no item.
+    static bool takeFront(CPropertyList& list, CPropertyItem& into);
 
-    // Deep copy of the live items (and their nested lists).
+    // Appends deep copies of the live items of `from` (and of their nested lists) to `to`.
+    static void copyTree(CPropertyList& to, const CPropertyList& from);
     static CPropertyList* clone(const CPropertyList& list);
     // Destroys `list` with every item and nested list below it.
     static void destroy(CPropertyList* list);
