@@ -16,6 +16,8 @@ function(velt_add_shared_library name)
   endif()
   add_library(${name} SHARED ${sources})
   add_library(VeltUtil::${name} ALIAS ${name})
+  # Consumers get the language level the headers need without setting one themselves.
+  target_compile_features(${name} PUBLIC cxx_std_20)
   target_include_directories(${name} PUBLIC
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)

@@ -1,12 +1,14 @@
 // Arbitrary bytes through every reader of the property list text: the list and item parsers,
 // nested lists two levels down, array extraction into arrays sized as the item says, the
-// display form and the checker.
+// display form, whole and streamed from the text, and the checker.
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "veltutil/properties/property_check.h"
+#include "veltutil/properties/property_format.h"
 #include "veltutil/properties/property_list.h"
 
 namespace {
@@ -51,7 +53,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CPropertyList list(text);
     readItems(list, 1);
     list.GetList();
-    formatPropertyList(list, 0, 0);
+    const CString shown = formatPropertyList(list, 0, 0);
+    // Streamed from the text, the display form is that of the list read from it.
+    std::string streamed;
+    auto append = [](void* out, std::string_view piece) {
+        static_cast<std::string*>(out)->append(piece);
+        return true;
+    };
+    if (!formatPropertyListText(text, 0, 0, append, &streamed) || streamed != shown.view()) std::abort();
     CPropertyItem single(text);
     formatPropertyItem(single, 3, 1);
     readArrays(single);

@@ -2,7 +2,7 @@
 
 #include "plotter/recording.h"
 #include "veltutil/grapher/grapher_interface.h"
-#include "veltutil/platform/host/module.h"
+#include "veltutil/platform/host/modules/module.h"
 
 // A test's hold on the recording plotting module: loads it as the front end would, so that its
 // recording stays readable while the test runs, and unloads it at the end of the test.

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian machine lacks to build, test and benchmark veltutil.
+# Runs as root, or as a user who may use sudo. Supported: Debian 12 (bookworm).
 set -euo pipefail
+supported="Debian 12 (bookworm)"
 packages=(cmake g++ clang libclang-rt-14-dev make pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev rapidjson-dev libboost-dev libsigc++-3.0-dev)
@@ -8,9 +10,25 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if ((${#missing[@]})); then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo=sudo
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+((${#missing[@]})) || exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=()
+elif command -v sudo >/dev/null; then
+  as_root=(sudo)
+else
+  echo "install-deps: need root or sudo to install: ${missing[*]}" >&2
+  exit 1
 fi
+"${as_root[@]}" apt-get update -qq
+unavailable=()
+for p in "${missing[@]}"; do
+  apt-cache show "$p" >/dev/null 2>&1 || unavailable+=("$p")
+done
+if ((${#unavailable[@]})); then
+  release=$(. /etc/os-release 2>/dev/null && echo "${PRETTY_NAME:-unknown}")
+  echo "install-deps: not available on this system ($release): ${unavailable[*]}" >&2
+  echo "install-deps: veltutil is built and tested on $supported" >&2
+  exit 1
+fi
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"

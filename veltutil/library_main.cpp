@@ -4,7 +4,7 @@
 
 #include "veltutil/framework/registered_events.h"
 #include "veltutil/properties/variant.h"
-#include "veltutil/properties/variant_shared.h"
+#include "veltutil/properties/internal/variant_shared.h"
 
 CEventHandler EventGuiFECreated;
 CEventHandler EventRetrieveGuiFE;

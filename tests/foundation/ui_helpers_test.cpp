@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "veltutil/foundation/ui_helpers.h"
-#include "veltutil/platform/host/message_box.h"
+#include "veltutil/platform/host/windows/message_box.h"
 
 TEST(ProgrammerError, ShowsAnExclamationBoxAndAsksToQuitOnlyWhenTold) {
     ScriptedMessageBoxes boxes;

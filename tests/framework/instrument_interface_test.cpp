@@ -8,7 +8,7 @@
 #include "../support/recording_snap_in.h"
 #include "framework_test_support.h"
 #include "veltutil/framework/instrument_interface.h"
-#include "veltutil/platform/host/message_box.h"
+#include "veltutil/platform/host/windows/message_box.h"
 
 using velttest::RecordingSnapIn;
 

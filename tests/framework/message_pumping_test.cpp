@@ -8,8 +8,8 @@
 #include "../support/message_pump.h"
 #include "veltutil/framework/coroute_win_app.h"
 #include "veltutil/framework/windows_message_processing.h"
-#include "veltutil/platform/host/frame_wnd.h"
-#include "veltutil/platform/host/message_queue.h"
+#include "veltutil/platform/host/windows/frame_wnd.h"
+#include "veltutil/platform/host/loop/message_queue.h"
 
 namespace {
 
@@ -27,13 +27,18 @@ public:
         if (auto it = reactions.find(message); it != reactions.end()) it->second(wParam);
         return CWnd::WindowProc(message, wParam, lParam);
     }
-    BOOL PreTranslateMessage(MSG* msg) override { return msg->message == takeInPreTranslate; }
+    BOOL PreTranslateMessage(MSG* msg) override {
+        if (msg->message == throwInPreTranslate) throw 1;
+        return msg->message == takeInPreTranslate;
+    }
 
     int Count(UINT message) const { return static_cast<int>(std::count(received.begin(), received.end(), message)); }
 
     std::vector<UINT> received;
     std::map<UINT, std::function<void(WPARAM)>> reactions;
     UINT takeInPreTranslate = WM_NULL;
+    // Pre-translation runs outside the window procedure, so its exception leaves the loop.
+    UINT throwInPreTranslate = WM_NULL;
 };
 
 class CountingApp : public CCorouteWinApp {
@@ -117,6 +122,19 @@ TEST_F(WindowsMessageProcessing, QuitEndsTheYieldEarlyAndIsConsumed) {
     EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE));
 }
 
+TEST_F(WindowsMessageProcessing, YieldAfterAThrowingHandlerStillPumps) {
+    main.throwInPreTranslate = WM_USER;
+    main.PostMessage(WM_USER);
+    EXPECT_THROW(pump.YieldTime(50), int);
+    EXPECT_EQ(pump.GetYieldLevel(), 0);
+
+    main.throwInPreTranslate = WM_NULL;
+    main.PostMessage(WM_USER + 1);
+    pump.SetFasterModeEnable(true);
+    pump.YieldTime(0);
+    EXPECT_EQ(main.Count(WM_USER + 1), 1);
+}
+
 TEST_F(WindowsMessageProcessing, IdleAndFiltersThreadKickIdleAndPreTranslatedMessages) {
     ScriptedWnd other;  // a second top-level window, so the main window may pre-translate for it
     other.Create("other", WS_POPUP | WS_VISIBLE, CRect(), nullptr);
@@ -171,6 +189,19 @@ TEST_F(CorouteWinApp, RunProcessesAScriptedSessionWithAReentrantYieldAndEndsOnQu
     main.PostMessage(WM_USER + 3);
     app.YieldTime(5);
     EXPECT_EQ(main.Count(WM_USER + 3), 1);
+}
+
+TEST_F(CorouteWinApp, YieldAfterAThrowingHandlerStillPumps) {
+    main.throwInPreTranslate = WM_USER;
+    main.PostMessage(WM_USER);
+    EXPECT_THROW(app.YieldTime(3), int);  // look for the message, then pump it
+    EXPECT_EQ(app.GetYieldLevel(), 0);
+
+    main.throwInPreTranslate = WM_NULL;
+    main.PostMessage(WM_USER + 1);
+    app.YieldTime(4);
+    EXPECT_EQ(main.Count(WM_USER + 1), 1);
+    EXPECT_EQ(app.GetYieldLevel(), 0);
 }
 
 TEST_F(CorouteWinApp, CountedYieldRunsIdleWhenNothingWaitsAndAQuitInsideItEndsRun) {

@@ -9,7 +9,7 @@
 #include "veltutil/framework/snap_in_container.h"
 #include "veltutil/logs/cmd_log.h"
 #include "veltutil/logs/cmd_log_dlg.h"
-#include "veltutil/platform/host/user_input.h"
+#include "veltutil/platform/host/windows/user_input.h"
 #include "veltutil/platform/library/resource_strings.h"
 #include "veltutil/properties/variant.h"
 

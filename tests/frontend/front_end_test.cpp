@@ -107,16 +107,29 @@ TEST_F(FrontEndTest, YieldsOnlyThroughAMessageProcessingObjectAndNeverNested) {
     EXPECT_EQ(window.handled, 1);
     EXPECT_EQ(nested, S_FALSE);
 
-    window.onMessage = [] { throw 7; };
-    window.PostMessage(WM_USER);
-    EXPECT_EQ(frontEnd.YieldTime(0), S_FALSE);  // the throw stops at the yield
-    EXPECT_EQ(frontEnd.YieldTime(0), S_OK);      // and the guard was cleared
-
     frontEnd.SimTimeBegin();
     frontEnd.SimTimeEnd();
     EXPECT_EQ(frontEnd.SimTimeIdledAmount(), processing.SimTimeIdledAmount());
     frontEnd.processing = nullptr;
     EXPECT_EQ(frontEnd.SimTimeIdledAmount(), 0u);
+}
+
+TEST_F(FrontEndTest, YieldAfterAThrowingHandlerStillPumpsAndTheAppMayCloseAgain) {
+    velttest::DrainQueue();
+    CWindowsMessageProcessing processing;
+    processing.SetFasterModeEnable(true);
+    frontEnd.processing = &processing;
+    velttest::HandlerWindow window;
+    window.onPreTranslate = [] { throw 7; };
+    window.PostMessage(WM_USER);
+    EXPECT_EQ(frontEnd.YieldTime(0), S_FALSE);  // the throw stops at the yield
+    EXPECT_EQ(container.CanCloseApp(), "");
+
+    window.onPreTranslate = nullptr;
+    window.PostMessage(WM_USER);
+    EXPECT_EQ(frontEnd.YieldTime(0), S_OK);
+    EXPECT_EQ(window.handled, 1);
+    frontEnd.processing = nullptr;
 }
 
 TEST_F(FrontEndTest, NumberedPropertiesFollowTheirTables) {

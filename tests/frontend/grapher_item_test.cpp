@@ -9,11 +9,21 @@
 #include "plotter/recording_module.h"
 #include "veltutil/framework/snap_in_container.h"
 #include "veltutil/grapher/grapher_source.h"
-#include "veltutil/platform/host/message_box.h"
+#include "veltutil/platform/host/windows/message_box.h"
+#include "veltutil/properties/variant.h"
 
 using velttest::AppFrontEnd;
 
 namespace {
+
+// Front ends where applications keep them: in the application object, of static storage
+// duration, so that they are destroyed after main among the library's own statics. Built before
+// main, each is older than anything the library makes on first use.
+AppFrontEnd staticFrontEnd;
+struct StaticApplication {
+    AppFrontEnd frontEnd;
+    CSnapInContainer container;
+} staticApplication;
 
 struct GrapherItemTest : ::testing::Test {
     GrapherItemTest() {
@@ -94,4 +104,22 @@ TEST_F(GrapherItemTest, EachFailureShowsItsMessageAndAFailedLoadCanBeRetried) {
     ASSERT_TRUE(item);
     EXPECT_NE(item.GetGrapher()->GetGrapher(), nullptr);
     EXPECT_EQ(module.Recording().CallsOf(-1).size(), 2u);
+}
+
+TEST(StaticFrontEnd, ExitWithALoadedPlottingModuleEndsCleanly) {
+    EXPECT_EXIT(
+        {
+            ComItem item = staticFrontEnd.NewComItem("plots", ComItem::ItemGrapher, 0);
+            staticFrontEnd.SetProperty(10053, OrvVariant(440L), nullptr, nullptr);  // a tone sounds too
+            std::exit(item && item.GetGrapher()->GetGrapher() != nullptr ? 0 : 3);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(
+        {
+            staticApplication.container.Create(&staticApplication.frontEnd);
+            staticApplication.frontEnd.Initialize(&staticApplication.container);
+            ComItem item = staticApplication.frontEnd.NewComItem("plots", ComItem::ItemGrapher, 1);
+            std::exit(item && item.GetGrapher()->GetGrapher() != nullptr ? 0 : 3);
+        },
+        ::testing::ExitedWithCode(0), "");
 }

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "../support/message_pump.h"
-#include "veltutil/platform/host/frame_wnd.h"
+#include "veltutil/platform/host/windows/frame_wnd.h"
 
 namespace velttest {
 
@@ -21,9 +21,15 @@ public:
         }
         return CFrameWnd::WindowProc(message, wParam, lParam);
     }
+    // Runs outside the window procedure, so what it throws leaves the message loop.
+    BOOL PreTranslateMessage(MSG*) override {
+        if (onPreTranslate) onPreTranslate();
+        return FALSE;
+    }
 
     int handled = 0;
     std::function<void()> onMessage;
+    std::function<void()> onPreTranslate;
 };
 
 }  // namespace velttest

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "frontend_test_support.h"
 #include "veltutil/framework/gui_fe_event_sink.h"
 #include "veltutil/framework/registered_events.h"
@@ -84,4 +87,31 @@ TEST(SnapInContainer, CopiesShareSnapInsButNotRegistryOrEventObjects) {
     }
     EXPECT_EQ(frontEnd.GetRefCount(), references + 1);
     EXPECT_EQ(container.GetNumItems(), 1);
+}
+
+TEST(SnapInContainer, DestroyingACopyLeavesTheFrontEndAndSnapInsToTheOriginal) {
+    std::vector<std::string> trace;
+    AppFrontEnd frontEnd;
+    TestSnapIn snapIn("snap", CInstrumentInterface::TypeInstrumentManager, &trace);
+    CSnapInContainer container;
+    container.Create(&frontEnd);
+    container.AddSnapin(&snapIn);
+    frontEnd.Initialize(&container);  // creates and registers the two logs
+    int references = frontEnd.GetRefCount();
+    ASSERT_EQ(container.GetNumItems(), 2);
+    {
+        CSnapInContainer copy(container);
+        CSnapInContainer assigned;
+        assigned = container;
+        copy.Clear_Snapins_and_GuIF();
+        EXPECT_EQ(copy.NumberOfSnapIns(), 0);
+    }
+    EXPECT_TRUE(trace.empty());  // no snap-in uninitialised
+    EXPECT_EQ(container.GetNumItems(), 2);
+    EXPECT_TRUE(frontEnd.GetNthItem(ComItem::ItemCmdLog, -1));
+    EXPECT_EQ(frontEnd.GetRefCount(), references);
+
+    container.Clear_Snapins_and_GuIF();
+    EXPECT_EQ(trace, std::vector<std::string>{"uninitialize snap"});
+    EXPECT_EQ(container.GetNumItems(), 0);
 }

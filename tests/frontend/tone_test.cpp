@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "frontend_test_support.h"
-#include "veltutil/platform/host/beep.h"
+#include "veltutil/platform/host/loop/beep.h"
 #include "veltutil/properties/variant.h"
 
 using velttest::AppFrontEnd;

@@ -4,6 +4,21 @@
 #include "veltutil/grapher/grapher_page.h"
 #include "veltutil/grapher/grapher_source.h"
 
+namespace {
+
+// A source bound to the recording module's root object.
+struct GrapherSourceOnModule : ::testing::Test {
+    void SetUp() override {
+        ASSERT_TRUE(module.Loaded());
+        source.SetGrapher(module.Root());
+    }
+
+    RecordingModule module;
+    CGrapherSource source;
+};
+
+}  // namespace
+
 TEST(GrapherSource, WithoutRootObjectNothingReachesTheModule) {
     CGrapherSource source("plots");
     CGrapherPage page;
@@ -16,12 +31,8 @@ TEST(GrapherSource, WithoutRootObjectNothingReachesTheModule) {
     EXPECT_EQ(page.GetGrapher(), nullptr);
 }
 
-TEST(GrapherSource, OpensPagesWithItsFontAndPassesModuleResultsThrough) {
-    RecordingModule module;
-    ASSERT_TRUE(module.Loaded());
+TEST_F(GrapherSourceOnModule, OpensPagesWithItsFontAndPassesModuleResultsThrough) {
     PlotterRecording& recording = module.Recording();
-    CGrapherSource source;
-    source.SetGrapher(module.Root());
     source.SetCurrentFont(10, -1, nullptr);  // the defaults fill in: 16 and "System"
 
     CGrapherPage page;
@@ -51,4 +62,30 @@ TEST(GrapherSource, OpensPagesWithItsFontAndPassesModuleResultsThrough) {
     EXPECT_EQ(recording.CallsOf(94).at(0).arguments, std::vector<std::string>{"5"});
     EXPECT_EQ(recording.CallsOf(94).at(1).arguments, std::vector<std::string>{"0"});
     page.CloseNow();
+}
+
+TEST_F(GrapherSourceOnModule, NothingIsSentForAPageAfterItsDelete) {
+    PlotterRecording& recording = module.Recording();
+    {
+        CGrapherPage page;
+        ASSERT_EQ(source.Create(4, page), S_OK);
+        CGrapherPage copy(page);
+        recording.calls.clear();
+        EXPECT_EQ(source.Delete(page), S_OK);
+        EXPECT_EQ(page.IsOpened(), 1);  // the caller's page keeps its handle and open flag
+        EXPECT_NE(static_cast<CGraphPage*>(page), nullptr);
+        EXPECT_EQ(page.Close(), S_OK);
+        EXPECT_EQ(page.IsOpened(), 0);
+        EXPECT_EQ(copy.SetTitle("gone"), E_FAIL);
+        EXPECT_EQ(source.Delete(copy), E_FAIL);
+    }  // page and copy are destroyed here
+    ASSERT_EQ(recording.calls.size(), 1u);
+    EXPECT_EQ(recording.calls[0].slot, 6);
+
+    // The next page the source opens is live as before.
+    CGrapherPage next;
+    ASSERT_EQ(source.Create(4, next), S_OK);
+    EXPECT_EQ(next.SetTitle("new"), S_OK);
+    EXPECT_EQ(next.CloseNow(), S_OK);
+    EXPECT_EQ(recording.CallsOf(3).size(), 1u);
 }

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "veltutil/platform/host/cstring.h"
-#include "veltutil/platform/host/message_box.h"
+#include "veltutil/platform/host/strings/cstring.h"
+#include "veltutil/platform/host/windows/message_box.h"
 
 TEST(CString, SlicesClampAndSearchesStopAtTheEnd) {
     CString s("abcdef");

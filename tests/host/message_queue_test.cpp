@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
 #include "tests/support/message_pump.h"
-#include "veltutil/platform/host/message_queue.h"
-#include "veltutil/platform/host/wnd.h"
+#include "veltutil/platform/host/loop/message_queue.h"
+#include "veltutil/platform/host/windows/message_box.h"
+#include "veltutil/platform/host/windows/wnd.h"
 
 namespace {
 
@@ -14,9 +17,11 @@ class RecordingWnd : public CWnd {
 public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         received.push_back({m_hWnd, message, wParam, lParam, 0, {}});
+        if (message == WM_USER && onUser) onUser();
         return CWnd::WindowProc(message, wParam, lParam);
     }
     std::vector<MSG> received;
+    std::function<void()> onUser;
 };
 
 }  // namespace
@@ -59,6 +64,35 @@ TEST(MessageQueue, DispatchReachesLivingWindowsOnly) {
     ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), 1);
     EXPECT_EQ(DispatchMessage(&msg), 0);
     EXPECT_EQ(CWnd::FromHandle(hwnd), nullptr);
+}
+
+TEST(MessageQueue, AHandlersExceptionIsReportedAndTheLoopGoesOn) {
+    velttest::DrainQueue();
+    struct Row {
+        const char* what;
+        std::function<void()> raise;
+        const char* reported;
+    };
+    const Row rows[] = {
+        {"standard", [] { throw std::runtime_error("disk full"); }, "disk full"},
+        {"text", [] { throw CString("bad section marker"); }, "bad section marker"},
+        {"other", [] { throw 7; }, "An unexpected error occurred while a window handled a message."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ScriptedMessageBoxes boxes;
+        RecordingWnd wnd;
+        ASSERT_TRUE(wnd.Create("w", 0, CRect(), nullptr));
+        wnd.onUser = row.raise;
+        wnd.PostMessage(WM_USER);
+        wnd.PostMessage(WM_USER + 1);
+        EXPECT_NO_THROW(velttest::PumpPosted());
+        EXPECT_EQ(wnd.received.size(), 2u);  // the next message still arrives
+        EXPECT_NO_THROW(wnd.SendMessage(WM_USER));
+        ASSERT_EQ(boxes.Requests().size(), 2u);
+        EXPECT_EQ(boxes.Requests()[0].text, row.reported);
+        EXPECT_EQ(boxes.Requests()[0].type & MB_ICONMASK, MB_ICONEXCLAMATION);
+    }
 }
 
 TEST(MessageQueue, QuitComesAfterPostedMessagesWithItsExitCode) {

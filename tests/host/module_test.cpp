@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "veltutil/platform/host/module.h"
+#include "veltutil/platform/host/modules/module.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "tests/support/temp_dir.h"
-#include "veltutil/platform/host/file_find.h"
-#include "veltutil/platform/host/module_path.h"
+#include "veltutil/platform/host/files/file_find.h"
+#include "veltutil/platform/host/modules/module_path.h"
 
 namespace {
 

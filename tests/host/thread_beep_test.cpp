@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "veltutil/platform/host/beep.h"
-#include "veltutil/platform/host/thread.h"
+#include "veltutil/platform/host/loop/beep.h"
+#include "veltutil/platform/host/loop/thread.h"
 
 TEST(Beep, WaitsForTheDurationWithoutADeviceAndGoesThroughTheService) {
     auto start = std::chrono::steady_clock::now();

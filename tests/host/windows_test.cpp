@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "tests/support/message_pump.h"
-#include "veltutil/platform/host/button.h"
-#include "veltutil/platform/host/edit.h"
-#include "veltutil/platform/host/file_dialog.h"
-#include "veltutil/platform/host/menu.h"
-#include "veltutil/platform/host/tree_ctrl.h"
-#include "veltutil/platform/host/user_input.h"
-#include "veltutil/platform/host/win_help.h"
+#include "veltutil/platform/host/windows/button.h"
+#include "veltutil/platform/host/windows/edit.h"
+#include "veltutil/platform/host/windows/file_dialog.h"
+#include "veltutil/platform/host/windows/menu.h"
+#include "veltutil/platform/host/windows/tree_ctrl.h"
+#include "veltutil/platform/host/windows/user_input.h"
+#include "veltutil/platform/host/windows/win_help.h"
 
 namespace {
 

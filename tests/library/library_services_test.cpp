@@ -4,7 +4,7 @@
 #include <iterator>
 #include <optional>
 
-#include "veltutil/platform/host/module.h"
+#include "veltutil/platform/host/modules/module.h"
 #include "veltutil/platform/library/resource_strings.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include "../support/recording_snap_in.h"
 #include "veltutil/logs/cmd_log.h"
 #include "veltutil/logs/cmd_log_dlg.h"
-#include "veltutil/platform/host/file_dialog.h"
-#include "veltutil/platform/host/system_metrics.h"
-#include "veltutil/platform/host/user_input.h"
-#include "veltutil/platform/host/win_app.h"
-#include "veltutil/platform/host/win_help.h"
+#include "veltutil/platform/host/windows/file_dialog.h"
+#include "veltutil/platform/host/windows/system_metrics.h"
+#include "veltutil/platform/host/windows/user_input.h"
+#include "veltutil/platform/host/loop/win_app.h"
+#include "veltutil/platform/host/windows/win_help.h"
 #include "veltutil/platform/library/help_registration.h"
 
 using velttest::PumpPosted;
@@ -151,6 +151,19 @@ TEST_F(CmdLogTest, SaveWritesTheIndentedTreeAndReportsAnUnwritablePath) {
 
     Click(kNew);
     EXPECT_EQ(tree->GetCount(), 0u);
+}
+
+TEST_F(CmdLogTest, ClearingTheWindowForgetsTheRelativeRoot) {
+    log.Show(1);
+    log.SetRelativeRootText(log.InsertItem("analysis", TVI_ROOT));
+    EXPECT_EQ(log.AddText(0, "nested", nullptr, 0), S_OK);
+    Click(kNew);
+    EXPECT_EQ(tree->GetCount(), 0u);
+
+    _TREEITEM* line = nullptr;
+    EXPECT_EQ(log.AddText(0, "after the clear", &line, 0), S_OK);
+    EXPECT_EQ(tree->GetRootItem(), line);
+    EXPECT_EQ(log.SetRelativeRootText(TVI_ROOT), TVI_ROOT);
 }
 
 TEST_F(CmdLogTest, AdvisorOpensTheHelpContextOfTheSelectedMessageOrTheContents) {

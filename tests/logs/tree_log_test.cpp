@@ -3,7 +3,7 @@
 #include "../support/temp_dir.h"
 #include "../support/recording_snap_in.h"
 #include "veltutil/logs/tree_log.h"
-#include "veltutil/platform/host/tree_ctrl.h"
+#include "veltutil/platform/host/windows/tree_ctrl.h"
 #include "veltutil/platform/library/special_output.h"
 
 using velttest::RecordingSnapIn;

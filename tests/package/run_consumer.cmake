@@ -24,11 +24,25 @@ if(rc)
 endif()
 message(STATUS "consumer says: ${out}")
 
-find_program(PKG_CONFIG pkg-config)
-if(PKG_CONFIG)
-  set(ENV{PKG_CONFIG_PATH} ${STAGE_DIR}/prefix/lib/pkgconfig)
-  execute_process(COMMAND ${PKG_CONFIG} --cflags --libs veltutil RESULT_VARIABLE rc OUTPUT_VARIABLE flags)
-  if(rc OR NOT flags MATCHES "-lveltutil")
-    message(FATAL_ERROR "pkg-config does not describe veltutil: ${flags}")
-  endif()
+# The pkg-config route, from a tree moved after installing: the flags alone must compile, link
+# and run the consumer, with nothing set but PKG_CONFIG_PATH.
+find_program(PKG_CONFIG pkg-config REQUIRED)
+file(RENAME ${STAGE_DIR}/prefix ${STAGE_DIR}/moved)
+set(ENV{PKG_CONFIG_PATH} ${STAGE_DIR}/moved/lib/pkgconfig)
+execute_process(COMMAND ${PKG_CONFIG} --cflags --libs veltutil RESULT_VARIABLE rc OUTPUT_VARIABLE flags
+  OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(rc OR NOT flags MATCHES "${STAGE_DIR}/moved")
+  message(FATAL_ERROR "pkg-config does not describe the moved veltutil: ${flags}")
+endif()
+separate_arguments(flags UNIX_COMMAND "${flags}")
+separate_arguments(consumer_flags UNIX_COMMAND "${CONSUMER_FLAGS}")
+execute_process(COMMAND ${CXX_COMPILER} ${consumer_flags} ${SOURCE_DIR}/tests/package/consumer/main.cpp ${flags}
+    -o ${STAGE_DIR}/pkgconfig-consumer
+  RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(rc)
+  message(FATAL_ERROR "pkg-config consumer build failed: ${rc}\n${err}")
+endif()
+execute_process(COMMAND ${STAGE_DIR}/pkgconfig-consumer RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+if(rc)
+  message(FATAL_ERROR "pkg-config consumer run failed: ${rc}\n${out}")
 endif()

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <deque>
+
 #include "veltutil/framework/event_sink.h"
 #include "veltutil/framework/event_source.h"
 #include "veltutil/framework/instrument_interface.h"
@@ -113,7 +115,29 @@ TEST(ComItem, ShowAndPropertiesFollowTheKind) {
     EXPECT_EQ(sinkItem.GetProperty(3, value, nullptr, nullptr), S_FALSE);
     EXPECT_EQ(sourceItem.SetProperty(42, value, nullptr, nullptr), S_FALSE);  // no owner
     source.SetOwner(sourceItem);  // an owner naming the source itself must not loop
-    EXPECT_EQ(sourceItem.SetProperty(42, value, nullptr, nullptr), S_FALSE);
+    EXPECT_EQ(sourceItem.SetProperty(42, value, nullptr, nullptr), E_FAIL);
     sink.SetOwner(ComItem());
     EXPECT_EQ(owner.GetRefCount(), 1);
+}
+
+TEST(ComItem, PropertyWritesAlongAnOwnerCycleFail) {
+    for (int length : {1, 2, 3, 7}) {
+        SCOPED_TRACE(length);
+        // A source owned by the first of `length` sinks, each owned by the next, the last by
+        // the first: the source's write enters the cycle after one step.
+        OwningSnapIn owner;  // outlives the sinks, whose owner items count a reference on it
+        std::deque<CEventSink> sinks;
+        for (int i = 0; i < length; ++i) sinks.emplace_back("Cycle", "");
+        for (int i = 0; i < length; ++i) sinks[i].SetOwner(ComItem(&sinks[(i + 1) % length], false));
+        CEventSource source("Tail", "");
+        source.SetOwner(ComItem(&sinks[0], false));
+        OrvVariant value(1L);
+        EXPECT_EQ(ComItem(&source, false).SetProperty(42, value, nullptr, nullptr), E_FAIL);
+        EXPECT_EQ(ComItem(&sinks[length - 1], false).SetProperty(42, value, nullptr, nullptr), E_FAIL);
+
+        // Broken open, the same chain reaches its end.
+        sinks[length - 1].SetOwner(ComItem(&owner, false));
+        EXPECT_EQ(ComItem(&source, false).SetProperty(42, value, nullptr, nullptr), S_OK);
+        EXPECT_EQ(owner.lastSetId, 42);
+    }
 }

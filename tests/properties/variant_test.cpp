@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "../support/allocation_counter.h"
 #include "../support/temp_dir.h"
 #include "veltutil/framework/event_sink.h"
+#include "veltutil/grapher/grapher_source.h"
 #include "veltutil/properties/variant.h"
 
 TEST(Variant, GettersAnswerOnlyTheirOwnShape) {
@@ -54,6 +56,37 @@ TEST(Variant, BorrowedArraysAreNeverFreedOrWritten) {
     OrvVariant ownedCopy(owned);
     EXPECT_NE(ownedCopy.GetIntArray(), owned.GetIntArray());
     EXPECT_EQ(ownedCopy.GetIntArray()[1], 20);
+}
+
+TEST(Variant, AnArrayTooLargeToAllocateIsAScalarWithoutValue) {
+    for (OrvVariant::Type type : {OrvVariant::VarLong, OrvVariant::VarDouble, OrvVariant::VarPtr, OrvVariant::VarSpiceArgs,
+                                  OrvVariant::VarAsys, OrvVariant::VarString, OrvVariant::VarVariant,
+                                  OrvVariant::VarComItem, OrvVariant::VarPropertyList, OrvVariant::VarPropertyItem}) {
+        SCOPED_TRACE(type);
+        OrvVariant huge;
+        EXPECT_NO_THROW(huge.SetValue(type, LONG_MAX, nullptr, 0));
+        EXPECT_EQ(huge.GetType(), type);
+        EXPECT_FALSE(huge.HasType(type, 1));
+        EXPECT_NO_THROW(OrvVariant copy(huge));
+    }
+}
+
+TEST(Variant, CopyingAScalarOfCode3Or6LeavesTheTargetUnchanged) {
+    for (OrvVariant::Type code : {OrvVariant::VarReserved3, OrvVariant::VarVariant}) {
+        SCOPED_TRACE(code);
+        const OrvVariant scalar(code, 0, nullptr);
+        OrvVariant owned(OrvVariant::VarLong, 2, nullptr);
+        owned.GetIntArray()[1] = 20;
+        owned = scalar;
+        ASSERT_NE(owned.GetIntArray(), nullptr);
+        EXPECT_EQ(owned.GetIntArray()[1], 20);
+        EXPECT_EQ(owned.GetCount(), 2);
+
+        OrvVariant text("kept");
+        text = scalar;
+        ASSERT_NE(text.GetString(), nullptr);
+        EXPECT_EQ(*text.GetString(), "kept");
+    }
 }
 
 TEST(Variant, NestedArraysCopyDeeplyAndIndependently) {
@@ -129,6 +162,16 @@ TEST(Variant, CountedItemsReturnEveryReference) {
     OrvVariant none(static_cast<CEventSink*>(nullptr));
     ASSERT_NE(none.GetComItem(), nullptr);
     EXPECT_EQ(none.GetComItem()->GetType(), ComItem::ItemNone);
+}
+
+TEST(Variant, AGrapherSourceIsCountedOncePerVariant) {
+    CGrapherSource source;
+    int before = source.GetRefCount();
+    OrvVariant constructed(&source);
+    EXPECT_EQ(source.GetRefCount(), before + 1);
+    OrvVariant set;
+    set.SetValue(&source);
+    EXPECT_EQ(source.GetRefCount(), before + 2);
 }
 
 TEST(Variant, NumericScalarsNeverTouchTheHeap) {

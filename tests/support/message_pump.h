@@ -1,6 +1,6 @@
 #pragma once
 
-#include "veltutil/platform/host/message_queue.h"
+#include "veltutil/platform/host/loop/message_queue.h"
 
 namespace velttest {
 

@@ -1,7 +1,7 @@
 #include "veltutil/foundation/file_info_simple.h"
 
-#include "veltutil/platform/host/file_find.h"
-#include "veltutil/platform/host/module_path.h"
+#include "veltutil/platform/host/files/file_find.h"
+#include "veltutil/platform/host/modules/module_path.h"
 
 CFileInfoSimple::CFileInfoSimple() = default;
 

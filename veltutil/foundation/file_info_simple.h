@@ -1,8 +1,8 @@
 #pragma once
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/cstring.h"
-#include "veltutil/platform/host/cstring_array.h"
+#include "veltutil/platform/host/strings/cstring.h"
+#include "veltutil/platform/host/strings/cstring_array.h"
 
 // The names of the files that match a wildcard pattern such as "dir/*.txt", kept for lookup
 // by index. Only entry names are kept, never the pattern's directory; directories are left out.

@@ -3,8 +3,8 @@
 #include "veltutil/export.h"
 #include "veltutil/foundation/selectable_string.h"
 #include "veltutil/foundation/slist_nodes.h"
-#include "veltutil/platform/host/cstring.h"
-#include "veltutil/platform/host/cstring_array.h"
+#include "veltutil/platform/host/strings/cstring.h"
+#include "veltutil/platform/host/strings/cstring_array.h"
 
 // A named array of strings, for option sets that commands refer to by name. String
 // comparisons are exact.

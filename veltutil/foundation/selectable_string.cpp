@@ -2,7 +2,7 @@
 
 #include "veltutil/foundation/slist_nodes.h"
 #include "veltutil/foundation/text_split.h"
-#include "veltutil/platform/host/cstring_array.h"
+#include "veltutil/platform/host/strings/cstring_array.h"
 
 using veltutil::detail::FindLivePosition;
 using veltutil::detail::LiveAt;

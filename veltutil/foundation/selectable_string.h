@@ -2,7 +2,7 @@
 
 #include "veltutil/export.h"
 #include "veltutil/foundation/slist_nodes.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 
 // Option lists of commands and dialogs: texts with a selection value. Selections serve both
 // as plain values (compared for equality) and as bit sets (tested against a mask).

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 
 // Quick text dumps: the file is opened, written with a line end after `text` and closed before
 // the call returns. A file that cannot be opened is skipped without a word.

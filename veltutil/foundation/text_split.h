@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/cstring.h"
-#include "veltutil/platform/host/cstring_array.h"
+#include "veltutil/platform/host/strings/cstring.h"
+#include "veltutil/platform/host/strings/cstring_array.h"
 
 // Splitting of command text into statements (at ';') and words (at blanks).
 

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "veltutil/platform/host/cursor.h"
-#include "veltutil/platform/host/menu.h"
-#include "veltutil/platform/host/message_box.h"
-#include "veltutil/platform/host/module_path.h"
-#include "veltutil/platform/host/system_metrics.h"
+#include "veltutil/platform/host/windows/cursor.h"
+#include "veltutil/platform/host/windows/menu.h"
+#include "veltutil/platform/host/windows/message_box.h"
+#include "veltutil/platform/host/modules/module_path.h"
+#include "veltutil/platform/host/windows/system_metrics.h"
 
 void ProgrammerError(const char* message, int askQuit) {
     CString text(message);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 
 class CMenu;
 

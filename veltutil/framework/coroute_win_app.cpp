@@ -1,6 +1,9 @@
 #include "veltutil/framework/coroute_win_app.h"
 
-#include "veltutil/platform/host/message_queue.h"
+#include <optional>
+
+#include "veltutil/framework/internal/depth_scope.h"
+#include "veltutil/platform/host/loop/message_queue.h"
 
 CCorouteWinApp::CCorouteWinApp() : CWinApp(nullptr) {}
 
@@ -13,21 +16,20 @@ void CCorouteWinApp::YieldTime(int steps) {
     OnIdle(0);
     OnIdle(1);
     const bool counted = steps != 0;
-    if (counted) ++yieldLevel_;
+    // An exception from pre-translation or idle processing leaves the loop in the state stored
+    // before the call and the level as before this yield.
+    std::optional<veltutil::detail::DepthScope> level;
+    if (counted) level.emplace(yieldLevel_);
     while (state_ != kQuit) {
         if (state_ != kPump && state_ != kClassify && state_ != kLookMore) {
             IdlePhase();
             state_ = counted ? kLookMore : kPump;
         }
         for (bool more = true; more;) {
-            if (counted && steps-- == 0) {
-                --yieldLevel_;
-                return;
-            }
+            if (counted && steps-- == 0) return;
             more = PumpTurn();
         }
     }
-    if (counted) --yieldLevel_;
 }
 
 void CCorouteWinApp::IdlePhase() {

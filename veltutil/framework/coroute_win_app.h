@@ -1,7 +1,7 @@
 #pragma once
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/win_app.h"
+#include "veltutil/platform/host/loop/win_app.h"
 
 // An application whose main loop is a resumable state machine kept in the object, so that a
 // computation running inside a message handler can run some steps of the very same loop

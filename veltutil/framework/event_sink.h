@@ -3,7 +3,7 @@
 #include "veltutil/export.h"
 #include "veltutil/framework/event_source.h"
 #include "veltutil/framework/interface_base.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/properties/com_item.h"
 
 class CTreeLog;

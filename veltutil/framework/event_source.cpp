@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "veltutil/framework/event_sink.h"
-#include "veltutil/framework/hook_table.h"
+#include "veltutil/framework/internal/hook_table.h"
 #include "veltutil/properties/variant.h"
 
 using veltutil::detail::HookList;

@@ -1,7 +1,7 @@
 #include "veltutil/framework/gui_fe.h"
 
 #include "veltutil/framework/snap_in_container.h"
-#include "veltutil/framework/tone.h"
+#include "veltutil/framework/internal/tone.h"
 #include "veltutil/framework/windows_message_processing.h"
 #include "veltutil/logs/cmd_log.h"
 #include "veltutil/platform/library/settings.h"
@@ -40,14 +40,14 @@ long CGuiFE::YieldTime(long level) {
     if (m_bInYield) return S_FALSE;
     m_bInYield = true;
     long result = S_FALSE;
-    if (CWindowsMessageProcessing* processing = GetMessageProcessing()) {
-        try {
+    try {
+        if (CWindowsMessageProcessing* processing = GetMessageProcessing()) {
             processing->YieldTime(static_cast<int>(level));
             result = S_OK;
-        } catch (...) {
-            // A handler that throws inside the yield must not unwind through the simulator.
-            result = S_FALSE;
         }
+    } catch (...) {
+        // What a yield lets out must not unwind through the simulator, nor leave the guard set.
+        result = S_FALSE;
     }
     m_bInYield = false;
     return result;

@@ -4,7 +4,7 @@
 #include "veltutil/framework/instrument_interface.h"
 #include "veltutil/framework/interface_base.h"
 #include "veltutil/framework/plotting_modules.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/properties/com_item.h"
 
 class CCmdLog;

@@ -2,8 +2,8 @@
 #include "veltutil/grapher/grapher_interface.h"
 #include "veltutil/grapher/grapher_source.h"
 #include "veltutil/logs/cmd_log.h"
-#include "veltutil/platform/host/message_box.h"
-#include "veltutil/platform/host/module.h"
+#include "veltutil/platform/host/windows/message_box.h"
+#include "veltutil/platform/host/modules/module.h"
 
 using veltutil::detail::PlottingModuleName;
 using veltutil::detail::PlottingModuleRecord;

@@ -1,5 +1,5 @@
 #include "veltutil/framework/gui_fe.h"
-#include "veltutil/framework/tone.h"
+#include "veltutil/framework/internal/tone.h"
 #include "veltutil/properties/variant.h"
 
 namespace {

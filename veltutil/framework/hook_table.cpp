@@ -1,4 +1,4 @@
-#include "veltutil/framework/hook_table.h"
+#include "veltutil/framework/internal/hook_table.h"
 
 #include <cassert>
 #include <new>

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "veltutil/framework/gui_fe.h"
-#include "veltutil/platform/host/message_box.h"
+#include "veltutil/platform/host/windows/message_box.h"
 #include "veltutil/properties/variant.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "veltutil/export.h"
 #include "veltutil/foundation/slist.h"
-#include "veltutil/platform/host/cobject.h"
+#include "veltutil/platform/host/strings/cobject.h"
 
 class CEventSink;
 class OrvVariant;

@@ -1,12 +1,15 @@
 #include "veltutil/framework/plotting_modules.h"
 
 #include "veltutil/grapher/grapher_source.h"
-#include "veltutil/platform/host/module.h"
+#include "veltutil/platform/host/modules/module.h"
 
 namespace veltutil::detail {
 
+// Never destroyed: the application object usually holds the front end, and a front end of
+// static storage duration unbinds these sources when it is destroyed, after anything built on
+// first use would have been.
 CGrapherSource& PlottingSource(long index) {
-    static CGrapherSource sources[2];
+    static CGrapherSource* sources = new CGrapherSource[2];
     return sources[index == 1 ? 1 : 0];
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/win_types.h"
 
 class CGrapherSource;
@@ -8,7 +8,8 @@ class CGrapherSource;
 namespace veltutil::detail {
 
 // The plotting sources 0 and 1 shared by every front end, and the file names of their
-// modules; built on first use, destroyed when the library is unloaded.
+// modules; built on first use and never destroyed, so that a front end may reach them at any
+// point of static destruction.
 CGrapherSource& PlottingSource(long index);
 const char* PlottingModuleName(long index);
 

@@ -6,8 +6,8 @@
 #include "veltutil/framework/instrument_interface.h"
 #include "veltutil/framework/registered_events.h"
 #include "veltutil/framework/windows_message_processing.h"
-#include "veltutil/resources/resource_module.h"
-#include "veltutil/resources/string_ids.h"
+#include "veltutil/resources/internal/resource_module.h"
+#include "veltutil/resources/internal/string_ids.h"
 
 namespace veltutil::detail {
 
@@ -37,7 +37,7 @@ CInstrumentInterface* firstOfType(const std::vector<CInstrumentInterface*>& snap
 
 CSnapInContainer::CSnapInContainer() : m_pRegistry(new RegisteredItemMap) {}
 
-CSnapInContainer::CSnapInContainer(const CSnapInContainer& other) : m_pRegistry(new RegisteredItemMap) {
+CSnapInContainer::CSnapInContainer(const CSnapInContainer& other) : m_pRegistry(new RegisteredItemMap), m_bCopy(true) {
     copyFrom(other);
 }
 
@@ -47,6 +47,7 @@ CSnapInContainer& CSnapInContainer::operator=(const CSnapInContainer& other) {
     UnregisterAll();
     destroyOwned();
     m_pRegistry = new RegisteredItemMap;
+    m_bCopy = true;
     copyFrom(other);
     return *this;
 }
@@ -169,9 +170,14 @@ void CSnapInContainer::unhookSimulator() {
 
 void CSnapInContainer::Clear_Snapins_and_GuIF() {
     unhookSimulator();
-    if (m_pFrontEnd != nullptr) m_pFrontEnd->Uninitialize();
-    for (CInstrumentInterface* snapIn : m_SnapIns) {
-        if (snapIn != nullptr) snapIn->Uninitialize();
+    // A copy shares the front end and the snap-ins with the original, which alone tears them
+    // down: done twice, the logs would be destroyed under the original and the snap-ins
+    // uninitialised while it still lists them.
+    if (!m_bCopy) {
+        if (m_pFrontEnd != nullptr) m_pFrontEnd->Uninitialize();
+        for (CInstrumentInterface* snapIn : m_SnapIns) {
+            if (snapIn != nullptr) snapIn->Uninitialize();
+        }
     }
     m_SnapIns.clear();
     // The snap-in objects are the application's to destroy from here on: never hand them out.

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/win_types.h"
-#include "veltutil/platform/host/wnd.h"
+#include "veltutil/platform/host/windows/wnd.h"
 #include "veltutil/properties/com_item.h"
 
 class CEventSource;
@@ -26,8 +26,12 @@ public:
     enum CursorType : int { NoCursor = 0, DataCursor = 1 };
 
     CSnapInContainer();
-    // A copy lists the same snap-ins and holds its own reference on the same front end, but has
-    // its own registry (empty), front-end sink and source, and hooks nothing yet.
+    // A copy is a second view of the same application: it lists the same snap-ins and holds its
+    // own reference on the same front end, with its own registry (empty), front-end sink and
+    // source, and hooks nothing yet. Tearing the front end and the snap-ins down stays with the
+    // container the application built: clearing or destroying a copy unhooks its own sink and
+    // drops its references, and uninitialises nothing. Assignment first lets go of what the
+    // target held, as its destructor would, and then makes it such a copy.
     CSnapInContainer(const CSnapInContainer& other);
     CSnapInContainer& operator=(const CSnapInContainer& other);
     ~CSnapInContainer();
@@ -56,8 +60,8 @@ public:
     // Empty when the application may close; otherwise the reason it may not (a simulation is
     // running inside a yield).
     CString CanCloseApp();
-    // Unhooks the front end's sink, uninitialises the front end and every snap-in, forgets the
-    // snap-ins and releases the front end.
+    // Unhooks the front end's sink, uninitialises the front end and every snap-in (not in a
+    // copy), forgets the snap-ins and releases the front end.
     void Clear_Snapins_and_GuIF();
 
 protected:
@@ -79,4 +83,5 @@ private:
     mutable CEventSource* m_pSimulatorSource = nullptr;
     HICON m_hCurrentCursor = nullptr;
     HICON m_hDataCursor = nullptr;
+    bool m_bCopy = false;
 };

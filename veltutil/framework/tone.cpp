@@ -1,6 +1,6 @@
-#include "veltutil/framework/tone.h"
+#include "veltutil/framework/internal/tone.h"
 
-#include "veltutil/platform/host/beep.h"
+#include "veltutil/platform/host/loop/beep.h"
 
 namespace veltutil::detail {
 
@@ -8,11 +8,19 @@ namespace {
 
 constexpr DWORD kBeepMilliseconds = 200;
 
+// Stops the worker when the library is unloaded. Built when the library is loaded, it is
+// destroyed after every static object of the program that uses the library.
+struct StopAtUnload {
+    ~StopAtUnload() { Tone::Global().StopAndWait(); }
+} stopAtUnload;
+
 }  // namespace
 
+// Never destroyed: every front end stops the tone when it is destroyed, and a front end of
+// static storage duration may be destroyed at any point of static destruction.
 Tone& Tone::Global() {
-    static Tone tone;
-    return tone;
+    static Tone* tone = new Tone;
+    return *tone;
 }
 
 void Tone::Start(DWORD frequency) {

@@ -1,7 +1,8 @@
 #include "veltutil/framework/windows_message_processing.h"
 
-#include "veltutil/platform/host/message_queue.h"
-#include "veltutil/platform/host/win_app.h"
+#include "veltutil/framework/internal/depth_scope.h"
+#include "veltutil/platform/host/loop/message_queue.h"
+#include "veltutil/platform/host/loop/win_app.h"
 
 namespace {
 
@@ -10,6 +11,21 @@ constexpr int kWaitPumpLimit = 100;
 constexpr DWORD kWaitMilliseconds = 1;
 constexpr DWORD kWakeMask = 0xBF;
 
+// The running yield: its budget and its level fall back however it ends. Handlers' exceptions
+// stop in the window procedure (CWnd::SendMessage), but pre-translation and idle processing
+// run outside it, and what they throw leaves the yield.
+class YieldScope {
+public:
+    YieldScope(int& pending, int& level, int budget) : pending_(pending), level_(level) { pending_ = budget; }
+    ~YieldScope() { pending_ = 0; }
+    YieldScope(const YieldScope&) = delete;
+    YieldScope& operator=(const YieldScope&) = delete;
+
+private:
+    int& pending_;
+    veltutil::detail::DepthScope level_;
+};
+
 }  // namespace
 
 void CWindowsMessageProcessing::YieldTime(int level) {
@@ -17,8 +33,7 @@ void CWindowsMessageProcessing::YieldTime(int level) {
         pending_ += level;
         return;
     }
-    pending_ = level != 0 ? level : 1;
-    ++yieldLevel_;
+    YieldScope yield(pending_, yieldLevel_, level != 0 ? level : 1);
     DWORD start = GetTickCount();
 
     OnIdle();
@@ -30,8 +45,6 @@ void CWindowsMessageProcessing::YieldTime(int level) {
     }
 
     if (accountingOn_) idledAmount_ += static_cast<DWORD>(pending_);
-    pending_ = 0;
-    --yieldLevel_;
 }
 
 bool CWindowsMessageProcessing::PumpWaiting(int limit, bool idleAfterEach) {

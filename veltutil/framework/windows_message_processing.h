@@ -11,7 +11,9 @@ public:
     CWindowsMessageProcessing() = default;
 
     // Pumps messages for about `level` milliseconds (0 is taken as 1). A quit message ends the
-    // yield early and is consumed.
+    // yield early and is consumed. An exception from pre-translation or idle processing ends
+    // the yield unaccounted and passes on, with level and budget as before the yield; handlers'
+    // exceptions stop in the window procedure.
     void YieldTime(int level);
     // In faster mode a yield only empties the queue once and does not wait out its budget.
     void SetFasterModeEnable(bool enable) { fasterMode_ = enable; }

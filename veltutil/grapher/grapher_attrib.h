@@ -3,7 +3,7 @@
 #include "veltutil/export.h"
 #include "veltutil/grapher/grapher_axes.h"
 #include "veltutil/grapher/grapher_types.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/spice/node_type.h"
 
 // How a set of results is to be plotted. The library only keeps it; the suite's modules fill

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 
 // The font that sources, pages, graphs and tables keep and hand on: each source gives its font
 // to the pages it opens, each page to the graphs and tables on it. Setting it sends nothing to

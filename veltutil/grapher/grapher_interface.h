@@ -2,7 +2,7 @@
 
 #include "veltutil/export.h"
 #include "veltutil/grapher/grapher_types.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/win_types.h"
 
 // What the library calls on the plotting module: the module's root object. The order of the

@@ -1,6 +1,6 @@
 #include "veltutil/grapher/grapher_page.h"
 
-#include "veltutil/grapher/module_call.h"
+#include "veltutil/grapher/internal/module_call.h"
 
 using veltutil::detail::CallModule;
 
@@ -10,6 +10,11 @@ void CGrapherPage::SetPage(CGrapher* root, CGraphPage* page) {
     m_pGrapher = root;
     m_pPage = page;
     m_nOpened = page != nullptr ? 1 : 0;
+    m_pHandleDeleted = page != nullptr ? std::make_shared<bool>(false) : nullptr;
+}
+
+void CGrapherPage::markHandleDeleted() {
+    if (m_pHandleDeleted != nullptr) *m_pHandleDeleted = true;
 }
 
 long CGrapherPage::SetCurrentFont(int first, int second, const char* faceName) {
@@ -18,6 +23,10 @@ long CGrapherPage::SetCurrentFont(int first, int second, const char* faceName) {
 
 long CGrapherPage::Close() {
     if (m_pGrapher == nullptr || m_pPage == nullptr) return S_OK;
+    if (handleDeleted()) {
+        m_nOpened = 0;
+        return S_OK;
+    }
     long result = m_pGrapher->ClosePage(m_pPage);
     if (result == S_OK) m_nOpened = 0;
     return result;
@@ -30,43 +39,43 @@ long CGrapherPage::CloseNow() {
 }
 
 long CGrapherPage::Clear() {
-    return CallModule(m_pGrapher, [this](CGrapher& g) { return g.ClearPage(m_pPage); });
+    return CallModule(liveGrapher(), [this](CGrapher& g) { return g.ClearPage(m_pPage); });
 }
 
 long CGrapherPage::SetPageTabname(const char* name) {
-    return CallModule(m_pGrapher, [&](CGrapher& g) { return g.SetPageTabName(m_pPage, name); });
+    return CallModule(liveGrapher(), [&](CGrapher& g) { return g.SetPageTabName(m_pPage, name); });
 }
 
 long CGrapherPage::SetTitle(const char* title) {
-    return CallModule(m_pGrapher, [&](CGrapher& g) { return g.SetPageTitle(m_pPage, title); });
+    return CallModule(liveGrapher(), [&](CGrapher& g) { return g.SetPageTitle(m_pPage, title); });
 }
 
 long CGrapherPage::SetPageTitleFont() {
-    return CallModule(m_pGrapher, [this](CGrapher& g) {
+    return CallModule(liveGrapher(), [this](CGrapher& g) {
         return g.SetPageTitleFont(m_pPage, m_Font.first, m_Font.second, m_Font.faceName);
     });
 }
 
 long CGrapherPage::SetPageWndPos(HWND a, HWND b, int x, int y, int cx, int cy, unsigned int flags) {
-    return CallModule(m_pGrapher, [&](CGrapher& g) { return g.SetPageWndPos(m_pPage, a, b, x, y, cx, cy, flags); });
+    return CallModule(liveGrapher(), [&](CGrapher& g) { return g.SetPageWndPos(m_pPage, a, b, x, y, cx, cy, flags); });
 }
 
 long CGrapherPage::AttachCallbackEvents(CCallbackEvents* events, unsigned int a, int b, int c) {
-    return CallModule(m_pGrapher, [&](CGrapher& g) { return g.AttachCallbackEvents(m_pPage, events, a, b, c); });
+    return CallModule(liveGrapher(), [&](CGrapher& g) { return g.AttachCallbackEvents(m_pPage, events, a, b, c); });
 }
 
 long CGrapherPage::AttachRightClickGrapherMsg(HWND window) {
-    return CallModule(m_pGrapher, [&](CGrapher& g) { return g.AttachRightClickGrapherMsg(window, m_pPage); });
+    return CallModule(liveGrapher(), [&](CGrapher& g) { return g.AttachRightClickGrapherMsg(window, m_pPage); });
 }
 
 long CGrapherPage::SaveScopeData(const CString& a, const CString& b) {
-    return CallModule(m_pGrapher, [&](CGrapher& g) { return g.SaveScopeData(m_pPage, a, b); });
+    return CallModule(liveGrapher(), [&](CGrapher& g) { return g.SaveScopeData(m_pPage, a, b); });
 }
 
 long CGrapherPage::SaveScopeData_4ch(const CString& a, const CString& b) {
-    return CallModule(m_pGrapher, [&](CGrapher& g) { return g.SaveScopeData4ch(m_pPage, a, b); });
+    return CallModule(liveGrapher(), [&](CGrapher& g) { return g.SaveScopeData4ch(m_pPage, a, b); });
 }
 
 long CGrapherPage::SaveBodeData(const CString& a, const CString& b) {
-    return CallModule(m_pGrapher, [&](CGrapher& g) { return g.SaveBodeData(m_pPage, a, b); });
+    return CallModule(liveGrapher(), [&](CGrapher& g) { return g.SaveBodeData(m_pPage, a, b); });
 }

@@ -1,7 +1,7 @@
 #include "veltutil/grapher/grapher_source.h"
 
 #include "veltutil/grapher/grapher_page.h"
-#include "veltutil/grapher/module_call.h"
+#include "veltutil/grapher/internal/module_call.h"
 
 using veltutil::detail::CallModule;
 
@@ -44,7 +44,12 @@ long CGrapherSource::SetCurrentFont(int first, int second, const char* faceName)
 }
 
 long CGrapherSource::Delete(CGrapherPage page) {
-    return CallModule(m_pGrapher, [&](CGrapher& g) { return g.DeletePage(page); });
+    // `page` is a copy, which shares the handle's state with the caller's page: marking it
+    // deleted there keeps this copy's destructor and the caller's page from closing it.
+    if (page.handleDeleted()) return E_FAIL;
+    long result = CallModule(m_pGrapher, [&](CGrapher& g) { return g.DeletePage(page); });
+    if (result == S_OK) page.markHandleDeleted();
+    return result;
 }
 
 long CGrapherSource::LockShowStatus(int locked) {

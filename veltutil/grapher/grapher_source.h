@@ -5,7 +5,7 @@
 #include "veltutil/grapher/grapher_attrib.h"
 #include "veltutil/grapher/grapher_font.h"
 #include "veltutil/grapher/grapher_interface.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/win_types.h"
 
 class CGrapherPage;
@@ -26,7 +26,8 @@ public:
     virtual long Create(unsigned long id, CGrapherPage& page);
     virtual long Create_EXT(unsigned long id, CGrapherPage& page);
     virtual long SetCurrentFont(int first, int second, const char* faceName);
-    // The caller's page keeps its handle and its open flag.
+    // The caller's page keeps its handle and its open flag. Once the module answered S_OK,
+    // nothing more is sent for the handle (see CGrapherPage); deleting it again answers E_FAIL.
     virtual long Delete(CGrapherPage page);
     virtual long LockShowStatus(int locked);
     // Any non-zero argument shows the module's window, zero hides it.

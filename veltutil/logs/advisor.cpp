@@ -1,4 +1,4 @@
-#include "veltutil/logs/advisor.h"
+#include "veltutil/logs/internal/advisor.h"
 
 #include <iterator>
 

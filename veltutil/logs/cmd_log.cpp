@@ -1,8 +1,8 @@
 #include "veltutil/logs/cmd_log.h"
 
 #include "veltutil/logs/cmd_log_dlg.h"
-#include "veltutil/platform/host/resources.h"
-#include "veltutil/resources/resource_module.h"
+#include "veltutil/platform/host/modules/resources.h"
+#include "veltutil/resources/internal/resource_module.h"
 
 namespace {
 

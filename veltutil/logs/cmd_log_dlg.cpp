@@ -5,17 +5,17 @@
 #include <utility>
 #include <vector>
 
-#include "veltutil/logs/advisor.h"
+#include "veltutil/logs/internal/advisor.h"
 #include "veltutil/logs/cmd_log.h"
-#include "veltutil/platform/host/cursor.h"
-#include "veltutil/platform/host/file_dialog.h"
-#include "veltutil/platform/host/message_box.h"
-#include "veltutil/platform/host/module_path.h"
-#include "veltutil/platform/host/system_metrics.h"
-#include "veltutil/platform/host/win_help.h"
+#include "veltutil/platform/host/windows/cursor.h"
+#include "veltutil/platform/host/windows/file_dialog.h"
+#include "veltutil/platform/host/windows/message_box.h"
+#include "veltutil/platform/host/modules/module_path.h"
+#include "veltutil/platform/host/windows/system_metrics.h"
+#include "veltutil/platform/host/windows/win_help.h"
 #include "veltutil/platform/library/help_registration.h"
-#include "veltutil/resources/resource_module.h"
-#include "veltutil/resources/string_ids.h"
+#include "veltutil/resources/internal/resource_module.h"
+#include "veltutil/resources/internal/string_ids.h"
 
 using namespace veltutil::detail;
 
@@ -155,13 +155,17 @@ BOOL CCmdLogDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     case IDC_LOG_FULL: detailLevel_ = 1; return TRUE;
     case IDC_LOG_SIMPLE: detailLevel_ = 0; return TRUE;
     case IDC_LOG_NONE: detailLevel_ = 2; return TRUE;
-    case IDC_LOG_NEW:
-        if (CTreeCtrl* tree = GetTree()) tree->DeleteAllItems();
-        return TRUE;
+    case IDC_LOG_NEW: Clear(); return TRUE;
     case IDC_LOG_SAVE: Save(); return TRUE;
     case IDC_LOG_ADVISOR: Advise(); return TRUE;
     default: return CDialog::OnCommand(wParam, lParam);
     }
+}
+
+void CCmdLogDlg::Clear() {
+    if (CTreeCtrl* tree = GetTree()) tree->DeleteAllItems();
+    // The relative root went with the lines: kept, it would turn every later line away.
+    if (log_) log_->SetRelativeRootText(TVI_ROOT);
 }
 
 void CCmdLogDlg::OnCommandChanged() {

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/button.h"
-#include "veltutil/platform/host/dialog.h"
-#include "veltutil/platform/host/edit.h"
-#include "veltutil/platform/host/tree_ctrl.h"
+#include "veltutil/platform/host/windows/button.h"
+#include "veltutil/platform/host/windows/dialog.h"
+#include "veltutil/platform/host/windows/edit.h"
+#include "veltutil/platform/host/windows/tree_ctrl.h"
 #include "veltutil/resources/dialog_ids.h"
 
 class CCmdLog;
@@ -50,6 +50,8 @@ private:
         return dynamic_cast<T*>(GetDlgItem(static_cast<int>(id)));
     }
     void Layout();
+    // Deletes every line; the log's lines go to the tree root again.
+    void Clear();
     void OnCommandChanged();
     void AppendSelectedLineToCommand();
     void Save();

@@ -2,7 +2,7 @@
 
 #include "veltutil/foundation/text_format.h"
 #include "veltutil/framework/instrument_interface.h"
-#include "veltutil/platform/host/tree_ctrl.h"
+#include "veltutil/platform/host/windows/tree_ctrl.h"
 #include "veltutil/platform/library/special_output.h"
 
 namespace {

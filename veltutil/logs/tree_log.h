@@ -2,7 +2,7 @@
 
 #include "veltutil/export.h"
 #include "veltutil/framework/interface_base.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 
 struct _TREEITEM;
 class CInstrumentInterface;

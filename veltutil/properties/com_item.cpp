@@ -9,8 +9,17 @@
 #include "veltutil/properties/variant.h"
 
 namespace {
+
 constexpr const char* kGrapherItemName = "Arbitrary-Grapher";
+
+// The item through which a source or a sink answers property writes. It is a member of the
+// (non-const) component, so casting away GetOwner's const only undoes that view.
+const ComItem& ownerOf(const ComItem& item) {
+    return item.GetType() == ComItem::ItemEventSource ? item.GetEventSource()->GetOwner()
+                                                       : item.GetEventSink()->GetOwner();
 }
+
+}  // namespace
 
 ComItem::ComItem(CTreeLog* log, bool counted) { SetValue(log, counted); }
 ComItem::ComItem(CGrapherSource* grapher, bool counted) { SetValue(grapher, counted); }
@@ -202,16 +211,17 @@ long ComItem::GetProperty(long id, OrvVariant& value, const OrvVariant* in, CTre
 }
 
 long ComItem::SetProperty(long id, const OrvVariant& value, const OrvVariant* in, CTreeInstance*) {
-    // Sources and sinks answer through their owner. The owner is a member of the (non-const)
-    // component, so the const_cast only undoes GetOwner's view; an owner naming its own
-    // component would forward for ever and is refused.
-    const ComItem* owner = nullptr;
-    if (type_ == ItemEventSource) owner = &GetEventSource()->GetOwner();
-    if (type_ == ItemEventSink) owner = &GetEventSink()->GetOwner();
-    if (owner) {
-        if (owner->target_ == target_) return S_FALSE;
-        return const_cast<ComItem*>(owner)->SetProperty(id, value, in, nullptr);
+    // Sources and sinks answer through their owner, which may again be a source or a sink. The
+    // chain is walked here, with a second walker at half speed: on a cycle the two meet.
+    const ComItem* item = this;
+    const ComItem* halfway = this;
+    for (bool advanceHalfway = false; item->type_ == ItemEventSource || item->type_ == ItemEventSink;
+         advanceHalfway = !advanceHalfway) {
+        item = &ownerOf(*item);
+        if (advanceHalfway) halfway = &ownerOf(*halfway);
+        if (item->target_ == halfway->target_ && item->target_ != nullptr) return E_FAIL;
     }
+    if (item != this) return const_cast<ComItem*>(item)->SetProperty(id, value, in, nullptr);
     switch (type_) {
     case ItemGuiFE: return GetGuiFE()->SetProperty(id, value, in, nullptr);
     case ItemSnapIn: return GetSnapIn()->SetProperty(id, value, in, nullptr);

@@ -2,7 +2,7 @@
 
 #include "veltutil/export.h"
 #include "veltutil/foundation/slist.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/win_types.h"
 
 class CInterfaceBase;
@@ -73,6 +73,9 @@ public:
     void ClearAllPages(CString* text);
 
     virtual long GetProperty(long id, OrvVariant& value, const OrvVariant* in, CTreeInstance* instance);
+    // Front ends and snap-ins answer themselves; sources and sinks answer through their owner
+    // item, which may again be a source or a sink. An owner chain that comes back on itself
+    // (a source owned by itself, or by a sink that it owns) answers E_FAIL.
     virtual long SetProperty(long id, const OrvVariant& value, const OrvVariant* in,
                              CTreeInstance* instance);
 

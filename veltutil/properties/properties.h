@@ -2,6 +2,7 @@
 
 // Everything the properties subsystem exports.
 #include "veltutil/properties/property_check.h"
+#include "veltutil/properties/property_format.h"
 #include "veltutil/properties/property_item.h"
 #include "veltutil/properties/property_list.h"
 #include "veltutil/properties/com_item.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "veltutil/properties/property_text.h"
+#include "veltutil/properties/internal/property_text.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 
 // Diagnostic reading of a property list text, an extension of this library for tools: the list
 // parser reports nothing and silently stops at, or misreads, malformed text. The check reads

@@ -1,12 +1,14 @@
+#include "veltutil/properties/property_format.h"
+
 #include <algorithm>
-#include <memory>
+#include <cassert>
+#include <deque>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "veltutil/properties/property_list.h"
-#include "veltutil/properties/property_text.h"
-#include "veltutil/properties/property_tree.h"
+#include "veltutil/properties/internal/property_text.h"
+#include "veltutil/properties/internal/property_tree.h"
 
 namespace {
 
@@ -14,14 +16,22 @@ using veltutil::detail::PropertyAccess;
 namespace text = veltutil::detail;
 
 constexpr long maxPad = 540;
+// A streamed display form goes to its writer in pieces of about this size: few calls, and the
+// memory it holds stays small next to the text being shown.
+constexpr std::size_t pieceSize = 64 * 1024;
 
-// Builds the display form without recursion. Each nested list is one frame on an explicit stack;
-// a frame reads either the items of a list object or, for a list still held as value text, the
-// items of that text (through a brace index of the whole text, so that the bytes of a deeply
-// nested text are not counted again at every level).
+// Builds the display form without recursion, whole or streamed. Each nested list is one frame on
+// an explicit stack; a frame reads either the items of a list object or, for a list still held
+// as text, the items of that text. A list text is read through a brace index of the whole text,
+// so that the bytes of a deeply nested text are not counted again at every level.
+//
+// List texts never contain list objects, so at most one text is open at a time: the one whose
+// frames are on top of the stack. It is dropped with its outermost frame.
 class Formatter {
 public:
-    explicit Formatter(int crlf) : eol_(crlf ? "\r\n" : "\n") {}
+    // With a writer the output is handed over piece by piece; without one it is kept for result().
+    Formatter(int crlf, PropertyTextWriter write, void* context)
+        : eol_(crlf ? "\r\n" : "\n"), write_(write), context_(context) {}
 
     void item(const CPropertyItem& item, long pad) {
         if (item.IsEmpty()) return;
@@ -30,53 +40,72 @@ public:
     }
 
     void list(const CPropertyList& list, long pad) {
-        frames_.push_back(objectFrame(list, pad, -1));
+        frames_.push_back(Frame{PropertyAccess::firstLink(list), 0, 0, pad, false, false, false});
+        run();
+    }
+
+    void listText(std::string_view listText, long pad) {
+        openText(listText, pad, false);
         run();
     }
 
     CString result() { return CString(std::move(out_)); }
 
+    // Hands what is left to the writer; false when the writer refused a piece, now or before.
+    bool finish() { return !refused_ && (out_.empty() || flush()); }
+
 private:
     struct Frame {
-        const PropertyAccess::Link* link;          // next node of a list object
-        std::optional<text::ListReader> reader;  // or the reader of a list text
+        const PropertyAccess::Link* link;  // next node, for a list object
+        std::size_t pos, end;               // unread part of text_, for a list text
         long itemPad;
-        long closePad;  // pad of the closing brace, -1 for the outermost list
+        bool isText;
+        bool opensText;  // the outermost frame of text_
+        bool closes;     // a nested list, shown between braces
     };
-
-    static Frame objectFrame(const CPropertyList& list, long itemPad, long closePad) {
-        return Frame{PropertyAccess::firstLink(list), std::nullopt, itemPad, closePad};
-    }
 
     void run() {
         while (!frames_.empty()) {
+            if (write_ && out_.size() >= pieceSize && !flush()) return;
             Frame& frame = frames_.back();
-            long pad = frame.itemPad;
-            if (frame.reader) {
-                text::ItemFields fields;
-                if (frame.reader->next(fields)) {
-                    emitText(fields, pad);
-                    continue;
-                }
-            } else if (const CPropertyItem* next = nextObject(frame)) {
-                emitObject(*next, pad);
-                continue;
-            }
-            long close = frame.closePad;
+            if (frame.isText ? nextText(frame) : nextObject(frame)) continue;
+            const Frame done = frame;
             frames_.pop_back();
-            if (close >= 0) closeBrace(close);
+            if (done.opensText) index_.reset();
+            if (done.closes) closeBrace(done.itemPad - 2);
         }
     }
 
-    // The next live item of a list object; null at the end or at an empty item, where the
+    bool flush() {
+        refused_ = !write_(context_, out_);
+        out_.clear();
+        if (refused_) frames_.clear();
+        return !refused_;
+    }
+
+    // Shows the next item of a list text; false at the end of the list.
+    bool nextText(Frame& frame) {
+        text::ListReader reader(matcher(), frame.pos, frame.end);
+        text::ItemFields fields;
+        if (!reader.next(fields)) return false;
+        frame.pos = reader.position();
+        emitText(fields, frame.itemPad);
+        return true;
+    }
+
+    // Shows the next live item of a list object; false at the end or at an empty item, where the
     // display form of a list ends.
-    static const CPropertyItem* nextObject(Frame& frame) {
+    bool nextObject(Frame& frame) {
         while (frame.link) {
             const CPropertyItem* item = PropertyAccess::liveItem(frame.link);
             frame.link = frame.link->next;
-            if (item) return item->IsEmpty() ? nullptr : item;
+            if (!item) continue;
+            if (item->IsEmpty()) break;
+            emitObject(*item, frame.itemPad);
+            return true;
         }
-        return nullptr;
+        frame.link = nullptr;
+        return false;
     }
 
     void emitObject(const CPropertyItem& item, long pad) {
@@ -85,27 +114,31 @@ private:
             return;
         }
         if (const CPropertyList* nested = PropertyAccess::nestedList(item)) {
-            frames_.push_back(objectFrame(*nested, pad + 2, pad));
+            frames_.push_back(Frame{PropertyAccess::firstLink(*nested), 0, 0, pad + 2, false, false, true});
             return;
         }
-        std::string_view value = PropertyAccess::storedValue(item).view();
-        indexes_.push_back(std::make_unique<text::BraceIndex>(value));
-        text::BraceMatcher matcher{value, indexes_.back().get()};
-        frames_.push_back(Frame{nullptr, text::ListReader(matcher, 0, value.size()), pad + 2, pad});
+        openText(PropertyAccess::storedValue(item).view(), pad + 2, true);
+    }
+
+    void openText(std::string_view listText, long pad, bool closes) {
+        assert(!index_ && "a list text inside a list text is read through the same index");
+        text_ = listText;
+        index_.emplace(listText);
+        frames_.push_back(Frame{nullptr, 0, listText.size(), pad, true, true, closes});
     }
 
     void emitText(const text::ItemFields& fields, long pad) {
-        bool isList = !fields.label.empty() && fields.type == "list";
+        const bool isList = fields.type == "list";
         if (!head(fields.label, fields.type, pad, isList ? CPropertyItem::TYPE_LIST : CPropertyItem::TYPE_OTHER)) {
             leaf(fields.value);
             return;
         }
         // The nested items lie in the same text: the same brace index serves them.
-        const text::ListReader& parent = *frames_.back().reader;
-        text::BraceMatcher matcher = parent.matcher();
-        std::size_t begin = static_cast<std::size_t>(fields.value.data() - matcher.text.data());
-        frames_.push_back(Frame{nullptr, text::ListReader(matcher, begin, begin + fields.value.size()), pad + 2, pad});
+        const std::size_t begin = static_cast<std::size_t>(fields.value.data() - text_.data());
+        frames_.push_back(Frame{nullptr, begin, begin + fields.value.size(), pad + 2, true, false, true});
     }
+
+    text::BraceMatcher matcher() const { return text::BraceMatcher{text_, &*index_}; }
 
     // Writes the item's "label:type"; for a list also the line of its opening brace. True when
     // the nested items are to follow.
@@ -138,21 +171,32 @@ private:
     void padding(long pad) { out_.append(static_cast<std::size_t>(std::clamp(pad, 0L, maxPad)), ' '); }
 
     const char* eol_;
+    PropertyTextWriter write_;
+    void* context_;
+    bool refused_ = false;
     std::string out_;
-    std::vector<Frame> frames_;
-    std::vector<std::unique_ptr<text::BraceIndex>> indexes_;
+    // A deque never moves its frames, so a deep nest never holds two copies of its stack.
+    std::deque<Frame> frames_;
+    std::string_view text_;
+    std::optional<text::BraceIndex> index_;
 };
 
 }  // namespace
 
 CString formatPropertyItem(const CPropertyItem& item, int indent, int crlf) {
-    Formatter formatter(crlf);
+    Formatter formatter(crlf, nullptr, nullptr);
     formatter.item(item, indent);
     return formatter.result();
 }
 
 CString formatPropertyList(const CPropertyList& list, int indent, int crlf) {
-    Formatter formatter(crlf);
+    Formatter formatter(crlf, nullptr, nullptr);
     formatter.list(list, static_cast<long>(indent) + 1);
     return formatter.result();
+}
+
+int formatPropertyListText(const CString& text, int indent, int crlf, PropertyTextWriter write, void* context) {
+    Formatter formatter(crlf, write, context);
+    formatter.listText(text.view(), static_cast<long>(indent) + 1);
+    return formatter.finish() ? 1 : 0;
 }

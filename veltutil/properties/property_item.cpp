@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "veltutil/properties/property_list.h"
-#include "veltutil/properties/property_text.h"
-#include "veltutil/properties/property_tree.h"
+#include "veltutil/properties/internal/property_text.h"
+#include "veltutil/properties/internal/property_tree.h"
 
 using veltutil::detail::PropertyAccess;
 namespace text = veltutil::detail;

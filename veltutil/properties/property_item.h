@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 
 class CPropertyList;
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "veltutil/properties/property_tree.h"
+#include "veltutil/properties/internal/property_tree.h"
 
 using veltutil::detail::PropertyAccess;
 

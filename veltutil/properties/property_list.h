@@ -2,7 +2,7 @@
 
 #include "veltutil/export.h"
 #include "veltutil/foundation/slist.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/properties/property_item.h"
 
 namespace veltutil::detail {

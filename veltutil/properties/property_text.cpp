@@ -1,4 +1,4 @@
-#include "veltutil/properties/property_text.h"
+#include "veltutil/properties/internal/property_text.h"
 
 #include <algorithm>
 #include <cstdio>

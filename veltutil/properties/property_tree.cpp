@@ -1,4 +1,4 @@
-#include "veltutil/properties/property_tree.h"
+#include "veltutil/properties/internal/property_tree.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "veltutil/properties/property_text.h"
+#include "veltutil/properties/internal/property_text.h"
 
 namespace veltutil::detail {
 

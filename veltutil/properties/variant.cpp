@@ -1,9 +1,11 @@
 #include "veltutil/properties/variant.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <new>
 
-#include "veltutil/properties/variant_shared.h"
+#include "veltutil/properties/internal/variant_shared.h"
 
 namespace {
 
@@ -27,20 +29,28 @@ long DefaultElementSize(Type t) {
     return 0;
 }
 
+// Null when count elements cannot be had. A count whose byte size overflows is refused before
+// new[], which would throw std::bad_array_new_length for it even in its nothrow form.
+template <class T>
+T* NewArray(long count) {
+    if (static_cast<unsigned long>(count) > static_cast<unsigned long>(PTRDIFF_MAX) / sizeof(T)) return nullptr;
+    return new (std::nothrow) T[static_cast<std::size_t>(count)];
+}
+
 // Owned arrays are allocated with the element type's own new[] so that they are freed with the
 // matching delete[]; a failed allocation leaves the variant a scalar without a value.
 void* AllocateArray(Type t, long count) {
     switch (t) {
-    case OrvVariant::VarLong: return new (std::nothrow) long[count];
-    case OrvVariant::VarDouble: return new (std::nothrow) double[count];
+    case OrvVariant::VarLong: return NewArray<long>(count);
+    case OrvVariant::VarDouble: return NewArray<double>(count);
     case OrvVariant::VarPtr:
     case OrvVariant::VarSpiceArgs:
-    case OrvVariant::VarAsys: return new (std::nothrow) void*[count];
-    case OrvVariant::VarString: return new (std::nothrow) CString[count];
-    case OrvVariant::VarVariant: return new (std::nothrow) OrvVariant[count];
-    case OrvVariant::VarComItem: return new (std::nothrow) ComItem[count];
-    case OrvVariant::VarPropertyList: return new (std::nothrow) CPropertyList[count];
-    case OrvVariant::VarPropertyItem: return new (std::nothrow) CPropertyItem[count];
+    case OrvVariant::VarAsys: return NewArray<void*>(count);
+    case OrvVariant::VarString: return NewArray<CString>(count);
+    case OrvVariant::VarVariant: return NewArray<OrvVariant>(count);
+    case OrvVariant::VarComItem: return NewArray<ComItem>(count);
+    case OrvVariant::VarPropertyList: return NewArray<CPropertyList>(count);
+    case OrvVariant::VarPropertyItem: return NewArray<CPropertyItem>(count);
     default: return nullptr;
     }
 }
@@ -155,12 +165,21 @@ void OrvVariant::SetValue(const CPropertyItem& item) {
 
 void OrvVariant::SetValue(const ComItem& item) { SetObject(VarComItem, &OrvVariant::item_, item); }
 
-void OrvVariant::SetValue(CTreeLog* p) { SetValue(ComItem(p, true)); }
-void OrvVariant::SetValue(CGrapherSource* p) { SetValue(ComItem(p, true)); }
-void OrvVariant::SetValue(CEventSource* p) { SetValue(ComItem(p, true)); }
-void OrvVariant::SetValue(CEventSink* p) { SetValue(ComItem(p, true)); }
-void OrvVariant::SetValue(CInstrumentInterface* p) { SetValue(ComItem(p, true)); }
-void OrvVariant::SetValue(CGuiFE* p) { SetValue(ComItem(p, true)); }
+// The item is set in place: going through a temporary item would count a grapher source twice,
+// as releasing a grapher item never lowers the count.
+template <class T>
+void OrvVariant::SetTarget(T* p) {
+    SetValue();
+    item_.SetValue(p, true);
+    type_ = VarComItem;
+}
+
+void OrvVariant::SetValue(CTreeLog* p) { SetTarget(p); }
+void OrvVariant::SetValue(CGrapherSource* p) { SetTarget(p); }
+void OrvVariant::SetValue(CEventSource* p) { SetTarget(p); }
+void OrvVariant::SetValue(CEventSink* p) { SetTarget(p); }
+void OrvVariant::SetValue(CInstrumentInterface* p) { SetTarget(p); }
+void OrvVariant::SetValue(CGuiFE* p) { SetTarget(p); }
 
 void OrvVariant::SetValue(Type t, long count, void* data, long elementSize) {
     SetValue();
@@ -174,6 +193,8 @@ void OrvVariant::SetValue(Type t, long count, void* data, long elementSize) {
 
 void OrvVariant::SetValue(const OrvVariant& other) {
     if (&other == this) return;
+    // No scalar value of these codes exists to copy: the target stays as it is.
+    if (other.count_ < 1 && (other.type_ == VarReserved3 || other.type_ == VarVariant)) return;
     if (OwnsArray()) {
         // other may be one of our own elements, or inside one.
         OrvVariant keep(other);

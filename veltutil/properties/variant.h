@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/properties/com_item.h"
 #include "veltutil/properties/property_item.h"
 #include "veltutil/properties/property_list.h"
@@ -88,7 +88,10 @@ public:
     void SetValue(CInstrumentInterface* p);
     void SetValue(CGuiFE* p);
     // With data non-null the variant borrows the caller's array and never frees or writes it.
+    // With data null it owns an array of count elements; when that cannot be allocated (a
+    // count too large included), it is a scalar of code t without a value.
     void SetValue(Type t, long count, void* data, long elementSize);
+    // A scalar of code 3 or 6 carries no value: copying one leaves this variant unchanged.
     void SetValue(const OrvVariant& other);
     void SetArray(const OrvVariant& a1);
     void SetArray(const OrvVariant& a1, const OrvVariant& a2);
@@ -172,6 +175,8 @@ private:
     bool OwnsArray() const { return array_ && !external_; }
     template <class T>
     void SetObject(Type t, T OrvVariant::*member, const T& value);
+    template <class T>
+    void SetTarget(T* p);
     void SetArrayOf(std::initializer_list<const OrvVariant*> values);
 
     Type type_ = VarNone;

@@ -1,9 +1,9 @@
-#include "veltutil/platform/host/button.h"
-#include "veltutil/platform/host/edit.h"
-#include "veltutil/platform/host/resources.h"
-#include "veltutil/platform/host/tree_ctrl.h"
+#include "veltutil/platform/host/windows/button.h"
+#include "veltutil/platform/host/windows/edit.h"
+#include "veltutil/platform/host/modules/resources.h"
+#include "veltutil/platform/host/windows/tree_ctrl.h"
 #include "veltutil/resources/dialog_ids.h"
-#include "veltutil/resources/resource_module.h"
+#include "veltutil/resources/internal/resource_module.h"
 
 // The command line and log window's template and small icon, registered under the library's
 // module while it is loaded. Positions are in dialog units; the window lays its controls out

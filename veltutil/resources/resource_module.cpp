@@ -1,6 +1,6 @@
-#include "veltutil/resources/resource_module.h"
+#include "veltutil/resources/internal/resource_module.h"
 
-#include "veltutil/platform/host/module.h"
+#include "veltutil/platform/host/modules/module.h"
 #include "veltutil/platform/library/resource_strings.h"
 
 namespace veltutil::detail {

@@ -1,8 +1,8 @@
 #include <iterator>
 
 #include "veltutil/platform/library/resource_strings.h"
-#include "veltutil/resources/resource_module.h"
-#include "veltutil/resources/string_ids.h"
+#include "veltutil/resources/internal/resource_module.h"
+#include "veltutil/resources/internal/string_ids.h"
 
 // The library's string table. Its user-visible texts are Simplified Chinese, in UTF-8.
 namespace veltutil::detail {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "veltutil/export.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/spice/node_type.h"
 
 // Conversion between the suite's node names (outside in, "x1.x2.mid", branch currents

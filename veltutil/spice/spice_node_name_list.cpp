@@ -5,7 +5,7 @@
 
 #include "veltutil/foundation/text_file.h"
 #include "veltutil/foundation/text_split.h"
-#include "veltutil/platform/host/cstring_array.h"
+#include "veltutil/platform/host/strings/cstring_array.h"
 #include "veltutil/properties/property_list.h"
 
 namespace {

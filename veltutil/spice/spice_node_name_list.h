@@ -4,7 +4,7 @@
 
 #include "veltutil/export.h"
 #include "veltutil/foundation/slist.h"
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/spice/spice_node_name.h"
 
 class CPropertyItem;

@@ -1,3 +1,4 @@
+// veltutil log: shows lines as the command log window saves them.
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -19,7 +20,9 @@ const char* const kUsage =
     "Fills the tree log of a headless command log window with them and prints the window's\n"
     "content as its Save button writes it: depth first, each nesting level shown as \"|   \",\n"
     "tabs inside a line expanded as the log expands them (each piece padded by its length\n"
-    "modulo 4).\n";
+    "modulo 4).\n"
+    "The log holds each line up to its first NUL byte: a line with one is said on stderr and\n"
+    "the exit status is 1.\n";
 
 // Splits the text into lines, accepting "\n" and "\r\n" line ends; a last line end ends the
 // last line rather than starting an empty one.
@@ -39,25 +42,26 @@ std::vector<std::string_view> splitLines(std::string_view text) {
 int run(const Args& args) {
     if (args.size() > 1) {
         std::fputs(kUsage, stderr);
-        return 2;
+        return kExitUsage;
     }
-    std::string path = args.empty() ? std::string("-") : args[0];
+    const std::string path = args.empty() ? std::string("-") : args[0];
     std::string input;
-    if (!ReadInput(path, input)) {
-        std::fprintf(stderr, "veltutil log: cannot read %s\n", path == "-" ? "standard input" : path.c_str());
-        return 1;
-    }
+    if (!ReadInput("log", path, input)) return kExitFailed;
 
     CCmdLog log("log", nullptr);
     if (log.Initialize(nullptr) != 0) {
-        std::fputs("veltutil log: cannot create the log window\n", stderr);
-        return 1;
+        Complain("log", "cannot create the log window");
+        return kExitFailed;
     }
     std::vector<HTREEITEM> parents;  // parents[d] is the last line written at depth d
+    std::size_t lineNumber = 0, firstCut = 0, cutLines = 0;
     for (std::string_view line : splitLines(input)) {
+        ++lineNumber;
         std::size_t depth = line.find_first_not_of('\t');
         if (depth == std::string_view::npos) depth = line.size();
-        std::string text(line.substr(depth));
+        // The log takes C strings: a NUL ends the line for it, and the rest cannot be kept.
+        const std::string text(line.substr(depth));
+        if (text.find('\0') != std::string::npos && cutLines++ == 0) firstCut = lineNumber;
         depth = std::min(depth, parents.size());
         HTREEITEM parent = depth == 0 ? TVI_ROOT : parents[depth - 1];
         HTREEITEM item = nullptr;
@@ -65,12 +69,15 @@ int run(const Args& args) {
         parents.resize(depth);
         parents.push_back(item);
     }
-    CString saved = log.GetDialog()->FormatLines();
-    std::fwrite(saved.GetString(), 1, static_cast<std::size_t>(saved.GetLength()), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    WriteOutput(log.GetDialog()->FormatLines().view());
+    if (cutLines) {
+        Complain("log", "%s: line %zu holds a NUL byte (%zu %s in all); the log keeps such lines up to their first NUL",
+                 InputName(path).c_str(), firstCut, cutLines, cutLines == 1 ? "line" : "lines");
+    }
+    return FinishOutput("log", cutLines ? kExitFailed : kExitOk);
 }
 
-CommandRegistration registration({"log", "show lines as the command log window saves them", kUsage, run});
+const CommandRegistration registration({"log", "show lines as the command log window saves them", kUsage, run});
 
 }  // namespace
 }  // namespace veltcli

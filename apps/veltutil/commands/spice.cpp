@@ -1,6 +1,8 @@
 // veltutil spice: converts node names between the suite's form and the SPICE form.
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "command.h"
 #include "veltutil/spice/node_name_conversion.h"
@@ -36,39 +38,59 @@ std::string GroupName(int group) {
     return text;
 }
 
-void ConvertOne(const std::string& name, bool toSpice) {
+// The longest name the converter gives; it refuses to give a longer one.
+constexpr std::size_t kLongestConverted = 1023;
+
+// Writes the converted name, its type and groups as one line. False when the converter refused
+// the name, which is then said on stderr (`where` names it: "line 3", "argument 2").
+//
+// A refused name comes back unchanged with type and group NONE. So does a name that converts to
+// itself, but not one longer than the limit: that is how a refusal is told. A name within a few
+// characters of the limit that a conversion would lengthen past it ("I(...)" gaining "#branch")
+// comes back the same way as a name that converts to itself, and is not told.
+bool convertOne(std::string_view name, bool toSpice, const std::string& where) {
     NODE_TYPE type = NODE_NONE;
     SpiceNodeGroup group{};
-    const CString converted = toSpice ? ConvToSpiceID(name, &type, &group) : ConvFromSpiceID(name, &type, &group);
-    std::printf("%s\t%s\t%s\n", converted.GetString(), TypeName(type).c_str(), GroupName(group).c_str());
+    const CString converted = toSpice ? ConvToSpiceID(CString(name), &type, &group)
+                                      : ConvFromSpiceID(CString(name), &type, &group);
+    std::string line(converted.view());
+    line += '\t' + TypeName(type) + '\t' + GroupName(group) + '\n';
+    veltcli::WriteOutput(line);
+    const bool refused = name.size() > kLongestConverted && converted.view() == name && type == NODE_NONE && group == 0;
+    if (refused) {
+        veltcli::Complain("spice", "%s: a name of %zu characters is refused (its converted form would be longer "
+                          "than %zu); it is written back unchanged", where.c_str(), name.size(), kLongestConverted);
+    }
+    return !refused;
 }
 
+// Names are handled as bytes with their length: a NUL byte in a line of standard input is kept
+// in the name and in the output.
 int run(const veltcli::Args& args) {
+    using namespace veltcli;
     if (args.empty() || (args[0] != "to-spice" && args[0] != "from-spice")) {
-        std::fprintf(stderr, "veltutil spice: expected to-spice or from-spice (see veltutil spice --help)\n");
-        return 2;
+        Complain("spice", "expected to-spice or from-spice (see veltutil spice --help)");
+        return kExitUsage;
     }
     const bool toSpice = args[0] == "to-spice";
+    bool allConverted = true;
     if (args.size() > 1) {
-        for (std::size_t i = 1; i < args.size(); ++i) ConvertOne(args[i], toSpice);
-        return 0;
+        for (std::size_t i = 1; i < args.size(); ++i)
+            allConverted &= convertOne(args[i], toSpice, "argument " + std::to_string(i));
+        return FinishOutput("spice", allConverted ? kExitOk : kExitFailed);
     }
     std::string input;
-    if (!veltcli::ReadInput("", input)) {
-        std::fprintf(stderr, "veltutil spice: cannot read standard input\n");
-        return 1;
-    }
+    if (!ReadInput("spice", "-", input)) return kExitFailed;
     // One name a line; every line gives one output line, so the output pairs up with the input.
-    std::size_t start = 0;
-    while (start < input.size()) {
-        std::size_t end = input.find('\n', start);
-        if (end == std::string::npos) end = input.size();
-        std::string line = input.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        ConvertOne(line, toSpice);
-        start = end + 1;
+    std::string_view rest = input;
+    for (std::size_t number = 1; !rest.empty(); ++number) {
+        const std::size_t end = std::min(rest.find('\n'), rest.size());
+        std::string_view line = rest.substr(0, end);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        allConverted &= convertOne(line, toSpice, "line " + std::to_string(number));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
     }
-    return 0;
+    return FinishOutput("spice", allConverted ? kExitOk : kExitFailed);
 }
 
 const veltcli::CommandRegistration registration({
@@ -84,7 +106,10 @@ const veltcli::CommandRegistration registration({
     "Types: V(...) and plain node names VOLTAGE, I(...) and #branch CURRENT, \"all\" forms,\n"
     "device parameters (@...) and other probe functions NONE.\n"
     "Groups: SUBMODULE (:x...), SUBCKT (other ':'), INTERNAL (#suffix), OPEN_PIN (_OPEN_),\n"
-    "FILTER (all.GROUP...), ALL (all), NONE.\n",
+    "FILTER (all.GROUP...), ALL (all), NONE.\n"
+    "A converted name longer than 1023 characters is refused: the name is written back unchanged\n"
+    "with type and group NONE, said on stderr, and the exit status is 1. NUL bytes in a line\n"
+    "are kept.\n",
     run,
 });
 

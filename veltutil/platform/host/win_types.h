@@ -36,6 +36,7 @@ constexpr int MAX_PATH = 260;
 
 // Opaque window and module handles of the headless host.
 using HWND = struct HWND__*;
+using HICON = struct HICON__*;
 using HMODULE = struct HINSTANCE__*;
 using HINSTANCE = HMODULE;
 

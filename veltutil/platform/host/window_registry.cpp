@@ -1,10 +1,10 @@
-#include "veltutil/platform/host/window_registry.h"
+#include "veltutil/platform/host/internal/window_registry.h"
 
 #include <cstdint>
 #include <mutex>
 #include <unordered_map>
 
-#include "veltutil/platform/host/message_queue.h"
+#include "veltutil/platform/host/kernel.h"
 
 namespace veltutil::detail {
 

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/win_types.h"
 #include "veltutil/platform/library/library_export.h"
 

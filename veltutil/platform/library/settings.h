@@ -1,6 +1,6 @@
 #pragma once
 
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/library/library_export.h"
 
 // The application's status bar. The headless host keeps the text it was given, so that what a

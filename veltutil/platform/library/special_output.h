@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "veltutil/platform/host/cstring.h"
+#include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/library/library_export.h"
 
 // Special outputs: numbered channels that a program can point at a file, so that what the

@@ -1,3 +1,0 @@
-#include "veltutil/platform/host/cobject.h"
-
-CObject::~CObject() = default;

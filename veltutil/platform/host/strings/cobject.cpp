@@ -1,0 +1,3 @@
+#include "veltutil/platform/host/strings/cobject.h"
+
+CObject::~CObject() = default;

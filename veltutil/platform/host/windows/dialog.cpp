@@ -1,0 +1,93 @@
+#include "veltutil/platform/host/windows/dialog.h"
+
+#include <cstring>
+
+#include "veltutil/platform/host/windows/button.h"
+#include "veltutil/platform/host/windows/edit.h"
+#include "veltutil/platform/host/windows/tree_ctrl.h"
+#include "veltutil/platform/host/loop/win_app.h"
+#include "veltutil/platform/host/windows/win_help.h"
+
+namespace {
+
+std::unique_ptr<CWnd> makeControl(const char* windowClass) {
+    if (!windowClass) return std::make_unique<CWnd>();
+    if (!std::strcmp(windowClass, "Button")) return std::make_unique<CButton>();
+    if (!std::strcmp(windowClass, "Edit")) return std::make_unique<CEdit>();
+    if (!std::strcmp(windowClass, "SysTreeView32")) return std::make_unique<CTreeCtrl>();
+    return std::make_unique<CWnd>();
+}
+
+}  // namespace
+
+CDialog::~CDialog() {
+    // The controls are members of this object: take them off the window before they go.
+    controls_.clear();
+}
+
+BOOL CDialog::Create(UINT templateId, CWnd* parent) {
+    const DialogTemplate* dialog = AfxFindDialogResource(AfxGetResourceHandle(), templateId);
+    if (!dialog || !CreateIndirect(*dialog, parent)) return FALSE;
+    m_nIDHelp = templateId;
+    return TRUE;
+}
+
+BOOL CDialog::CreateIndirect(const DialogTemplate& dialog, CWnd* parent) {
+    if (m_hWnd) return FALSE;
+    // At 96 pixels per inch a font's height in pixels is 4/3 of its point size; the average
+    // character is half as wide.
+    baseUnitY_ = dialog.pointSize > 0 ? dialog.pointSize * 4 / 3 : 12;
+    baseUnitX_ = baseUnitY_ / 2;
+    CRect rect(dialog.x, dialog.y, dialog.x + dialog.cx, dialog.y + dialog.cy);
+    MapDialogRect(&rect);
+    if (!CWnd::Create(dialog.caption, dialog.style & ~WS_VISIBLE, rect, parent, 0)) return FALSE;
+    controls_.clear();
+    for (const DialogItemTemplate& item : dialog.items) {
+        CRect itemRect(item.x, item.y, item.x + item.cx, item.y + item.cy);
+        MapDialogRect(&itemRect);
+        std::unique_ptr<CWnd> control = makeControl(item.windowClass);
+        if (control->Create(item.text, item.style | WS_CHILD, itemRect, this, item.id)) controls_.push_back(std::move(control));
+    }
+    SendMessage(WM_INITDIALOG);
+    if (dialog.style & WS_VISIBLE) ShowWindow(SW_SHOW);
+    return TRUE;
+}
+
+void CDialog::EndDialog(int result) {
+    result_ = result;
+    ShowWindow(SW_HIDE);
+}
+
+void CDialog::MapDialogRect(RECT* rect) const {
+    if (!rect) return;
+    rect->left = rect->left * baseUnitX_ / 4;
+    rect->right = rect->right * baseUnitX_ / 4;
+    rect->top = rect->top * baseUnitY_ / 8;
+    rect->bottom = rect->bottom * baseUnitY_ / 8;
+}
+
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) return OnInitDialog();
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (lParam == 0 || HIWORD(wParam) == BN_CLICKED) {
+        if (LOWORD(wParam) == IDOK) {
+            OnOK();
+            return TRUE;
+        }
+        if (LOWORD(wParam) == IDCANCEL) {
+            OnCancel();
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+BOOL CDialog::OnHelpInfo() {
+    CWinApp* app = AfxGetApp();
+    if (!app) return FALSE;
+    app->WinHelp(HID_BASE_RESOURCE + m_nIDHelp, HELP_CONTEXT);
+    return TRUE;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "veltutil/platform/host/windows/message_box.h"
+#include "veltutil/platform/host/modules/resources.h"
+#include "veltutil/platform/host/windows/wnd.h"
+
+constexpr DWORD HID_BASE_RESOURCE = 0x20000;
+
+// A dialog built from a template: the window and its controls (CButton, CEdit, CTreeCtrl by
+// window class; a plain CWnd for others), which the dialog owns. Closing the dialog and the
+// Escape key's IDCANCEL end it through OnCancel.
+class VELTHOST_API CDialog : public CWnd {
+public:
+    CDialog() = default;
+    ~CDialog() override;
+
+    // Creates the modeless dialog `templateId` of the current resource module, owned by parent.
+    // FALSE when the module has no such template or the dialog exists already.
+    BOOL Create(UINT templateId, CWnd* parent = nullptr);
+    BOOL CreateIndirect(const DialogTemplate& dialog, CWnd* parent = nullptr);
+
+    virtual BOOL OnInitDialog() { return TRUE; }
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // Hides the dialog and keeps the result.
+    void EndDialog(int result);
+    int GetResult() const { return result_; }
+
+    // Converts dialog units of the template's font to pixels.
+    void MapDialogRect(RECT* rect) const;
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // The help id of the dialog: its template id.
+    UINT m_nIDHelp = 0;
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnClose() override { OnCancel(); }
+    // F1: the application's help at the dialog's topic (HID_BASE_RESOURCE + m_nIDHelp).
+    BOOL OnHelpInfo() override;
+
+private:
+    std::vector<std::unique_ptr<CWnd>> controls_;
+    int baseUnitX_ = 6;
+    int baseUnitY_ = 12;
+    int result_ = 0;
+};

@@ -1,0 +1,264 @@
+#include "veltutil/platform/host/windows/wnd.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "veltutil/platform/host/internal/window_registry.h"
+#include "veltutil/platform/host/loop/message_queue.h"
+#include "veltutil/platform/host/windows/message_box.h"
+
+namespace {
+
+constexpr const char* kHandlerFailed = "An unexpected error occurred while a window handled a message.";
+
+// Called inside a catch block: reports the exception being handled.
+void reportHandlerException() {
+    CString reason;
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        reason = error.what();
+    } catch (const CString& text) {
+        reason = text;
+    } catch (...) {
+    }
+    AfxMessageBox(reason.IsEmpty() ? kHandlerFailed : reason.GetString(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+}  // namespace
+
+CWnd::~CWnd() {
+    // A subclass's own handlers are gone by now; only the bookkeeping is left to undo.
+    for (CWnd* child : children_) child->parent_ = nullptr;
+    children_.clear();
+    Detach();
+}
+
+CWnd* CWnd::FromHandle(HWND hwnd) { return veltutil::detail::WindowFromHandle(hwnd); }
+
+BOOL CWnd::Create(const char* text, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+    if (m_hWnd) return FALSE;
+    if ((style & WS_CHILD) && (!parent || !parent->m_hWnd)) return FALSE;
+    text_ = text;
+    style_ = style;
+    rect_ = rect;
+    id_ = id;
+    parent_ = parent;
+    if (parent_) parent_->children_.push_back(this);
+    m_hWnd = veltutil::detail::RegisterWindow(this);
+    return TRUE;
+}
+
+BOOL CWnd::DestroyWindow() {
+    if (!m_hWnd) return FALSE;
+    // Children go first, as their parent's client area disappears with it.
+    std::vector<CWnd*> children = children_;
+    for (CWnd* child : children) child->DestroyWindow();
+    SendMessage(WM_DESTROY);
+    Detach();
+    return TRUE;
+}
+
+void CWnd::Detach() {
+    if (parent_) std::erase(parent_->children_, this);
+    parent_ = nullptr;
+    if (m_hWnd) veltutil::detail::UnregisterWindow(m_hWnd);
+    m_hWnd = nullptr;
+}
+
+CWnd* CWnd::GetTopLevelParent() const {
+    const CWnd* wnd = this;
+    while ((wnd->style_ & WS_CHILD) && wnd->parent_) wnd = wnd->parent_;
+    return const_cast<CWnd*>(wnd);
+}
+
+CWnd* CWnd::GetDlgItem(int id) const {
+    for (CWnd* child : children_) {
+        if (child->GetDlgCtrlID() == id) return child;
+    }
+    return nullptr;
+}
+
+BOOL CWnd::ShowWindow(int command) {
+    BOOL wasVisible = (style_ & WS_VISIBLE) != 0;
+    bool show = command != SW_HIDE;
+    if (show == static_cast<bool>(wasVisible)) return wasVisible;
+    style_ = show ? (style_ | WS_VISIBLE) : (style_ & ~WS_VISIBLE);
+    SendMessage(WM_SHOWWINDOW, show ? TRUE : FALSE);
+    return wasVisible;
+}
+
+BOOL CWnd::IsWindowVisible() const {
+    if (!m_hWnd) return FALSE;
+    for (const CWnd* wnd = this; wnd; wnd = wnd->parent_) {
+        if (!(wnd->style_ & WS_VISIBLE)) return FALSE;
+        if (!(wnd->style_ & WS_CHILD)) break;
+    }
+    return TRUE;
+}
+
+BOOL CWnd::EnableWindow(BOOL enable) {
+    BOOL wasDisabled = !IsWindowEnabled();
+    style_ = enable ? (style_ & ~WS_DISABLED) : (style_ | WS_DISABLED);
+    return wasDisabled;
+}
+
+void CWnd::SetWindowText(const char* text) { text_ = text; }
+
+void CWnd::GetClientRect(RECT* rect) const {
+    if (rect) *rect = CRect(0, 0, rect_.Width(), rect_.Height());
+}
+
+void CWnd::GetWindowRect(RECT* rect) const {
+    if (!rect) return;
+    CRect screen = rect_;
+    if ((style_ & WS_CHILD) && parent_) {
+        POINT origin;
+        parent_->ClientToScreen(&origin);
+        screen.OffsetRect(origin.x, origin.y);
+    }
+    *rect = screen;
+}
+
+void CWnd::MoveWindow(int x, int y, int width, int height, BOOL /*repaint*/) {
+    SetWindowPos(nullptr, x, y, width, height, SWP_NOZORDER);
+}
+
+void CWnd::MoveWindow(const RECT* rect, BOOL repaint) {
+    if (rect) MoveWindow(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top, repaint);
+}
+
+BOOL CWnd::SetWindowPos(const CWnd* /*insertAfter*/, int x, int y, int cx, int cy, UINT flags) {
+    if (!m_hWnd) return FALSE;
+    CRect next = rect_;
+    if (!(flags & SWP_NOMOVE)) next.OffsetRect(x - next.left, y - next.top);
+    if (!(flags & SWP_NOSIZE)) {
+        next.right = next.left + std::max(cx, 0);
+        next.bottom = next.top + std::max(cy, 0);
+    }
+    bool resized = next.Width() != rect_.Width() || next.Height() != rect_.Height();
+    rect_ = next;
+    if (flags & SWP_SHOWWINDOW) ShowWindow(SW_SHOWNA);
+    if (flags & SWP_HIDEWINDOW) ShowWindow(SW_HIDE);
+    if (resized) {
+        SendMessage(WM_SIZE, SIZE_RESTORED,
+                    MAKELPARAM(static_cast<WORD>(rect_.Width()), static_cast<WORD>(rect_.Height())));
+    }
+    return TRUE;
+}
+
+void CWnd::ClientToScreen(POINT* point) const {
+    if (!point) return;
+    RECT screen;
+    GetWindowRect(&screen);
+    point->x += screen.left;
+    point->y += screen.top;
+}
+
+void CWnd::ClientToScreen(RECT* rect) const {
+    if (!rect) return;
+    POINT origin;
+    ClientToScreen(&origin);
+    CRect moved(*rect);
+    moved.OffsetRect(origin.x, origin.y);
+    *rect = moved;
+}
+
+void CWnd::ScreenToClient(POINT* point) const {
+    if (!point) return;
+    POINT origin;
+    ClientToScreen(&origin);
+    point->x -= origin.x;
+    point->y -= origin.y;
+}
+
+void CWnd::ScreenToClient(RECT* rect) const {
+    if (!rect) return;
+    POINT origin;
+    ClientToScreen(&origin);
+    CRect moved(*rect);
+    moved.OffsetRect(-origin.x, -origin.y);
+    *rect = moved;
+}
+
+HICON CWnd::SetIcon(HICON icon, BOOL big) {
+    HICON& slot = big ? bigIcon_ : smallIcon_;
+    HICON previous = slot;
+    slot = icon;
+    return previous;
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!m_hWnd) return 0;
+    try {
+        return WindowProc(message, wParam, lParam);
+    } catch (...) {
+        reportHandlerException();
+        return 0;
+    }
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return m_hWnd ? ::PostMessage(m_hWnd, message, wParam, lParam) : FALSE;
+}
+
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL deep) {
+    // A handler may destroy windows; walk a copy and skip what is gone.
+    std::vector<HWND> handles;
+    for (CWnd* child : children_) handles.push_back(child->m_hWnd);
+    for (HWND hwnd : handles) {
+        CWnd* child = FromHandle(hwnd);
+        if (!child) continue;
+        child->SendMessage(message, wParam, lParam);
+        if (deep) child->SendMessageToDescendants(message, wParam, lParam, deep);
+    }
+}
+
+BOOL CWnd::PreTranslateMessage(MSG* /*msg*/) { return FALSE; }
+
+BOOL CWnd::WalkPreTranslateTree(HWND stop, MSG* msg) {
+    if (!msg) return FALSE;
+    for (HWND hwnd = msg->hwnd; hwnd;) {
+        CWnd* wnd = FromHandle(hwnd);
+        if (!wnd) return FALSE;
+        if (wnd->PreTranslateMessage(msg)) return TRUE;
+        if (hwnd == stop || !wnd->parent_) break;
+        hwnd = wnd->parent_->m_hWnd;
+    }
+    return FALSE;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND: return OnCommand(wParam, lParam);
+    case WM_NOTIFY: {
+        LRESULT result = 0;
+        OnNotify(wParam, lParam, &result);
+        return result;
+    }
+    case WM_SIZE: OnSize(static_cast<UINT>(wParam), LOWORD(static_cast<WPARAM>(lParam)), HIWORD(static_cast<WPARAM>(lParam))); return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_CLOSE) SendMessage(WM_CLOSE);
+        return 0;
+    case WM_CLOSE: OnClose(); return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_F1) return GetTopLevelParent()->SendMessage(WM_HELP);
+        return 0;
+    case WM_HELP: return OnHelpInfo();
+    case WM_DESTROY: OnDestroy(); return 0;
+    default: return 0;
+    }
+}
+
+BOOL CWnd::OnCommand(WPARAM /*wParam*/, LPARAM /*lParam*/) { return FALSE; }
+BOOL CWnd::OnNotify(WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT* /*result*/) { return FALSE; }
+void CWnd::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/) {}
+void CWnd::OnClose() { DestroyWindow(); }
+BOOL CWnd::OnHelpInfo() { return (style_ & WS_CHILD) && parent_ ? static_cast<BOOL>(parent_->SendMessage(WM_HELP)) : FALSE; }
+void CWnd::OnDestroy() {}
+
+void CWnd::NotifyParent(int code) {
+    if (!parent_) return;
+    parent_->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id_), static_cast<WORD>(code)),
+                         reinterpret_cast<LPARAM>(m_hWnd));
+}
