@@ -1,4 +1,4 @@
-#include "veltutil/properties/item_node.h"
+#include "veltutil/properties/internal/item_node.h"
 
 #include <algorithm>
 #include <cassert>

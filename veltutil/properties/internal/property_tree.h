@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "veltutil/properties/item_node.h"
+#include "veltutil/properties/internal/item_node.h"
 #include "veltutil/properties/property_list.h"
 
 namespace veltutil::detail {
