@@ -8,7 +8,7 @@ namespace veltutil::detail {
 namespace {
 
 constexpr std::uint32_t kFirstCapacity = 2;
-constexpr std::uint32_t kMaxCapacity = 64;
+constexpr std::uint32_t kMaxCapacity = 256;
 
 void freeIfUnused(ItemSlab* slab) noexcept {
     if (slab->live == 0 && !slab->open) ::operator delete(slab);

@@ -60,9 +60,10 @@ auto convert(std::string_view value, Convert convertText) {
 }
 }  // namespace
 
-std::size_t closeByCounting(std::string_view text, std::size_t open, std::size_t limit) {
+namespace {
+// The reader's inner loop, kept inline in it.
+[[gnu::always_inline]] inline std::size_t countToClose(const char* data, std::size_t open, std::size_t limit) {
     std::size_t depth = 1;
-    const char* data = text.data();
     std::size_t i = open + 1;
 #if defined(__SSE2__)
     for (; i + kBlock <= limit; i += kBlock) {
@@ -87,6 +88,11 @@ std::size_t closeByCounting(std::string_view text, std::size_t open, std::size_t
         }
     }
     return npos;
+}
+}  // namespace
+
+std::size_t closeByCounting(std::string_view text, std::size_t open, std::size_t limit) {
+    return countToClose(text.data(), open, limit);
 }
 
 BraceIndex::BraceIndex(std::string_view text) {
@@ -144,7 +150,7 @@ bool ListReader::next(ItemFields& item) {
         open = findEither(data, colon + 1, end_ - 1, '{', '{');
     }
     if (open >= end_ - 1) return false;
-    std::size_t close = matcher_.close(open, end_);
+    std::size_t close = matcher_.index ? matcher_.index->close(open, end_) : countToClose(data, open, end_);
     if (close == npos) return false;
     if (colon == npos) {
         ItemFields found = parseItem(matcher_, begin, close + 1);
