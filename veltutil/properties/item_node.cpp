@@ -7,8 +7,8 @@ namespace veltutil::detail {
 
 namespace {
 
-constexpr std::uint32_t kFirstCapacity = 2;
-constexpr std::uint32_t kMaxCapacity = 256;
+constexpr std::size_t kFirstCapacity = 2 * sizeof(ItemNode);
+constexpr std::size_t kMaxCapacity = 256 * sizeof(ItemNode);
 
 void freeIfUnused(ItemSlab* slab) noexcept {
     if (slab->live == 0 && !slab->open) ::operator delete(slab);
@@ -41,9 +41,10 @@ void ItemNode::operator delete(ItemNode* node, std::destroying_delete_t) {
     freeIfUnused(slab);
 }
 
-void OpenNextSlab(ItemSlab*& open) {
-    std::uint32_t capacity = open ? std::min(open->capacity * 2, kMaxCapacity) : kFirstCapacity;
-    void* memory = ::operator new(kSlabNodesOffset + capacity * sizeof(ItemNode));
+void OpenNextSlab(ItemSlab*& open, std::size_t bytes) {
+    std::size_t capacity = open ? std::min(open->capacity * 2, kMaxCapacity) : kFirstCapacity;
+    capacity = std::max(capacity, bytes);
+    void* memory = ::operator new(kSlabNodesOffset + capacity);
     CloseSlab(open);
     open = new (memory) ItemSlab{capacity};
 }

@@ -15,7 +15,7 @@ CPropertyList::CPropertyList() = default;
 CPropertyList::CPropertyList(const CString& text) { PropertyAccess::appendParsed(*this, text.view()); }
 
 CPropertyList::CPropertyList(const CPropertyItem& item) {
-    PropertyAccess::append(*this, [&] { return item; });
+    PropertyAccess::append(*this, item);
 }
 
 CPropertyList::CPropertyList(const CPropertyList& other) : CPropertyList() {
@@ -48,11 +48,11 @@ CPropertyList::~CPropertyList() {
 }
 
 void CPropertyList::AddItem(const CPropertyItem& item) {
-    if (!item.IsEmpty()) PropertyAccess::append(*this, [&] { return item; });
+    if (!item.IsEmpty()) PropertyAccess::append(*this, item);
 }
 
 void CPropertyList::AddItem(CPropertyItem&& item) {
-    if (!item.IsEmpty()) PropertyAccess::append(*this, [&] { return std::move(item); });
+    if (!item.IsEmpty()) PropertyAccess::append(*this, std::move(item));
 }
 
 void CPropertyList::AppendItems(const CPropertyList& other) {
@@ -65,14 +65,14 @@ void CPropertyList::AppendItems(const CPropertyList& other) {
     SList<CPropertyItem, 0>::iter it(other.items_);
     for (long i = 0; i < count; ++i, ++it) {
         const CPropertyItem& item = **it;
-        PropertyAccess::append(*this, [&] { return item; });
+        PropertyAccess::append(*this, item);
     }
 }
 
 void CPropertyList::MergeItem(const CPropertyItem& item, const CPropertyList& other) {
     CPropertyItem first(item);  // before `item`, possibly ours, goes away
     if (&other != this) *this = other;
-    PropertyAccess::prepend(*this, [&] { return std::move(first); });
+    PropertyAccess::prepend(*this, std::move(first));
 }
 
 int CPropertyList::ExtractField(CPropertyItem& first, CPropertyList& rest) const {
@@ -83,7 +83,7 @@ int CPropertyList::ExtractField(CPropertyItem& first, CPropertyList& rest) const
     first = **it;
     for (++it; it != std::default_sentinel; ++it) {
         const CPropertyItem& item = **it;
-        PropertyAccess::append(rest, [&] { return item; });
+        PropertyAccess::append(rest, item);
     }
     return 1;
 }

@@ -6,40 +6,10 @@
 #include <cstring>
 #include <limits>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace veltutil::detail {
 
 namespace {
 constexpr std::uint32_t unmatched = std::numeric_limits<std::uint32_t>::max();
-
-// Labels, types and values are short, so scanning them a byte at a time costs a mispredicted
-// branch at the end of almost every one. Sixteen bytes are compared at once where the text has
-// them, which ends most of these scans in one step; the last bytes of a text go one by one.
-#if defined(__SSE2__)
-constexpr std::size_t kBlock = 16;
-
-// Bit i set where data[i] is `ch`, for the block at `data`.
-unsigned blockMatches(const char* data, char ch) {
-    __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data));
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(ch))));
-}
-#endif
-
-// Index of the first `a` or `b` in data[from, to), or `to`.
-std::size_t findEither(const char* data, std::size_t from, std::size_t to, char a, char b) {
-#if defined(__SSE2__)
-    for (; from + kBlock <= to; from += kBlock) {
-        if (unsigned hits = blockMatches(data + from, a) | blockMatches(data + from, b)) {
-            return from + static_cast<std::size_t>(__builtin_ctz(hits));
-        }
-    }
-#endif
-    while (from < to && data[from] != a && data[from] != b) ++from;
-    return from;
-}
 
 std::size_t find(std::string_view text, char ch, std::size_t from, std::size_t to) {
     if (from >= to) return npos;
@@ -60,39 +30,8 @@ auto convert(std::string_view value, Convert convertText) {
 }
 }  // namespace
 
-namespace {
-// The reader's inner loop, kept inline in it.
-[[gnu::always_inline]] inline std::size_t countToClose(const char* data, std::size_t open, std::size_t limit) {
-    std::size_t depth = 1;
-    std::size_t i = open + 1;
-#if defined(__SSE2__)
-    for (; i + kBlock <= limit; i += kBlock) {
-        unsigned opens = blockMatches(data + i, '{');
-        unsigned braces = opens | blockMatches(data + i, '}');
-        for (; braces; braces &= braces - 1) {
-            unsigned bit = braces & -braces;
-            if (opens & bit) {
-                ++depth;
-            } else if (--depth == 0) {
-                return i + static_cast<std::size_t>(__builtin_ctz(bit));
-            }
-        }
-    }
-#endif
-    for (; i < limit; ++i) {
-        char c = data[i];
-        if (c == '{') {
-            ++depth;
-        } else if (c == '}' && --depth == 0) {
-            return i;
-        }
-    }
-    return npos;
-}
-}  // namespace
-
 std::size_t closeByCounting(std::string_view text, std::size_t open, std::size_t limit) {
-    return countToClose(text.data(), open, limit);
+    return countToClose(text.data(), open, limit, npos);
 }
 
 BraceIndex::BraceIndex(std::string_view text) {
@@ -131,41 +70,6 @@ ItemFields parseItem(const BraceMatcher& matcher, std::size_t begin, std::size_t
     item.value = text.substr(open + 1, close - open - 1);
     item.hasValue = true;
     return item;
-}
-
-bool ListReader::next(ItemFields& item) {
-    std::string_view text = matcher_.text;
-    const char* data = text.data();
-    if (pos_ >= end_ || end_ - pos_ < 2) return false;
-    // One pass up to the item's first brace, which must stand before the last byte, noting the
-    // first colon on the way: in the usual shape, label:type{value}, that brace is the item's own.
-    std::size_t begin = pos_;
-    // Items are read in order, so the text ahead is asked for while this item is read.
-    __builtin_prefetch(data + begin + 512);
-    while (begin < end_ && isSpace(data[begin])) ++begin;
-    std::size_t open = findEither(data, begin, end_ - 1, '{', ':');
-    std::size_t colon = npos;
-    if (open < end_ - 1 && data[open] == ':') {
-        colon = open;
-        open = findEither(data, colon + 1, end_ - 1, '{', '{');
-    }
-    if (open >= end_ - 1) return false;
-    std::size_t close = matcher_.index ? matcher_.index->close(open, end_) : countToClose(data, open, end_);
-    if (close == npos) return false;
-    if (colon == npos) {
-        ItemFields found = parseItem(matcher_, begin, close + 1);
-        if (found.label.empty()) return false;
-        item = found;
-    } else {
-        std::string_view label = trim(text.substr(begin, colon - begin));
-        if (label.empty()) return false;
-        item.label = label;
-        item.type = trim(text.substr(colon + 1, open - colon - 1));
-        item.value = text.substr(open + 1, close - open - 1);
-        item.hasValue = true;
-    }
-    pos_ = close + 1;
-    return true;
 }
 
 long countListItems(std::string_view text) {

@@ -16,7 +16,7 @@ using Link = PropertyAccess::Link;
 // A list item whose value text is still to be produced from its nested list.
 const CPropertyList* pendingNested(const CPropertyItem& item) {
     const CPropertyList* nested = PropertyAccess::nestedList(item);
-    return nested && PropertyAccess::storedValue(item).IsEmpty() ? nested : nullptr;
+    return nested && PropertyAccess::storedValue(item).empty() ? nested : nullptr;
 }
 
 // Text forms are written in one pass into fixed-size chunks and joined at the end: walking a
@@ -117,7 +117,7 @@ void putItemsFrom(Sink& sink, const Link* link) {
                 link = PropertyAccess::firstLink(*nested);
                 continue;
             }
-            sink.put(PropertyAccess::storedValue(*item).view());
+            sink.put(PropertyAccess::storedValue(*item));
             sink.put("}\n");
         }
         if (resume.empty()) return;
@@ -139,7 +139,7 @@ void putText(Sink& sink, const CPropertyItem* item, const Link* link) {
     if (const CPropertyList* nested = pendingNested(*item)) {
         putItemsFrom(sink, PropertyAccess::firstLink(*nested));
     } else {
-        sink.put(PropertyAccess::storedValue(*item).view());
+        sink.put(PropertyAccess::storedValue(*item));
     }
     sink.put('}');
 }
@@ -152,12 +152,23 @@ void appendText(std::string& out, const CPropertyItem* item, const Link* link) {
 
 }  // namespace
 
+namespace {
+// The longest value a CString holds without an allocation of its own.
+const std::size_t inPlaceCapacity = CString().str().capacity();
+}  // namespace
+
+void PropertyAccess::appendFields(CPropertyList& list, std::string_view label, std::string_view type,
+                                  std::string_view value) {
+    bool keep = value.size() > inPlaceCapacity && value.size() <= kMaxKeptValue;
+    list.items_.push_back(NewItemNode(list.slab_, keep ? KeptSize(value) : 0, [&](char* tail) {
+        return CPropertyItem(CPropertyItem::FromFields{}, label, type, value, keep ? KeepText(tail, value) : nullptr);
+    }));
+}
+
 void PropertyAccess::appendParsed(CPropertyList& list, std::string_view text) {
     ListReader reader(text);
     ItemFields fields;
-    while (reader.next(fields)) {
-        append(list, [&] { return CPropertyItem(CPropertyItem::FromFields{}, fields.label, fields.type, fields.value); });
-    }
+    while (reader.next(fields)) appendFields(list, fields.label, fields.type, fields.value);
 }
 
 bool PropertyAccess::takeFront(CPropertyList& list, CPropertyItem& into) {
@@ -173,9 +184,7 @@ void PropertyAccess::copyTree(CPropertyList& to, const CPropertyList& from) {
         auto [source, target] = pending.back();
         pending.pop_back();
         for (const CPropertyItem* item : source->items_) {
-            append(*target, [&] {
-                return CPropertyItem(CPropertyItem::FromFields{}, item->label_.view(), item->type_.view(), item->value_.view());
-            });
+            appendFields(*target, item->label_.view(), item->type_.view(), item->storedView());
             if (item->list_) {
                 CPropertyItem& copy = static_cast<ItemNode*>(target->items_.back())->item;
                 copy.list_ = new CPropertyList;

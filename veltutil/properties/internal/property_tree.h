@@ -21,17 +21,21 @@ struct PropertyAccess {
         return static_cast<const SList<CPropertyItem, 0>::SListLink*>(link)->value;
     }
     static const CPropertyList* nestedList(const CPropertyItem& item) { return item.list_; }
-    static const CString& storedValue(const CPropertyItem& item) { return item.value_; }
+    static std::string_view storedValue(const CPropertyItem& item) { return item.storedView(); }
 
-    // Appends to `list` a node holding `make()`, made where the list makes its nodes.
-    template <class Make>
-    static void append(CPropertyList& list, Make make) {
-        list.items_.push_back(NewItemNode(list.slab_, make));
+    // Appends (prepends) to `list` a node holding a copy of `item`, or what is moved out of it.
+    template <class Item>
+    static void append(CPropertyList& list, Item&& item) {
+        list.items_.push_back(NewItemNode(list.slab_, 0, [&](char*) { return CPropertyItem(std::forward<Item>(item)); }));
     }
-    template <class Make>
-    static void prepend(CPropertyList& list, Make make) {
-        list.items_.push_front(NewItemNode(list.slab_, make));
+    template <class Item>
+    static void prepend(CPropertyList& list, Item&& item) {
+        list.items_.push_front(NewItemNode(list.slab_, 0, [&](char*) { return CPropertyItem(std::forward<Item>(item)); }));
     }
+    // Appends an item of these texts; a value a CString could not hold in place is kept in the
+    // item's node.
+    static void appendFields(CPropertyList& list, std::string_view label, std::string_view type,
+                             std::string_view value);
     static void appendParsed(CPropertyList& list, std::string_view text);
     // Unlinks and destroys the first node, moving its item into `into`; false, with `into` an
     // empty item, when there was no node or it held no item.
