@@ -75,13 +75,14 @@ TEST(PropertyListNodes, AKeptValueAnswersEveryGetterAlikeBeforeAndAfterItBecomes
 // takes is its own, and what it puts in the list owns.
 TEST(PropertyListNodes, ItemsTakenOutOfTheirNodesAreIndependentCopies) {
     auto list = std::make_unique<CPropertyList>(listText(3));
-    auto it = list->begin();
-    std::unique_ptr<CPropertyItem> taken(static_cast<CPropertyItem*>(it.node()->detach_value()));
-    ++it;
-    std::unique_ptr<CPropertyItem> swapped(
-        static_cast<CPropertyItem*>(it.node()->exchange_value(new CPropertyItem("X", 1L))));
-    it = list->begin();
-    EXPECT_EQ((*it)->GetLabel(), CString("X"));  // the emptied first node is skipped
+    std::unique_ptr<CPropertyItem> taken, swapped;
+    {
+        auto it = list->begin();
+        taken.reset(static_cast<CPropertyItem*>(it.node()->detach_value()));
+        ++it;
+        swapped.reset(static_cast<CPropertyItem*>(it.node()->exchange_value(new CPropertyItem("X", 1L))));
+    }
+    EXPECT_EQ((*list->begin())->GetLabel(), CString("X"));  // the emptied first node is skipped
     EXPECT_EQ(list->GetCount(), 3);
     list.reset();
     EXPECT_EQ(taken->GetString(), longValue(0));

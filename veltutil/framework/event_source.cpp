@@ -111,7 +111,9 @@ long CEventSource::UnregisterEventHook(CEventSink* sink, OrvVariant** data) {
 }
 
 CEventSource::HookList* CEventSource::LookUpList(std::uint16_t key) const {
-    HookList* list = hooks_ ? hooks_->Find(key) : nullptr;
+    // Without a table nothing is remembered, so that broadcasts keep answering that there is none.
+    if (!hooks_) return nullptr;
+    HookList* list = hooks_->Find(key);
     lastKey_ = key;
     lastList_ = list;
     return list;
