@@ -47,6 +47,7 @@ CPropertyList records(long count) {
     return list;
 }
 
+#if VELT_BENCH_NLOHMANN || VELT_BENCH_RAPIDJSON
 // The same records as compact JSON, written here so that every JSON library reads one text.
 std::string jsonText(long count) {
     std::string text = "[";
@@ -58,6 +59,7 @@ std::string jsonText(long count) {
     }
     return text + "]";
 }
+#endif
 
 // Counts the allocations of one run of `work` before the timed loop; after it, call rates().
 template <class Work>
