@@ -32,13 +32,14 @@ constexpr long kEvent = 4005;
 
 using veltbench::Receiver;
 
-// Keeps unrelated blocks of varying size alive between the allocations of the benchmark, so
-// that consecutive receivers and hooks do not share cache lines or sit in address order.
+// Keeps unrelated blocks alive between the allocations of the benchmark, a few kilobytes each,
+// so that consecutive receivers and hooks land on pages of their own, as objects made at
+// different times of a program's life do, rather than side by side in one run of memory.
 class Scatter {
 public:
     void Spread() {
         state_ = state_ * 6364136223846793005u + 1442695040888963407u;
-        std::size_t size = 48 + (state_ >> 33) % 976;
+        std::size_t size = 2048 + (state_ >> 33) % 6144;
         blocks_.push_back(std::make_unique<char[]>(size));
     }
 

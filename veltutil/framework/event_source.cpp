@@ -189,7 +189,7 @@ long CEventSource::BroadCastEvent(const EventData* data, int include, CEventSink
     }
     HookList* eventList = lastList_;
     if (!eventList && !allEvents_) return S_OK;
-    return DeliverToEveryone(eventList, allEvents_, this, data);
+    return DeliverAll(eventList, allEvents_, this, data, Everyone{});
 }
 
 long CEventSource::BroadCastSelected(const EventData* data, int include, CEventSink** sinks,
