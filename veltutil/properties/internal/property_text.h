@@ -87,16 +87,17 @@ bool ListReader::next(ItemFields& item) {
     std::size_t begin = pos_;
     // Items are read in order, so the text ahead is asked for while this item is read.
     __builtin_prefetch(data + begin + 512);
-    while (begin < end_ && isSpace(data[begin])) ++begin;
     // The item's first brace, which must stand before the last byte, and a colon met on the way:
     // in the usual shape, label:type{value}, that brace is the item's own. Most items show
-    // both, and often their closing brace, within a window of two blocks.
+    // both, and often their closing brace, within a window of two blocks; white space before the
+    // label goes with the label's trimming then.
     std::size_t open = npos, colon = npos, close = npos;
     if (ItemShape shape; scanWindow(data, begin, end_, shape)) {
         open = shape.open;
         colon = shape.colon;
         close = shape.close;
     } else {
+        while (begin < end_ && isSpace(data[begin])) ++begin;
         open = findEither(data, begin, end_ - 1, '{', ':');
         if (open < end_ - 1 && data[open] == ':') {
             colon = open;
@@ -109,6 +110,7 @@ bool ListReader::next(ItemFields& item) {
         if (close == npos) return false;
     }
     if (colon == npos) {
+        while (isSpace(data[begin])) ++begin;  // the brace stops it
         ItemFields found = parseItem(matcher_, begin, close + 1);
         if (found.label.empty()) return false;
         item = found;
