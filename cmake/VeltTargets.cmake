@@ -15,6 +15,9 @@ function(velt_add_shared_library name)
     set(sources ${placeholder})
   endif()
   add_library(${name} SHARED ${sources})
+  # A library's calls to its own functions bind inside the library, so that they can be inlined
+  # and skip the procedure linkage table; replacing one of them from outside is not supported.
+  target_compile_options(${name} PRIVATE -fno-semantic-interposition)
   add_library(VeltUtil::${name} ALIAS ${name})
   # Consumers get the language level the headers need without setting one themselves.
   target_compile_features(${name} PUBLIC cxx_std_20)
@@ -26,15 +29,21 @@ endfunction()
 
 # One executable per sub-folder of the calling folder: <folder>/*.cpp becomes <prefix><folder>,
 # linked with the libraries that follow. An optional <folder>/CMakeLists.txt is included with
-# ${target} set, for extra settings. The targets made are returned in <targets_var>.
+# ${target} set, for extra settings. The targets made are returned in <targets_var>. A folder
+# named in the global property VELT_UNAVAILABLE_FOLDERS (a part whose prerequisites are
+# missing) is left out.
 function(velt_add_folder_executables prefix targets_var)
   set(targets "")
+  get_property(unavailable GLOBAL PROPERTY VELT_UNAVAILABLE_FOLDERS)
   file(GLOB dirs LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*)
   foreach(dir IN LISTS dirs)
     if(NOT IS_DIRECTORY ${dir})
       continue()
     endif()
     get_filename_component(folder ${dir} NAME)
+    if(folder IN_LIST unavailable)
+      continue()
+    endif()
     file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
     if(NOT sources)
       continue()

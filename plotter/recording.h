@@ -20,6 +20,9 @@ struct PlotterRecording {
     std::map<int, long> results;     // the answer of each slot; 0 where none is set
     bool createReturnsNull = false;  // GrapherCreate answers null
     bool shown = false;              // the module window's state, as Show left it
+    // Off, the module only answers: nothing is recorded or formatted, so that a benchmark or an
+    // allocation count sees the client's own cost.
+    bool recording = true;
 
     void Reset() { *this = PlotterRecording(); }
     // The calls of one slot, in order.

@@ -41,13 +41,19 @@ std::string describe(T* pointer) {
     return text;
 }
 
+// The answer set for the operation's slot; 0 where none is set.
+template <class Member>
+long answer(Member member) {
+    const PlotterRecording& state = recording();
+    auto result = state.results.find(SlotOf(member));
+    return result == state.results.end() ? 0 : result->second;
+}
+
 template <class Member, class... Args>
 long record(Member member, const char* operation, const Args&... args) {
     PlotterRecording& state = recording();
-    int slot = SlotOf(member);
-    state.calls.push_back(RecordedCall{slot, operation, {describe(args)...}});
-    auto result = state.results.find(slot);
-    return result == state.results.end() ? 0 : result->second;
+    if (state.recording) state.calls.push_back(RecordedCall{SlotOf(member), operation, {describe(args)...}});
+    return answer(member);
 }
 
 // Handles are distinct fake addresses, one series per kind of object.
@@ -93,14 +99,15 @@ public:
     long ClearGraph(CGraph* graph) override { RECORD(ClearGraph, graph); }
     long SetGraphTitle(CGraph* graph, const char* title) override { RECORD(SetGraphTitle, graph, title); }
     long SetGraphTitleFont(CGraph* graph, int a, int b, const char* face) override { RECORD(SetGraphTitleFont, graph, a, b, face); }
-    long AddData(CGraph* graph, int first, const double* values, int end, int fourth, int update) override {
+    long AddData(CGraph* graph, int first, const double* values, int traceCount, int fourth, int update) override {
+        if (!recording().recording) return answer(&CGrapher::AddData);
         // The values that the call covers: X first, then the Y value of each trace.
         std::string data;
-        for (int i = 0; values != nullptr && i <= end; ++i) {
+        for (int i = 0; values != nullptr && i <= traceCount; ++i) {
             if (i > 0) data += ' ';
             data += describe(values[i]);
         }
-        RECORD(AddData, graph, first, data, end, fourth, update);
+        RECORD(AddData, graph, first, data, traceCount, fourth, update);
     }
     long GetData(CGraph* graph, int a, double*&, double*&, int&, int b) override { RECORD(GetData, graph, a, Out{}, Out{}, Out{}, b); }
     long GetDataY(CGraph* graph, int a, double*&, int&) override { RECORD(GetDataY, graph, a, Out{}, Out{}); }

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian machine lacks to build, test and benchmark veltutil.
+# Installs what a fresh Debian machine lacks to build, test and benchmark veltutil. The drawing
+# plotting module's tests look at its pages in headless Chromium (screenshots read through
+# netpbm's pngtopnm, in DejaVu fonts) and check its SVG with xmllint.
 # Runs as root, or as a user who may use sudo. Supported: Debian 12 (bookworm).
 set -euo pipefail
 supported="Debian 12 (bookworm)"
 packages=(cmake g++ clang libclang-rt-14-dev make pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
-          nlohmann-json3-dev rapidjson-dev libboost-dev libsigc++-3.0-dev)
+          nlohmann-json3-dev rapidjson-dev libboost-dev libsigc++-3.0-dev
+          chromium netpbm libxml2-utils fonts-dejavu-core
+          libngspice0 libngspice0-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

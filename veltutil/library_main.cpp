@@ -3,6 +3,7 @@
 // when the library is loaded and destroyed in the reverse order when it is unloaded.
 
 #include "veltutil/framework/registered_events.h"
+#include "veltutil/grapher/internal/diagram.h"
 #include "veltutil/properties/variant.h"
 #include "veltutil/properties/internal/variant_shared.h"
 
@@ -12,9 +13,11 @@ CEventHandler EventRetrieveGuiFE;
 namespace veltutil::detail {
 
 namespace {
+const DiagramTexts diagramTexts;
 OrvVariant sharedEmptyVariant;
-}
+}  // namespace
 
+const DiagramTexts& GetDiagramTexts() { return diagramTexts; }
 OrvVariant& SharedEmptyVariant() { return sharedEmptyVariant; }
 
 }  // namespace veltutil::detail

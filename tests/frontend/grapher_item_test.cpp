@@ -1,14 +1,20 @@
 #include <gtest/gtest.h>
 
 #include "../support/module_path.h"
+#include "../support/temp_dir.h"
 
+#include <cmath>
+#include <complex>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "frontend_test_support.h"
 #include "plotter/recording_module.h"
 #include "veltutil/framework/snap_in_container.h"
+#include "veltutil/grapher/grapher_page.h"
 #include "veltutil/grapher/grapher_source.h"
+#include "veltutil/grapher/std_grapher_page.h"
 #include "veltutil/platform/host/windows/message_box.h"
 #include "veltutil/properties/variant.h"
 
@@ -104,6 +110,73 @@ TEST_F(GrapherItemTest, EachFailureShowsItsMessageAndAFailedLoadCanBeRetried) {
     ASSERT_TRUE(item);
     EXPECT_NE(item.GetGrapher()->GetGrapher(), nullptr);
     EXPECT_EQ(module.Recording().CallsOf(-1).size(), 2u);
+}
+
+TEST_F(GrapherItemTest, WithNoModuleChosenThePagesOfAnItemAreDrawnAsFiles) {
+    TempDir dir;
+    velttest::ModulePath defaultSearch(nullptr);
+    ::setenv("VELT_GRAPHER_OUTPUT", (dir / "plots").c_str(), 1);
+    {
+        ComItem item = frontEnd.NewComItem("plots", ComItem::ItemGrapher, 0);
+        ASSERT_TRUE(item);
+        CGrapherSource* source = item.GetGrapher();
+        CGrapherPage page;
+        ASSERT_EQ(source->Create(1, page), S_OK);
+        ASSERT_TRUE(page.IsOpened());
+        EXPECT_EQ(page.SetTitle("Through the front end"), S_OK);
+        EXPECT_EQ(source->Show(1), S_OK);
+        EXPECT_NE(ReadFile(dir / "plots/index.html").find("Through the front end"), std::string::npos);
+        EXPECT_EQ(page.CloseNow(), S_OK);
+    }
+    ::unsetenv("VELT_GRAPHER_OUTPUT");
+}
+
+// A first-order low-pass, fed as the simulator's AC analysis feeds it: one complex value a point.
+TEST_F(GrapherItemTest, AStandardMagnitudePhasePageOnTheDrawingModuleKeepsEveryPointItWasFed) {
+    TempDir dir;
+    velttest::ModulePath defaultSearch(nullptr);
+    ::setenv("VELT_GRAPHER_OUTPUT", (dir / "plots").c_str(), 1);
+    {
+        ComItem item = frontEnd.NewComItem("AC", ComItem::ItemGrapher, 0);
+        ASSERT_TRUE(item);
+        CStdGrapherPage page;
+        ASSERT_EQ(item.GetGrapher()->Create(1, page), S_OK);
+        ASSERT_EQ(page.OpenStdGraph(1, DIAGRAM_MAGNITUDE_PHASE_FROM_COMPLEX), S_OK);
+        CStdGrapherGraph& graph = page.GetStdGrapherGraph();
+        ASSERT_EQ(graph.AddTrace(), S_OK);
+        ASSERT_EQ(graph.SetTraceLabel(0, "V(out)", ChartType{}), S_OK);
+        graph.AddUpdateMode(CGrapherGraph::UPDATE_EXPANDING, 1.2);
+
+        constexpr int kPoints = 1000;
+        for (int i = 0; i < kPoints; ++i) {
+            const double f = std::pow(10.0, 1.0 + 5.0 * i / (kPoints - 1));  // 10 Hz to 1 MHz
+            const std::complex<double> h = 1.0 / std::complex<double>(1.0, f / 1591.55);
+            graph.SetXAxisGraphData(f);
+            graph.SetNthGraphData(0, h.real(), h.imag(), 0, 0, 0, 0, 0, 0);
+            ASSERT_EQ(graph.AddData(1, 0), S_OK) << "point " << i;
+        }
+        ASSERT_EQ(graph.UpdateDisplay(), S_OK);
+
+        for (int n = 0; n < 2; ++n) {
+            SCOPED_TRACE(n);
+            int count = 0;
+            ASSERT_EQ(graph.GetGrapher()->GetDataNumberOfPoint(*graph.NthGraph(n), 0, count), S_OK);
+            EXPECT_EQ(count, kPoints);
+        }
+        // Magnitude and phase are drawn as pictures of their own, each with the trace and its label.
+        int pictures = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(dir / "plots")) {
+            if (entry.path().extension() != ".svg") continue;
+            SCOPED_TRACE(entry.path().string());
+            ++pictures;
+            const std::string picture = ReadFile(entry.path());
+            EXPECT_NE(picture.find("<path class=\"trace\" data-trace=\"0\""), std::string::npos);
+            EXPECT_NE(picture.find("V(out)"), std::string::npos);
+        }
+        EXPECT_EQ(pictures, 2);
+        EXPECT_EQ(page.CloseNow(), S_OK);
+    }
+    ::unsetenv("VELT_GRAPHER_OUTPUT");
 }
 
 TEST(StaticFrontEnd, ExitWithALoadedPlottingModuleEndsCleanly) {

@@ -16,7 +16,7 @@ namespace {
 class RecordingWnd : public CWnd {
 public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        received.push_back({m_hWnd, message, wParam, lParam, 0, {}});
+        if (message != WM_CREATE) received.push_back({m_hWnd, message, wParam, lParam, 0, {}});  // only what was posted
         if (message == WM_USER && onUser) onUser();
         return CWnd::WindowProc(message, wParam, lParam);
     }

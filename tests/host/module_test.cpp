@@ -16,7 +16,7 @@ bool endsWith(const CString& text, const std::string& tail) {
 }  // namespace
 
 TEST(Modules, PlottingModuleNameFindsThePlatformBuildBesideTheLibrary) {
-    ::unsetenv("VELT_MODULE_PATH");
+    velttest::ModulePath defaultSearch(nullptr);
     HMODULE module = LoadLibrary("grapher.dll");
     ASSERT_NE(module, nullptr);
     EXPECT_TRUE(endsWith(GetModuleFileName(module), "/grapher.so"));

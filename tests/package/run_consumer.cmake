@@ -18,6 +18,8 @@ execute_process(COMMAND ${CMAKE_COMMAND} --build ${STAGE_DIR}/build RESULT_VARIA
 if(rc)
   message(FATAL_ERROR "consumer build failed: ${rc}")
 endif()
+# The consumer finds its run-time modules where an installed package has them.
+unset(ENV{VELT_MODULE_PATH})
 execute_process(COMMAND ${STAGE_DIR}/build/consumer RESULT_VARIABLE rc OUTPUT_VARIABLE out)
 if(rc)
   message(FATAL_ERROR "consumer run failed: ${rc}\n${out}")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "veltutil/platform/host/loop/message_queue.h"
+#include "veltutil/platform/host/windows/wnd.h"
 
 namespace velttest {
 
@@ -8,6 +9,17 @@ namespace velttest {
 inline void PumpPosted() {
     MSG msg;
     while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+}
+
+// As PumpPosted, but each message is first offered to PreTranslateMessage of its window and
+// the window's parents, as the application's own loop does.
+inline void PumpPostedThroughPreTranslate() {
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (CWnd::WalkPreTranslateTree(nullptr, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessage(&msg);
     }

@@ -5,6 +5,7 @@
 #include "veltutil/platform/host/windows/cursor.h"
 #include "veltutil/platform/host/windows/menu.h"
 #include "veltutil/platform/host/windows/message_box.h"
+#include "veltutil/platform/host/loop/win_app.h"
 #include "veltutil/platform/host/modules/module_path.h"
 #include "veltutil/platform/host/windows/system_metrics.h"
 
@@ -51,8 +52,8 @@ int PopupRightButtonMenu(CMenu& menu) {
     if (popup == nullptr) return 0;
     POINT cursor;
     GetCursorPos(&cursor);
-    // The library runs inside the application without a main window of its own to own the menu.
-    CWnd* owner = nullptr;
+    // The application's main window gets the chosen command.
+    CWnd* owner = AfxGetMainWnd();
     return popup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, static_cast<int>(cursor.x),
                                  static_cast<int>(cursor.y), owner);
 }

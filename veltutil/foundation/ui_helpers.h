@@ -23,6 +23,7 @@ VELTUTIL_API int IsLargeSize();
 // Switches to the standard wait cursor when it can be loaded.
 VELTUTIL_API void DispHourGlass();
 
-// Tracks the first submenu of `menu` as a right-button pop-up at the cursor position; returns
-// the result of the tracking call, or 0 when `menu` has no first submenu.
+// Tracks the first submenu of `menu` as a right-button pop-up at the cursor position, owned by
+// the application's main window (none without an application), which gets the chosen command;
+// returns the result of the tracking call, or 0 when `menu` has no first submenu.
 VELTUTIL_API int PopupRightButtonMenu(CMenu& menu);

@@ -36,7 +36,9 @@ public:
     virtual long ClearGraph(CGraph* graph) = 0;
     virtual long SetGraphTitle(CGraph* graph, const char* title) = 0;
     virtual long SetGraphTitleFont(CGraph* graph, int, int, const char* faceName) = 0;
-    virtual long AddData(CGraph* graph, int firstTrace, const double* values, int end, int, int update) = 0;
+    // One point: values[0] is the X value and values[k + 1] the Y value of trace firstTrace + k,
+    // for k below traceCount.
+    virtual long AddData(CGraph* graph, int firstTrace, const double* values, int traceCount, int, int update) = 0;
     virtual long GetData(CGraph* graph, int, double*& x, double*& y, int& count, int) = 0;
     virtual long GetDataY(CGraph* graph, int, double*& y, int& count) = 0;
     virtual long GetDataNumberOfPoint(CGraph* graph, int trace, int& count) = 0;
@@ -137,3 +139,7 @@ protected:
 
 // The module's one export: the root object for the argument 0, or null.
 using GRAPHERCREATEPROC = CGrapher* (*)(int);
+
+// The drawing module's second export, GrapherSetOutputDirectory: the folder that its files go
+// to (null or "" for its default). Found with GetProcAddress; other modules lack it.
+using GRAPHERSETOUTPUTDIRECTORYPROC = long (*)(const char*);

@@ -1,8 +1,32 @@
 #include "veltutil/grapher/grapher_page.h"
 
+#include "veltutil/grapher/grapher_chart.h"
+#include "veltutil/grapher/grapher_graph.h"
 #include "veltutil/grapher/internal/module_call.h"
+#include "veltutil/grapher/std_grapher_chart.h"
+#include "veltutil/grapher/std_grapher_graph.h"
 
 using veltutil::detail::CallModule;
+
+namespace {
+
+// Creates a table on the page and attaches it with `attach`; nothing is attached on failure.
+template <class Attach>
+long createChart(CGrapher* root, CGraphPage* page, unsigned long id, Attach attach) {
+    if (root == nullptr) return E_FAIL;
+    CChart* handle = nullptr;
+    long result = root->CreateChart(page, id, &handle);
+    if (result == S_OK) attach(handle);
+    return result;
+}
+
+// A new table or graph takes the font of the page it was created on.
+template <class Object>
+long takeFont(Object& object, const CGrapherFont& font) {
+    return object.SetCurrentFont(font.first, font.second, font.faceName);
+}
+
+}  // namespace
 
 CGrapherPage::~CGrapherPage() { Close(); }
 
@@ -54,6 +78,42 @@ long CGrapherPage::SetPageTitleFont() {
     return CallModule(liveGrapher(), [this](CGrapher& g) {
         return g.SetPageTitleFont(m_pPage, m_Font.first, m_Font.second, m_Font.faceName);
     });
+}
+
+long CGrapherPage::Create(unsigned long id, CStdGrapherChart& chart, GrapherDiagramType type) {
+    long result = createChart(liveGrapher(), m_pPage, id, [&](CChart* handle) { chart.SetChart(m_pGrapher, type, handle); });
+    return result != S_OK ? result : takeFont(chart, m_Font);
+}
+
+long CGrapherPage::Create(unsigned long id, CGrapherChart& chart) {
+    long result = createChart(liveGrapher(), m_pPage, id, [&](CChart* handle) { chart.SetChart(m_pGrapher, handle); });
+    return result != S_OK ? result : takeFont(chart, m_Font);
+}
+
+long CGrapherPage::Create(unsigned long id, CStdGrapherGraph& graph, GrapherDiagramType type) {
+    CGrapher* root = liveGrapher();
+    if (root == nullptr) return E_FAIL;
+    auto handleOf = [&graph](int n) -> CGraph* {
+        const CGrapherGraph* held = graph.NthGraph(n);
+        return held != nullptr ? static_cast<CGraph*>(*held) : nullptr;
+    };
+    CGraph* first = handleOf(0);
+    CGraph* second = handleOf(1);
+    long result = root->CreateGraph(m_pPage, id, &first);
+    if (result == S_OK && type != DIAGRAM_SINGLE_VALUE) result = root->CreateGraph(m_pPage, id, &second);
+    if (result != S_OK) return result;
+    graph.SetGraph(root, type, first, second);
+    return takeFont(graph, m_Font);
+}
+
+long CGrapherPage::Create(unsigned long id, CGrapherGraph& graph) {
+    CGrapher* root = liveGrapher();
+    if (root == nullptr) return E_FAIL;
+    CGraph* handle = graph;
+    long result = root->CreateGraph(m_pPage, id, &handle);
+    if (result != S_OK) return result;
+    graph.SetGraph(root, handle);
+    return takeFont(graph, m_Font);
 }
 
 long CGrapherPage::SetPageWndPos(HWND a, HWND b, int x, int y, int cx, int cy, unsigned int flags) {

@@ -8,6 +8,11 @@
 #include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/win_types.h"
 
+class CGrapherChart;
+class CGrapherGraph;
+class CStdGrapherChart;
+class CStdGrapherGraph;
+
 // The client's handle of one page of the plotting module. A page counts as open while it holds
 // a non-null handle given by the module and has not been closed; the handle outlives Close so
 // that the page can still be named, and is forgotten by CloseNow once the close succeeded.
@@ -33,6 +38,14 @@ public:
     virtual long SetPageTabname(const char* name);
     virtual long SetTitle(const char* title);
     virtual long SetPageTitleFont();
+    // Create a table or graph on this page with the module's identifier id and attach the object
+    // to it; the object then takes this page's font. A module failure is answered at once and
+    // leaves the object as it was. A graph is offered its current handle to reuse; a standard
+    // graph of a non-zero type gets a second module graph for its second graph.
+    virtual long Create(unsigned long id, CStdGrapherChart& chart, GrapherDiagramType type);
+    virtual long Create(unsigned long id, CGrapherChart& chart);
+    virtual long Create(unsigned long id, CStdGrapherGraph& graph, GrapherDiagramType type);
+    virtual long Create(unsigned long id, CGrapherGraph& graph);
     virtual long SetPageWndPos(HWND, HWND, int, int, int, int, unsigned int flags);
     virtual long AttachCallbackEvents(CCallbackEvents* events, unsigned int, int, int);
     virtual long AttachRightClickGrapherMsg(HWND window);

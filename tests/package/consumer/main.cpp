@@ -12,5 +12,12 @@ int main() {
     CString written = list.GetList();
     std::printf("%s%s", written.GetString(), formatPropertyList(list, 0, 0).GetString());
     bool listOk = list.GetCount() == 2 && written == "Name:string{R1}\nPins:long[]{-:-{1}\n-:-{2}\n}\n";
-    return text == "consumer" && listOk ? 0 : 1;
+
+    // The installed drawing module is what the front end's module name finds by default.
+    HMODULE plotter = LoadLibrary("grapher.dll");
+    bool plotterOk = plotter != nullptr && GetProcAddress(plotter, "GrapherCreate") != nullptr &&
+                     GetProcAddress(plotter, "GrapherSetOutputDirectory") != nullptr;
+    std::printf("plotting module: %s\n", plotterOk ? GetModuleFileName(plotter).GetString() : "missing");
+    if (plotter != nullptr) FreeLibrary(plotter);
+    return text == "consumer" && listOk && plotterOk ? 0 : 1;
 }

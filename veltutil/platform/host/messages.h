@@ -21,7 +21,30 @@ struct NMHDR {
     int code = 0;
 };
 
+// What an owner-drawn control asks its parent to draw (WM_DRAWITEM); the parent reflects the
+// request back to the control, which draws `itemID` into `hDC`.
+struct DRAWITEMSTRUCT {
+    UINT CtlType = 0;
+    UINT CtlID = 0;
+    UINT itemID = 0;
+    UINT itemAction = 0;
+    UINT itemState = 0;
+    HWND hwndItem = nullptr;
+    HDC hDC = nullptr;
+    RECT rcItem;
+    ULONG_PTR itemData = 0;
+};
+using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
+
+constexpr UINT ODT_LISTBOX = 2;
+constexpr UINT ODT_COMBOBOX = 3;
+constexpr UINT ODT_LISTVIEW = 102;
+constexpr UINT ODA_DRAWENTIRE = 0x0001;
+constexpr UINT ODS_SELECTED = 0x0001;
+constexpr UINT ODS_FOCUS = 0x0010;
+
 constexpr UINT WM_NULL = 0x0000;
+constexpr UINT WM_CREATE = 0x0001;
 constexpr UINT WM_DESTROY = 0x0002;
 constexpr UINT WM_SIZE = 0x0005;
 constexpr UINT WM_SETTEXT = 0x000C;
@@ -29,6 +52,7 @@ constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_QUIT = 0x0012;
 constexpr UINT WM_SHOWWINDOW = 0x0018;
+constexpr UINT WM_DRAWITEM = 0x002B;
 constexpr UINT WM_NOTIFY = 0x004E;
 constexpr UINT WM_HELP = 0x0053;
 constexpr UINT WM_NCMOUSEMOVE = 0x00A0;
@@ -44,6 +68,7 @@ constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+constexpr UINT WM_PRINTCLIENT = 0x0318;
 constexpr UINT WM_IDLEUPDATECMDUI = 0x0363;
 constexpr UINT WM_KICKIDLE = 0x036A;
 constexpr UINT WM_USER = 0x0400;
@@ -51,7 +76,14 @@ constexpr UINT WM_USER = 0x0400;
 constexpr UINT BM_CLICK = 0x00F5;
 constexpr int BN_CLICKED = 0;
 constexpr int EN_CHANGE = 0x0300;
+constexpr int NM_CLICK = -2;
 constexpr int NM_DBLCLK = -3;
+
+// Mouse-message key state (wParam) and what WM_PRINTCLIENT asks to be drawn (lParam).
+constexpr WPARAM MK_LBUTTON = 0x0001;
+constexpr WPARAM MK_CONTROL = 0x0008;
+constexpr LPARAM PRF_ERASEBKGND = 0x0008;
+constexpr LPARAM PRF_CLIENT = 0x0004;
 
 constexpr UINT SC_CLOSE = 0xF060;
 
@@ -59,6 +91,10 @@ constexpr UINT VK_BACK = 0x08;
 constexpr UINT VK_TAB = 0x09;
 constexpr UINT VK_RETURN = 0x0D;
 constexpr UINT VK_ESCAPE = 0x1B;
+constexpr UINT VK_END = 0x23;
+constexpr UINT VK_HOME = 0x24;
+constexpr UINT VK_UP = 0x26;
+constexpr UINT VK_DOWN = 0x28;
 constexpr UINT VK_F1 = 0x70;
 
 constexpr WORD LOWORD(std::uintptr_t value) { return static_cast<WORD>(value & 0xFFFF); }
@@ -67,3 +103,6 @@ constexpr WPARAM MAKEWPARAM(WORD low, WORD high) { return static_cast<WPARAM>(lo
 constexpr LPARAM MAKELPARAM(WORD low, WORD high) {
     return static_cast<LPARAM>(static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16));
 }
+// The signed client coordinates packed into a mouse message's lParam.
+constexpr int GET_X_LPARAM(LPARAM lParam) { return static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam))); }
+constexpr int GET_Y_LPARAM(LPARAM lParam) { return static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam))); }

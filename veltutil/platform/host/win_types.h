@@ -16,6 +16,8 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using COLORREF = std::uint32_t;
+using DWORD_PTR = std::uintptr_t;
+using ULONG_PTR = std::uintptr_t;
 
 #ifndef TRUE
 #define TRUE 1
@@ -28,6 +30,9 @@ constexpr long S_OK = 0;
 constexpr long S_FALSE = 1;
 constexpr long E_NOINTERFACE = static_cast<std::int32_t>(0x80004002u);
 constexpr long E_FAIL = static_cast<std::int32_t>(0x80004005u);
+constexpr long E_POINTER = static_cast<std::int32_t>(0x80004003u);     // a required pointer is null
+constexpr long E_HANDLE = static_cast<std::int32_t>(0x80070006u);      // a handle never given out, or released
+constexpr long E_INVALIDARG = static_cast<std::int32_t>(0x80070057u);  // an argument out of its range
 
 constexpr bool SUCCEEDED(long status) { return status >= 0; }
 constexpr bool FAILED(long status) { return status < 0; }
@@ -39,6 +44,9 @@ using HWND = struct HWND__*;
 using HICON = struct HICON__*;
 using HMODULE = struct HINSTANCE__*;
 using HINSTANCE = HMODULE;
+
+// A device context's handle: the screen's, or a CDC's.
+using HDC = struct HDC__*;
 
 // Generic kernel-object handle (file enumerations and the like).
 using HANDLE = void*;

@@ -48,8 +48,14 @@ std::vector<fs::path> searchDirectories() {
         }
         return dirs;
     }
+    // Beside the host library, then in the veltutil/ folder there, where an installed
+    // package keeps its run-time modules out of the system's library folder.
     CString self = GetModuleFileName(GetModuleHandleFromAddress(reinterpret_cast<const void*>(&LoadLibrary)));
-    if (!self.IsEmpty()) dirs.push_back(fs::path(self.str()).parent_path());
+    if (!self.IsEmpty()) {
+        fs::path libraries = fs::path(self.str()).parent_path();
+        dirs.push_back(libraries);
+        dirs.push_back(libraries / "veltutil");
+    }
     return dirs;
 }
 

@@ -9,7 +9,8 @@
 // still has one, found from any address inside it.
 //
 // A bare file name is searched for in the directories of the environment variable
-// VELT_MODULE_PATH (colon-separated) when it is set, otherwise beside the host library. In
+// VELT_MODULE_PATH (colon-separated) when it is set, otherwise beside the host library and in
+// the veltutil/ folder there (where the installed package puts its modules). In
 // each directory the name is tried as given and, for a name ending in ".dll", as the
 // platform's module names "<stem>.so" and "lib<stem>.so": "grapher.dll" finds grapher.so.
 

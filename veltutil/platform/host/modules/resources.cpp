@@ -1,5 +1,6 @@
 #include "veltutil/platform/host/modules/resources.h"
 
+#include <cstdint>
 #include <map>
 #include <utility>
 
@@ -10,6 +11,7 @@ using Key = std::pair<HINSTANCE, UINT>;
 struct ResourceTables {
     std::map<Key, const DialogTemplate*> dialogs;
     std::map<Key, const IconResource*> icons;
+    std::map<Key, const MenuTemplate*> menus;
     HINSTANCE current = nullptr;
 };
 
@@ -29,6 +31,16 @@ auto findIn(const Table& table, HINSTANCE module, UINT id) -> typename Table::ma
     return it == table.end() ? nullptr : it->second;
 }
 
+template <class Table>
+HINSTANCE holderOf(const Table& table, UINT id) {
+    HINSTANCE current = tables().current;
+    if (findIn(table, current, id)) return current;
+    for (const auto& entry : table) {
+        if (entry.first.second == id) return entry.first.first;
+    }
+    return current;
+}
+
 }  // namespace
 
 void AfxRegisterDialogResource(HINSTANCE module, UINT id, const DialogTemplate* dialog) {
@@ -39,13 +51,26 @@ void AfxRegisterIconResource(HINSTANCE module, UINT id, const IconResource* icon
     tables().icons[Key{module, id}] = icon;
 }
 
+void AfxRegisterMenuResource(HINSTANCE module, UINT id, const MenuTemplate* menu) { tables().menus[Key{module, id}] = menu; }
+
 void AfxUnregisterResources(HINSTANCE module) {
     eraseModule(tables().dialogs, module);
     eraseModule(tables().icons, module);
+    eraseModule(tables().menus, module);
     if (tables().current == module) tables().current = nullptr;
 }
 
 const DialogTemplate* AfxFindDialogResource(HINSTANCE module, UINT id) { return findIn(tables().dialogs, module, id); }
+
+const MenuTemplate* AfxFindMenuResource(HINSTANCE module, UINT id) { return findIn(tables().menus, module, id); }
+
+HINSTANCE AfxFindResourceHandle(LPCSTR name, LPCSTR type) {
+    auto id = static_cast<UINT>(reinterpret_cast<std::uintptr_t>(name));
+    if (type == RT_MENU) return holderOf(tables().menus, id);
+    if (type == RT_DIALOG) return holderOf(tables().dialogs, id);
+    if (type == RT_GROUP_ICON) return holderOf(tables().icons, id);
+    return tables().current;
+}
 
 HICON LoadIcon(HINSTANCE module, UINT id) {
     const IconResource* icon = findIn(tables().icons, module, id);

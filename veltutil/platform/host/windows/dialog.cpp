@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "veltutil/platform/host/controls/combo_box.h"
+#include "veltutil/platform/host/controls/list_box.h"
+#include "veltutil/platform/host/controls/list_ctrl.h"
 #include "veltutil/platform/host/windows/button.h"
 #include "veltutil/platform/host/windows/edit.h"
 #include "veltutil/platform/host/windows/tree_ctrl.h"
@@ -15,6 +18,9 @@ std::unique_ptr<CWnd> makeControl(const char* windowClass) {
     if (!std::strcmp(windowClass, "Button")) return std::make_unique<CButton>();
     if (!std::strcmp(windowClass, "Edit")) return std::make_unique<CEdit>();
     if (!std::strcmp(windowClass, "SysTreeView32")) return std::make_unique<CTreeCtrl>();
+    if (!std::strcmp(windowClass, "SysListView32")) return std::make_unique<CListCtrl>();
+    if (!std::strcmp(windowClass, "ListBox")) return std::make_unique<CListBox>();
+    if (!std::strcmp(windowClass, "ComboBox")) return std::make_unique<CComboBox>();
     return std::make_unique<CWnd>();
 }
 

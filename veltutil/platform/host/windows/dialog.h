@@ -9,8 +9,10 @@
 
 constexpr DWORD HID_BASE_RESOURCE = 0x20000;
 
-// A dialog built from a template: the window and its controls (CButton, CEdit, CTreeCtrl by
-// window class; a plain CWnd for others), which the dialog owns. Closing the dialog and the
+// A dialog built from a template: the window and its controls (CButton, CEdit, CTreeCtrl,
+// CListCtrl, CListBox, CComboBox by window class; a plain CWnd for others), which the dialog
+// owns. A dialog class that wants its own control object for an item takes the item over with
+// SubclassDlgItem. Closing the dialog and the
 // Escape key's IDCANCEL end it through OnCancel.
 class VELTHOST_API CDialog : public CWnd {
 public:

@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "veltutil/platform/host/modules/resources.h"
+#include "veltutil/platform/host/windows/wnd.h"
+
 namespace {
 
 using Slot =
@@ -14,6 +17,17 @@ Slot& slot() {
 
 constexpr UINT noCommand = static_cast<UINT>(-1);
 
+// Menu resources nest a few levels at most, so recursion is safe here.
+void appendItems(CMenu& menu, const std::vector<MenuItemTemplate>& items) {
+    for (const MenuItemTemplate& item : items) {
+        if (item.flags & MF_POPUP) {
+            appendItems(menu.AppendSubMenu(item.text), item.items);
+        } else {
+            menu.AppendMenu(item.flags, item.id, item.text);
+        }
+    }
+}
+
 }  // namespace
 
 CMenu::CMenu() = default;
@@ -21,6 +35,16 @@ CMenu::~CMenu() = default;
 
 BOOL CMenu::DestroyMenu() {
     items_.clear();
+    return TRUE;
+}
+
+BOOL CMenu::LoadMenu(UINT id) {
+    if (id > 0xFFFF) return FALSE;  // resource ids are 16-bit
+    HINSTANCE module = AfxFindResourceHandle(MAKEINTRESOURCE(static_cast<WORD>(id)), RT_MENU);
+    const MenuTemplate* resource = AfxFindMenuResource(module, id);
+    if (!resource) return FALSE;
+    DestroyMenu();
+    appendItems(*this, resource->items);
     return TRUE;
 }
 
@@ -61,7 +85,9 @@ CMenu* CMenu::GetSubMenu(int position) const {
 
 BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner) {
     UINT chosen = slot().Ask(PopupMenuRequest{this, flags, x, y, owner});
-    return (flags & TPM_RETURNCMD) ? static_cast<BOOL>(chosen) : TRUE;
+    if (flags & TPM_RETURNCMD) return static_cast<BOOL>(chosen);
+    if (chosen != 0 && owner) owner->PostMessage(WM_COMMAND, chosen);
+    return TRUE;
 }
 
 PopupMenuService SetPopupMenuService(PopupMenuService service) { return slot().Replace(std::move(service)); }

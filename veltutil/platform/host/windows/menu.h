@@ -36,6 +36,9 @@ public:
     BOOL CreatePopupMenu() { return TRUE; }
     // Removes every item and submenu.
     BOOL DestroyMenu();
+    // Replaces the items with the menu resource `id` of whichever module holds it
+    // (AfxFindResourceHandle); FALSE, and the menu unchanged, when none does.
+    BOOL LoadMenu(UINT id);
 
     // MF_STRING appends the command `id` with `text`, MF_SEPARATOR a separator.
     BOOL AppendMenu(UINT flags, UINT id = 0, const char* text = nullptr);
@@ -53,7 +56,7 @@ public:
 
     // Asks the pop-up service which command the person chose. With TPM_RETURNCMD the result
     // is that command (0 when nothing was chosen); otherwise it is nonzero once the menu has
-    // been shown, and the chosen command belongs to `owner`.
+    // been shown, and the chosen command is posted to `owner` as WM_COMMAND.
     BOOL TrackPopupMenu(UINT flags, int x, int y, CWnd* owner);
 
 private:

@@ -6,8 +6,6 @@
 // Screen and system settings of the headless host. The values start as a 96 dots-per-inch
 // screen with a 9-point icon-title font; tests and hosts change them with the setters.
 
-using HDC = struct HDC__*;
-
 constexpr int LF_FACESIZE = 32;
 
 struct LOGFONT {

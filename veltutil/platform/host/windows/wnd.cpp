@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "veltutil/platform/host/drawing/dc.h"
 #include "veltutil/platform/host/internal/window_registry.h"
 #include "veltutil/platform/host/loop/message_queue.h"
 #include "veltutil/platform/host/windows/message_box.h"
@@ -46,6 +47,23 @@ BOOL CWnd::Create(const char* text, DWORD style, const RECT& rect, CWnd* parent,
     parent_ = parent;
     if (parent_) parent_->children_.push_back(this);
     m_hWnd = veltutil::detail::RegisterWindow(this);
+    if (SendMessage(WM_CREATE) == -1) {
+        DestroyWindow();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
+    CWnd* item = parent ? parent->GetDlgItem(static_cast<int>(id)) : nullptr;
+    if (m_hWnd || !item) return FALSE;
+    font_ = item->font_;
+    if (!Create(item->text_, item->style_, item->rect_, parent, id)) return FALSE;
+    // Dialog navigation and radio groups follow the order of the siblings.
+    std::vector<CWnd*>& siblings = parent->children_;
+    siblings.pop_back();
+    siblings.insert(std::find(siblings.begin(), siblings.end(), item), this);
+    item->DestroyWindow();
     return TRUE;
 }
 
@@ -64,6 +82,7 @@ void CWnd::Detach() {
     parent_ = nullptr;
     if (m_hWnd) veltutil::detail::UnregisterWindow(m_hWnd);
     m_hWnd = nullptr;
+    invalid_ = false;
 }
 
 CWnd* CWnd::GetTopLevelParent() const {
@@ -181,6 +200,28 @@ void CWnd::ScreenToClient(RECT* rect) const {
     *rect = moved;
 }
 
+void CWnd::SetFont(CFont* font, BOOL redraw) {
+    font_ = font;
+    if (redraw) Invalidate();
+}
+
+void CWnd::Invalidate(BOOL /*erase*/) { invalid_ = m_hWnd != nullptr; }
+
+void CWnd::ValidateRect(const RECT* /*rect*/) { invalid_ = false; }
+
+BOOL CWnd::GetUpdateRect(RECT* rect, BOOL /*erase*/) const {
+    if (invalid_) GetClientRect(rect);
+    return invalid_;
+}
+
+void CWnd::UpdateWindow() {
+    if (invalid_) SendMessage(WM_PAINT);
+}
+
+void CWnd::PrintClient(CDC* dc, DWORD flags) {
+    if (dc) SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc->GetSafeHdc()), static_cast<LPARAM>(flags));
+}
+
 HICON CWnd::SetIcon(HICON icon, BOOL big) {
     HICON& slot = big ? bigIcon_ : smallIcon_;
     HICON previous = slot;
@@ -231,11 +272,17 @@ BOOL CWnd::WalkPreTranslateTree(HWND stop, MSG* msg) {
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: return OnCommand(wParam, lParam);
+    case WM_CREATE: return OnCreate();
     case WM_NOTIFY: {
         LRESULT result = 0;
-        OnNotify(wParam, lParam, &result);
+        if (!ReflectToSender(message, wParam, lParam, &result)) OnNotify(wParam, lParam, &result);
         return result;
     }
+    case WM_DRAWITEM: {
+        LRESULT result = 0;
+        return ReflectToSender(message, wParam, lParam, &result) ? TRUE : FALSE;
+    }
+    case WM_PAINT: ValidateRect(nullptr); return 0;
     case WM_SIZE: OnSize(static_cast<UINT>(wParam), LOWORD(static_cast<WPARAM>(lParam)), HIWORD(static_cast<WPARAM>(lParam))); return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) SendMessage(WM_CLOSE);
@@ -250,6 +297,15 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+BOOL CWnd::ReflectToSender(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (!lParam) return FALSE;
+    HWND sender = message == WM_NOTIFY ? reinterpret_cast<const NMHDR*>(lParam)->hwndFrom
+                                       : reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+    CWnd* child = FromHandle(sender);
+    return child && child != this && child->OnChildNotify(message, wParam, lParam, result);
+}
+
+BOOL CWnd::OnChildNotify(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT* /*result*/) { return FALSE; }
 BOOL CWnd::OnCommand(WPARAM /*wParam*/, LPARAM /*lParam*/) { return FALSE; }
 BOOL CWnd::OnNotify(WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT* /*result*/) { return FALSE; }
 void CWnd::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/) {}

@@ -8,6 +8,9 @@
 #include "veltutil/platform/host/host_export.h"
 #include "veltutil/platform/host/messages.h"
 
+class CDC;
+class CFont;
+
 constexpr DWORD WS_POPUP = 0x80000000;
 constexpr DWORD WS_CHILD = 0x40000000;
 constexpr DWORD WS_VISIBLE = 0x10000000;
@@ -51,8 +54,15 @@ public:
     // The window object of a handle; null for a handle that is not (or no longer) a window.
     static CWnd* FromHandle(HWND hwnd);
 
+    // Sends WM_CREATE once the window exists; FALSE (and no window) when OnCreate refuses.
     BOOL Create(const char* text, DWORD style, const RECT& rect, CWnd* parent, UINT id = 0);
     virtual BOOL DestroyWindow();
+    // Makes this object the dialog item `id` of parent. The headless host has no window
+    // procedure to hook, so this object's window is created in the item's place (its text,
+    // style, rectangle, id, font and position among its siblings) and the item's window is
+    // destroyed; the item's object stays with whoever owns it. FALSE when this object has a
+    // window already or parent has no such item.
+    BOOL SubclassDlgItem(UINT id, CWnd* parent);
     HWND GetSafeHwnd() const { return m_hWnd; }
 
     // For a child its parent; for a top-level window its owner.
@@ -89,6 +99,20 @@ public:
     void ScreenToClient(POINT* point) const;
     void ScreenToClient(RECT* rect) const;
 
+    // The font the window's text is drawn in; null means the system font.
+    void SetFont(CFont* font, BOOL redraw = TRUE);
+    CFont* GetFont() const { return font_; }
+
+    // The headless host paints on request only: an invalidated window gets WM_PAINT from
+    // UpdateWindow, and PrintClient draws the client area into a caller's device context
+    // (WM_PRINTCLIENT). There is no update region: any validation validates the whole window.
+    void Invalidate(BOOL erase = TRUE);
+    void ValidateRect(const RECT* rect);
+    // TRUE when the window waits to be painted; `rect` (when not null) gets the client rectangle.
+    BOOL GetUpdateRect(RECT* rect, BOOL erase = FALSE) const;
+    void UpdateWindow();
+    void PrintClient(CDC* dc, DWORD flags);
+
     HICON SetIcon(HICON icon, BOOL big);
     HICON GetIcon(BOOL big) const { return big ? bigIcon_ : smallIcon_; }
 
@@ -115,6 +139,12 @@ public:
     HWND m_hWnd = nullptr;
 
 protected:
+    // WM_CREATE: -1 refuses the window.
+    virtual int OnCreate() { return 0; }
+    // A notification (WM_NOTIFY) or drawing request (WM_DRAWITEM) that this window sent its
+    // parent, reflected back before the parent handles it: TRUE when this window took it, and
+    // then the parent's own handlers never see it.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
     virtual void OnSize(UINT type, int cx, int cy);
@@ -128,6 +158,7 @@ protected:
 
 private:
     void Detach();
+    BOOL ReflectToSender(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
     CWnd* parent_ = nullptr;
     std::vector<CWnd*> children_;
@@ -137,4 +168,6 @@ private:
     CRect rect_;
     HICON smallIcon_ = nullptr;
     HICON bigIcon_ = nullptr;
+    CFont* font_ = nullptr;
+    bool invalid_ = false;
 };

@@ -1,0 +1,144 @@
+#include "session.h"
+
+#include "snapin_protocol.h"
+
+namespace veltsim {
+
+namespace {
+
+bool messagesWaiting() {
+    MSG msg;
+    return PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE) != FALSE;
+}
+
+}  // namespace
+
+Session::Session(SessionOptions options)
+    : options_(std::move(options)), log_("veltsim command line", options_.print), console_(log_) {}
+
+Session::~Session() { Shutdown(); }
+
+bool Session::Start() {
+    if (started_) return !startFailed_;
+    started_ = true;
+    for (const std::string& file : options_.modules) {
+        auto module = std::make_unique<SnapInModule>();
+        std::string error;
+        if (!module->Load(file, error)) {
+            if (options_.print) options_.print(error);
+            startFailed_ = true;
+            return false;
+        }
+        modules_.push_back(std::move(module));
+    }
+    initialReferences_ = CountReferences();
+
+    log_.Initialize(nullptr);
+    log_.SetCmdLogName("veltsim command line");
+    log_.AttachSnapIn(&console_);
+    log_.Show(1);
+
+    container_.Create(&frontEnd_);
+    for (CInstrumentInterface* snapIn : SnapIns()) container_.AddSnapin(snapIn);
+    frontEnd_.Initialize(&container_);
+    ComItem item(&log_, true);
+    item.SetName(kCommandLineLogName);
+    frontEnd_.Register(item);
+    for (CInstrumentInterface* snapIn : SnapIns()) snapIn->Initialize(&frontEnd_);
+    // The first request for the simulator hooks the front end's sink to its events.
+    frontEnd_.GetNthSnapIn(-1);
+    wired_ = true;
+
+    if (options_.interactive) {
+        // A thread's message queue comes into being when the thread first uses it; until then
+        // what the reader posts to this thread's windows would be dropped.
+        messagesWaiting();
+        reader_.Start(options_.inputFd, log_.GetDialog()->GetCommandEntry()->GetSafeHwnd());
+    }
+    return true;
+}
+
+int Session::Execute() {
+    if (Start()) Run();
+    Shutdown();
+    return startFailed_ || failures_ > 0 ? 1 : 0;
+}
+
+void Session::Shutdown() {
+    if (!wired_) return;
+    wired_ = false;
+    reader_.Stop();
+    failures_ = CountFailures();
+    frontEnd_.Unregister(ComItem(&log_, false));
+    container_.Clear_Snapins_and_GuIF();
+    log_.AttachSnapIn(nullptr);
+    log_.Uninitialize();
+}
+
+std::vector<CInstrumentInterface*> Session::SnapIns() {
+    std::vector<CInstrumentInterface*> snapIns{&console_};
+    for (const auto& module : modules_) snapIns.push_back(module->SnapIn());
+    return snapIns;
+}
+
+Session::References Session::CountReferences() {
+    References counts{{frontEnd_.GetName(), frontEnd_.GetRefCount()}, {log_.GetName(), log_.GetRefCount()}};
+    for (CInstrumentInterface* snapIn : SnapIns()) {
+        counts.emplace_back(snapIn->GetName(), snapIn->GetRefCount());
+        if (CEventSource* source = snapIn->GetNthItem(ComItem::ItemEventSource, 0).GetEventSource()) {
+            counts.emplace_back(std::string(snapIn->GetName()) + " events", source->GetRefCount());
+        }
+    }
+    return counts;
+}
+
+long Session::CountFailures() {
+    long failures = 0;
+    for (CInstrumentInterface* snapIn : SnapIns()) {
+        OrvVariant value;
+        if (snapIn->GetProperty(kPropFailures, value, nullptr, nullptr) == S_OK && value.GetInt()) failures += *value.GetInt();
+    }
+    return failures;
+}
+
+bool Session::AnyBusy() {
+    for (CInstrumentInterface* snapIn : SnapIns()) {
+        OrvVariant value;
+        if (snapIn->GetProperty(kPropBusy, value, nullptr, nullptr) == S_OK && value.GetInt() && *value.GetInt()) return true;
+    }
+    return false;
+}
+
+BOOL Session::OnIdle(long count) {
+    const BOOL more = CCorouteWinApp::OnIdle(count);
+    if (!wired_ || quitPosted_) return more;
+    if (ReadyToQuit()) {
+        // Only at the loop's own level: a yield would take the quit message as its own end.
+        quitPosted_ = true;
+        PostQuitMessage(0);
+        return FALSE;
+    }
+    if (!options_.interactive) TypeNextLine();
+    return more;
+}
+
+bool Session::ReadyToQuit() {
+    if (frontEnd_.GetMessageProcessing()->GetYieldLevel() > 0 || messagesWaiting() || AnyBusy()) return false;
+    if (console_.QuitRequested()) return true;
+    if (options_.interactive) return reader_.Ended();
+    return nextLine_ >= options_.script.size();
+}
+
+void Session::TypeNextLine() {
+    if (nextLine_ >= options_.script.size() || messagesWaiting()) return;
+    if (waitForRun_ && AnyBusy()) return;
+    const ScriptLine& line = options_.script[nextLine_++];
+    CEdit& entry = *log_.GetDialog()->GetCommandEntry();
+    PostTypedText(entry, line.text.c_str());
+    PostTypedText(entry, "\r");
+    // A line can only have started a run when none was going on; one typed during a run
+    // (status, stop) lets the script go on as soon as it is answered.
+    waitForRun_ = !line.background && !AnyBusy();
+}
+
+}  // namespace veltsim

@@ -1,0 +1,84 @@
+#include "deck.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include "text_util.h"
+
+namespace veltsim {
+
+namespace {
+
+std::string lowerFirstWord(const std::string& line) {
+    std::vector<std::string> words = Words(line);
+    return words.empty() ? std::string() : ToLower(words.front());
+}
+
+std::string withoutLeadingBlanks(const std::string& line) {
+    std::size_t first = line.find_first_not_of(" \t");
+    return first == std::string::npos ? std::string() : line.substr(first);
+}
+
+bool isAnalysisCard(const std::string& word) {
+    static const char* const kCards[] = {".op", ".tran", ".ac", ".dc", ".noise", ".tf", ".disto", ".pz", ".sens"};
+    return std::find(std::begin(kCards), std::end(kCards), word) != std::end(kCards);
+}
+
+// The cards after the title, each with its continuation lines ("+ ...") joined on.
+std::vector<std::string> logicalCards(const std::vector<std::string>& lines) {
+    std::vector<std::string> cards;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string line = withoutLeadingBlanks(lines[i]);
+        if (line.rfind('+', 0) == 0 && !cards.empty()) {
+            cards.back() += ' ';
+            cards.back() += Trimmed(line.substr(1));
+        } else {
+            cards.push_back(line);
+        }
+    }
+    return cards;
+}
+
+}  // namespace
+
+bool ReadDeck(const std::string& path, Deck& deck, std::string& error) {
+    std::ifstream file(path);
+    if (!file) {
+        error = "cannot read deck: " + path;
+        return false;
+    }
+    Deck read;
+    read.path = path;
+    for (std::string line; std::getline(file, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        read.lines.push_back(line);
+    }
+    if (read.lines.empty()) {
+        error = "cannot read deck: " + path + " is empty";
+        return false;
+    }
+    read.title = read.lines.front();
+    // The first line is the title whatever it says, as in every SPICE deck.
+    for (const std::string& card : logicalCards(read.lines)) {
+        const std::string word = lowerFirstWord(card);
+        if (isAnalysisCard(word)) read.analyses.push_back(card);
+        if (word == ".meas" || word == ".measure") read.measures.push_back(card);
+        const std::string lower = ToLower(card);
+        if ((word == ".save" && lower.find('@') != std::string::npos) ||
+            (word.rfind(".option", 0) == 0 && lower.find("savecurrents") != std::string::npos)) {
+            read.savesDeviceParameters = true;
+        }
+    }
+    deck = std::move(read);
+    return true;
+}
+
+bool SplitMeasure(const std::string& statement, std::string& analysis, std::string& name) {
+    std::vector<std::string> words = Words(statement);
+    if (words.size() < 3) return false;
+    analysis = ToLower(words[1]);
+    name = ToLower(words[2]);
+    return true;
+}
+
+}  // namespace veltsim

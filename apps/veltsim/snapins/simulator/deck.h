@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace veltsim {
+
+// A SPICE deck as read from its file: the lines for ngspice, and what the simulator itself
+// wants to know about it (its title, its analyses and its .meas statements).
+struct Deck {
+    std::string path;
+    std::vector<std::string> lines;     // as in the file, line ends removed
+    std::string title;                  // the first line
+    std::vector<std::string> analyses;  // ".op", ".tran 1u 10m", ...: the analysis cards
+    // ".meas" statements with their continuation lines joined, in the deck's order.
+    std::vector<std::string> measures;
+    // A .save of device parameters ("@r1[i]") or the option savecurrents, with which ngspice 39
+    // sends no steps of an AC sweep, or fails in its own thread during it.
+    bool savesDeviceParameters = false;
+};
+
+// False, with `error` saying so ("cannot read deck: PATH"), when the file cannot be read or is
+// empty.
+bool ReadDeck(const std::string& path, Deck& deck, std::string& error);
+
+// ".meas tran rms_out RMS V(out) FROM=5m TO=10m" -> analysis "tran", name "rms_out"; false for
+// a statement too short to name both.
+bool SplitMeasure(const std::string& statement, std::string& analysis, std::string& name);
+
+}  // namespace veltsim

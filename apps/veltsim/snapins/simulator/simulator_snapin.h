@@ -1,0 +1,116 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <veltutil/veltutil.h>
+
+#include "analysis_measures.h"
+#include "analysis_record.h"
+#include "deck.h"
+#include "ngspice_engine.h"
+#include "run_channel.h"
+#include "run_driver.h"
+
+namespace veltsim {
+
+// The simulator's event source; final, as the base's destructor is not virtual.
+class SimulatorEvents final : public CEventSource {
+public:
+    SimulatorEvents() : CEventSource("Simulator", "ngspice") {}
+};
+
+// The simulator snap-in (type 1): loads SPICE decks into ngspice, runs their analyses while
+// the command line stays live, and measures probed signals with the library's accumulators.
+// Replies go to the application's command-line log under the line being answered; ngspice's
+// own output goes to the front end's audit trail ("Simulation Error Log/Audit Trail").
+//
+// Commands that would call into ngspice are refused while a run goes on; the others (status,
+// stop, pause, resume, results and the like) are answered during the run.
+//
+// Final: the base's destructor is not virtual, and the module deletes it as this class.
+class SimulatorSnapIn final : public CInstrumentInterface, private RunListener {
+public:
+    SimulatorSnapIn();
+    ~SimulatorSnapIn();
+
+    Type GetType() override { return TypeSimulator; }
+    long Uninitialize() override;
+    // The event source (ItemEventSource 0), through which the front end hooks its sink.
+    ComItem GetNthItem(ComItem::ItemType type, int n) override;
+    int GetNumItems(ComItem::ItemType type) const override;
+    // Answers the veltsim properties (command help, busy, failures).
+    long GetProperty(long id, OrvVariant& value, const OrvVariant* in, CTreeInstance* instance) override;
+
+protected:
+    long ExecuteUnlockedCmd(const char* command, CTreeLog* log) override;
+
+private:
+    using Args = std::vector<std::string>;
+    struct Command;
+    static const std::vector<Command>& Commands();
+
+    // Replies, each under the line being answered. Fail also counts a failure and returns S_FALSE.
+    CTreeLog* ReplyLog();
+    HTREEITEM Say(const std::string& text);
+    long Fail(const std::string& text);
+    // Writes under `parent`, or at the top when that line is gone (the log was cleared).
+    HTREEITEM SayUnder(HTREEITEM parent, const std::string& text);
+    void SayTable(HTREEITEM parent, const std::string& title, const std::vector<std::string>& lines);
+    void ToAuditTrail(const std::string& text);
+    // Makes ngspice ready, saying why not when it cannot be.
+    bool PrepareEngine();
+    // Reports an exit that ngspice asked for during the last call into it; true when it did.
+    bool ReportExit();
+    // The measures of `record`'s analysis under the current settings.
+    const AnalysisMeasures& MeasuresOf(std::size_t analysis);
+
+    // Deck commands (simulator_deck.cpp).
+    long Load(const Args& args);
+    long Nodes(const Args& args);
+    long Spice(const Args& args);
+    long Meas(const Args& args);
+    // Run commands (simulator_run.cpp).
+    long RunDeck(const Args& args);
+    long RunAnalysis(const Args& args);
+    long Stop(const Args& args);
+    long Pause(const Args& args);
+    long Resume(const Args& args);
+    long Status(const Args& args);
+    // Measure commands (simulator_measure.cpp).
+    long Probe(const Args& args);
+    long Unprobe(const Args& args);
+    long Window(const Args& args);
+    long At(const Args& args);
+    long Reference(const Args& args);
+    long Results(const Args& args);
+    long Help(const Args& args);
+
+    long StartRun(const std::string& command, const std::string& what);
+    void ReportResults(HTREEITEM parent);
+    bool KnownSignal(const std::string& typed) const;
+
+    // RunListener (simulator_run.cpp).
+    void AnalysisBegun(const PlotStart& plot) override;
+    void Step(const double* values) override;
+    void AnalysisEnded(bool complete) override;
+    void Output(const std::string& line) override;
+    void RunEnded(const RunSummary& summary) override;
+
+    SimulatorEvents events_;
+    RunChannel channel_;
+    NgspiceEngine engine_;
+    RunDriver driver_;
+    std::optional<Deck> deck_;
+    ProbeSettings settings_;
+    // The analyses of the last run, with their measures as last taken.
+    std::vector<std::unique_ptr<AnalysisRecord>> analyses_;
+    std::vector<std::unique_ptr<AnalysisMeasures>> measures_;
+    HTREEITEM runLine_ = nullptr;
+    bool runFailed_ = false;
+    long failures_ = 0;
+};
+
+}  // namespace veltsim

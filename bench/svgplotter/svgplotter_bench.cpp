@@ -1,0 +1,114 @@
+// The drawing module at the sizes a long simulation reaches: streaming points in through the
+// root object, writing a page, and the size of a picture of ten million points.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "svgplotter/svg_grapher.h"
+#include "svgplotter/svg_writer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kTraces = 4;
+constexpr int kPoints = 1'000'000;
+
+// A folder for the files, removed at the end.
+struct Folder {
+    fs::path path = fs::temp_directory_path() / ("velt-bench-svgplotter-" + std::to_string(::getpid()));
+    ~Folder() {
+        std::error_code ignored;
+        fs::remove_all(path, ignored);
+    }
+};
+
+// One point of every trace: X, then four Y values.
+const std::vector<double>& Points() {
+    static const std::vector<double> points = [] {
+        std::vector<double> values;
+        values.reserve(static_cast<std::size_t>(kPoints) * (kTraces + 1));
+        for (int i = 0; i < kPoints; ++i) {
+            double x = i * 1e-6;
+            values.push_back(x);
+            for (int t = 0; t < kTraces; ++t) values.push_back(std::sin(x * 1000 * (t + 1)) + 0.01 * (i % 17));
+        }
+        return values;
+    }();
+    return points;
+}
+
+struct Plot {
+    svgplotter::SvgGrapher grapher{0.0};
+    CGraph* graph = nullptr;
+
+    explicit Plot(const fs::path& folder) {
+        grapher.SetOutputDirectory(folder);
+        CGraphPage* page = nullptr;
+        grapher.CreatePage(1, &page);
+        grapher.CreateGraph(page, 1, &graph);
+        for (int t = 0; t < kTraces; ++t) grapher.AddTrace(graph);
+    }
+    void AddAll() {
+        const double* point = Points().data();
+        for (int i = 0; i < kPoints; ++i, point += kTraces + 1) grapher.AddData(graph, 0, point, kTraces, 1, 0);
+    }
+};
+
+void BM_AddMillionPointsToFourTraces(benchmark::State& state) {
+    Folder folder;
+    Points();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto plot = std::make_unique<Plot>(folder.path);
+        state.ResumeTiming();
+        plot->AddAll();
+        state.PauseTiming();
+        plot.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AddMillionPointsToFourTraces)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The same, then the page with its picture and data files written once.
+void BM_AddMillionPointsToFourTracesAndWritePage(benchmark::State& state) {
+    Folder folder;
+    Points();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto plot = std::make_unique<Plot>(folder.path);
+        state.ResumeTiming();
+        plot->AddAll();
+        benchmark::DoNotOptimize(plot->grapher.UpdateDisplay(plot->graph));
+        state.PauseTiming();
+        plot.reset();
+        state.ResumeTiming();
+    }
+    state.counters["csv_bytes"] = static_cast<double>(fs::file_size(folder.path / "page1-graph2.csv"));
+}
+BENCHMARK(BM_AddMillionPointsToFourTracesAndWritePage)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Drawing one trace of ten million points: the time, and the size of the picture.
+void BM_SvgOfTenMillionPoints(benchmark::State& state) {
+    constexpr std::size_t n = 10'000'000;
+    svgplotter::Graph graph;
+    graph.traces.emplace_back();
+    svgplotter::Trace& trace = graph.traces.back();
+    trace.x.reserve(n);
+    trace.y.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        trace.x.push_back(static_cast<double>(i) * 1e-7);
+        trace.y.push_back(std::sin(static_cast<double>(i) * 1e-4) + (i % 1000 == 0 ? 0.5 : 0.0));
+    }
+    std::size_t bytes = 0;
+    for (auto _ : state) bytes = svgplotter::GraphSvg(graph, 1).size();
+    state.counters["svg_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_SvgOfTenMillionPoints)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace

@@ -1,0 +1,120 @@
+// The root object's operations on a graph as a whole (slots 11 to 15, 21 to 32, 34).
+#include "svgplotter/svg_grapher_access.h"
+
+namespace svgplotter {
+
+long SvgGrapher::CreateGraph(CGraphPage* pageHandle, unsigned long id, CGraph** graph) {
+    if (graph == nullptr) return E_POINTER;
+    Page* page = store_.FindPage(pageHandle);
+    if (page == nullptr) return E_HANDLE;
+    if (!page->open) return E_FAIL;
+    std::uint64_t pageSerial = ObjectStore::SerialOf(pageHandle);
+    Graph fresh;
+    fresh.page = pageSerial;
+    fresh.id = id;
+    if (Graph* held = store_.FindGraph(*graph); held != nullptr && held->page == pageSerial)
+        *held = std::move(fresh);
+    else
+        *graph = store_.AddGraph(std::move(fresh));
+    page->dirty = true;
+    return S_OK;
+}
+
+long SvgGrapher::CloseGraph(CGraph* handle) {
+    long result = EditGraph(handle, [](Graph& graph) {
+        if (!graph.open) return E_FAIL;
+        graph.open = false;
+        return S_OK;
+    });
+    return result == S_OK ? RefreshPageOf(store_.FindGraph(handle)->page, true) : result;
+}
+
+long SvgGrapher::ClearGraph(CGraph* handle) {
+    return EditGraph(handle, [](Graph& graph) {
+        graph.traces.clear();
+        graph.currentTrace = 0;
+        graph.crosshairTrace = 0;
+        graph.crosshairs = {};
+        return S_OK;
+    });
+}
+
+long SvgGrapher::SetGraphTitle(CGraph* graph, const char* title) {
+    return EditGraph(graph, [&](Graph& g) {
+        g.title = TextOf(title);
+        return S_OK;
+    });
+}
+
+long SvgGrapher::SetGraphTitleFont(CGraph* graph, int width, int height, const char* faceName) {
+    return EditGraph(graph, [&](Graph& g) {
+        g.titleFont = FontOf(width, height, faceName);
+        return S_OK;
+    });
+}
+
+long SvgGrapher::UpdateDisplay(CGraph* graph) {
+    return ReadGraph(graph, [&](Graph& g) { return RefreshPageOf(g.page, false); });
+}
+
+long SvgGrapher::UpdatePlotDisplay(CGraph* graph) { return UpdateDisplay(graph); }
+
+long SvgGrapher::SetGridEnabled(CGraph* graph, int enabled) {
+    return EditGraph(graph, [&](Graph& g) {
+        g.gridEnabled = enabled != 0;
+        return S_OK;
+    });
+}
+
+long SvgGrapher::ShowGrid(CGraph* graph, int show) {
+    return EditGraph(graph, [&](Graph& g) {
+        g.gridShown = show != 0;
+        return S_OK;
+    });
+}
+
+long SvgGrapher::ShowDiagram(CGraph* graph, int show) {
+    return EditGraph(graph, [&](Graph& g) {
+        g.shown = show != 0;
+        store_.PageOf(g.page)->dirty = true;
+        return S_OK;
+    });
+}
+
+long SvgGrapher::SetGridPenStyle(CGraph* graph, int style) {
+    return EditGraph(graph, [&](Graph& g) {
+        g.gridPenStyle = style;
+        return S_OK;
+    });
+}
+
+long SvgGrapher::SetPrintLogicalTrace(CGraph* graph, int value) {
+    // Kept for the client; printing is the browser's business.
+    return EditGraph(graph, [&](Graph& g) {
+        g.printLogicalTrace = value;
+        return S_OK;
+    });
+}
+
+long SvgGrapher::SetReversed(CGraph* graph) {
+    return EditGraph(graph, [](Graph& g) {
+        g.reversed = true;
+        return S_OK;
+    });
+}
+
+long SvgGrapher::IsReversed(CGraph* graph, int& reversed) {
+    return ReadGraph(graph, [&](Graph& g) {
+        reversed = g.reversed ? 1 : 0;
+        return S_OK;
+    });
+}
+
+long SvgGrapher::SetShowSelTraceMarks(CGraph* graph, int show) {
+    return EditGraph(graph, [&](Graph& g) {
+        g.showSelTraceMarks = show != 0;
+        return S_OK;
+    });
+}
+
+}  // namespace svgplotter

@@ -1,0 +1,119 @@
+#include "svgplotter/page_output.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <vector>
+
+#include "svgplotter/atomic_file.h"
+#include "svgplotter/csv_writer.h"
+#include "svgplotter/html_writer.h"
+#include "svgplotter/svg_writer.h"
+
+namespace svgplotter {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Pages that write faster than this are written on every refresh.
+constexpr auto kCostlyWrite = std::chrono::milliseconds(20);
+
+}  // namespace
+
+void PageOutput::SetDirectory(const std::string& directory) {
+    std::error_code error;
+    directory_ = directory.empty() ? fs::path() : fs::absolute(directory, error);
+}
+
+fs::path PageOutput::Directory() const {
+    if (!directory_.empty()) return directory_;
+    if (const char* variable = std::getenv("VELT_GRAPHER_OUTPUT"); variable != nullptr && *variable != '\0') return variable;
+    return "grapher-output";
+}
+
+std::string PageOutput::PageFile(std::uint64_t page) { return "page" + std::to_string(page) + ".html"; }
+
+std::string PageOutput::GraphStem(std::uint64_t page, std::uint64_t graph) {
+    return "page" + std::to_string(page) + "-graph" + std::to_string(graph);
+}
+
+std::string PageOutput::TableFile(std::uint64_t page, std::uint64_t table) {
+    return "page" + std::to_string(page) + "-table" + std::to_string(table) + ".csv";
+}
+
+bool PageOutput::ReadyFolder(bool create) const {
+    std::error_code error;
+    fs::path folder = Directory();
+    if (fs::is_directory(folder, error)) return true;
+    return create && fs::create_directories(folder, error) && !error;
+}
+
+bool PageOutput::NeedsWrite(const Page& page) {
+    if (page.dirty) return true;
+    for (const PageItem& item : page.items) {
+        if (item.kind == PageItem::kGraph && store_.GraphOf(item.serial)->dirty) return true;
+        if (item.kind == PageItem::kTable && store_.TableOf(item.serial)->dirty) return true;
+    }
+    return false;
+}
+
+long PageOutput::Refresh(std::uint64_t serial, bool force) {
+    Page* page = store_.PageOf(serial);
+    if (page == nullptr) return E_HANDLE;
+    bool costly = page->lastWriteCost >= kCostlyWrite;
+    if (!force && costly && std::chrono::steady_clock::now() - page->lastWrite < page->lastWriteCost * paceFactor_) {
+        page->dirty = true;  // written by a later refresh, or at the latest when the module unloads
+        return S_OK;
+    }
+    return Write(serial, *page, true);
+}
+
+long PageOutput::FlushAll(bool createFolder) {
+    long result = S_OK;
+    for (auto& [serial, page] : store_.Pages())
+        if (NeedsWrite(page) && Write(serial, page, createFolder) != S_OK) result = E_FAIL;
+    return result;
+}
+
+long PageOutput::Write(std::uint64_t serial, Page& page, bool createFolder) {
+    auto start = std::chrono::steady_clock::now();
+    if (!ReadyFolder(createFolder)) return E_FAIL;
+    fs::path folder = Directory();
+    bool ok = true;
+    std::vector<HtmlBlock> blocks;
+    for (const PageItem& item : page.items) {
+        if (item.kind == PageItem::kTable) {
+            Table& table = *store_.TableOf(item.serial);
+            std::string csv = TableFile(serial, item.serial);
+            if (table.dirty) table.dirty = !WriteTableCsv(table, folder / csv);
+            ok = ok && !table.dirty;
+            blocks.push_back({nullptr, &table, "", csv});
+            continue;
+        }
+        Graph& graph = *store_.GraphOf(item.serial);
+        std::string stem = GraphStem(serial, item.serial);
+        if (graph.dirty) {
+            graph.picture = GraphSvg(graph, item.serial);
+            bool written = WriteFileAtomically(folder / (stem + ".svg"), graph.picture);
+            written = WriteColumnsCsv(TraceColumns({&graph}, "", false), folder / (stem + ".csv")) && written;
+            graph.dirty = !written;
+            ok = ok && written;
+        }
+        if (graph.shown) blocks.push_back({&graph.picture, nullptr, stem + ".svg", stem + ".csv"});
+    }
+    ok = WriteFileAtomically(folder / PageFile(serial), PageHtml(page, blocks)) && ok;
+    ok = WriteIndex() == S_OK && ok;
+    page.dirty = !ok;
+    page.lastWrite = std::chrono::steady_clock::now();
+    page.lastWriteCost = page.lastWrite - start;
+    return ok ? S_OK : E_FAIL;
+}
+
+long PageOutput::WriteIndex() {
+    if (!ReadyFolder(false)) return E_FAIL;
+    std::vector<IndexEntry> entries;
+    for (const auto& [serial, page] : store_.Pages()) entries.push_back({PageFile(serial), &page});
+    return WriteFileAtomically(Directory() / "index.html", IndexHtml(entries)) ? S_OK : E_FAIL;
+}
+
+}  // namespace svgplotter

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "svgplotter/graph_model.h"
+
+// What the plotting module keeps of one table: its columns, and rows of cells that each hold
+// nothing, an int, a double or a text.
+
+namespace svgplotter {
+
+// Column kinds as the client sends them. The client uses 3 for the leading text column of a
+// standard table and 2 for its value columns; value columns are right-aligned.
+constexpr int kValueColumn = 2;
+
+struct Column {
+    std::string heading;
+    int width = 0;
+    int type = 0;
+    int precision = -1;  // decimals shown for doubles; -1: six significant digits
+    bool sortable = false;
+};
+
+using Cell = std::variant<std::monostate, int, double, std::string>;
+
+struct Table {
+    std::uint64_t page = 0;
+    unsigned long id = 0;
+    bool open = true;
+    std::string title;
+    Font titleFont;
+    bool sortable = false;
+    bool showLeftHeader = false;  // a column of row numbers
+    bool showTopHeader = true;    // the row of column headings
+    std::vector<Column> columns;
+    std::vector<std::vector<Cell>> rows;  // a row is widened when a later column is written
+    bool dirty = true;
+};
+
+// The precision a column accepts: 0 to 17 decimals, or -1 for the default.
+constexpr bool IsPrecision(int precision) { return precision >= -1 && precision <= 17; }
+
+// A cell as the table shows it, the column's precision applied to doubles:
+// FormatCell(2.0 / 3, {precision 3}) -> "0.667"; an empty cell gives "".
+std::string FormatCell(const Cell& cell, const Column& column);
+
+// Orders the rows by one column, ascending and stable: empty cells first, then numbers by
+// value, then texts by byte order.
+void SortRows(Table& table, std::size_t column);
+
+}  // namespace svgplotter
