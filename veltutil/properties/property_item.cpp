@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "veltutil/properties/property_list.h"
-#include "veltutil/properties/internal/item_node.h"
 #include "veltutil/properties/internal/property_text.h"
 #include "veltutil/properties/internal/property_tree.h"
 
@@ -153,9 +152,7 @@ const CString& CPropertyItem::GetValue() const {
     return value_;
 }
 
-std::string_view CPropertyItem::storedView() const {
-    return valueText_ ? text::KeptText(valueText_) : value_.view();
-}
+std::string_view CPropertyItem::storedView() const { return PropertyAccess::storedValue(*this); }
 
 std::string_view CPropertyItem::valueView() const {
     return list_ && !valueText_ && value_.IsEmpty() ? GetValue().view() : storedView();

@@ -71,11 +71,13 @@ public:
     void advance() {
         if (!ahead_) return;
         if (const CPropertyItem* item = static_cast<const SList<CPropertyItem, 0>::SListLink*>(ahead_)->value) {
-            // An item spans up to three cache lines.
+            // An item spans up to three cache lines, and a value kept behind its node (see
+            // internal/item_node.h) starts on the line after it.
             const char* bytes = reinterpret_cast<const char*>(item);
             __builtin_prefetch(bytes);
             __builtin_prefetch(bytes + 64);
             __builtin_prefetch(bytes + sizeof(CPropertyItem) - 1);
+            __builtin_prefetch(bytes + sizeof(CPropertyItem) + 63);
         }
         ahead_ = ahead_->next;
     }

@@ -21,7 +21,10 @@ struct PropertyAccess {
         return static_cast<const SList<CPropertyItem, 0>::SListLink*>(link)->value;
     }
     static const CPropertyList* nestedList(const CPropertyItem& item) { return item.list_; }
-    static std::string_view storedValue(const CPropertyItem& item) { return item.storedView(); }
+    // The value text as stored: kept behind the item's node, or in its CString.
+    static std::string_view storedValue(const CPropertyItem& item) {
+        return item.valueText_ ? KeptText(item.valueText_) : item.value_.view();
+    }
 
     // Appends (prepends) to `list` a node holding a copy of `item`, or what is moved out of it.
     template <class Item>
