@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "frontend_test_support.h"
+#include "tests/support/app_front_end.h"
 #include "plotter/recording_module.h"
 #include "veltutil/framework/snap_in_container.h"
 #include "veltutil/grapher/grapher_page.h"

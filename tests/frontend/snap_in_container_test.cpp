@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "frontend_test_support.h"
+#include "tests/support/app_front_end.h"
 #include "veltutil/framework/gui_fe_event_sink.h"
 #include "veltutil/framework/registered_events.h"
 #include "veltutil/framework/snap_in_container.h"

@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "frontend_test_support.h"
+#include "tests/support/app_front_end.h"
 #include "veltutil/platform/host/loop/beep.h"
 #include "veltutil/properties/variant.h"
 

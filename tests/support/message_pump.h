@@ -5,10 +5,12 @@
 
 namespace velttest {
 
-// Delivers everything posted so far, as the application's loop would.
+// Delivers everything posted so far, as the application's loop would: each message is first
+// offered to its window and the windows above it (dialogs take Enter and Escape there).
 inline void PumpPosted() {
     MSG msg;
     while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (CWnd::WalkPreTranslateTree(nullptr, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessage(&msg);
     }

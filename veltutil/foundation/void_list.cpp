@@ -85,6 +85,7 @@ void VoidList::drop_front() { delete pop_front(); }
 int VoidList::remove(VoidListLink* node) {
     if (!node) return 1;
     if (remove_lock > 0) {
+        if (!node->removed) ++markedCount_;
         node->removed = 1;
         return 0;
     }
@@ -95,6 +96,7 @@ int VoidList::remove(VoidListLink* node) {
 void VoidList::erase_all() {
     VoidListLink* node = head;
     head = tail = nullptr;
+    markedCount_ = 0;
     while (node) {
         VoidListLink* next = node->next;
         delete node;
@@ -105,11 +107,13 @@ void VoidList::erase_all() {
 void VoidList::swap_with(VoidList& other) {
     std::swap(head, other.head);
     std::swap(tail, other.tail);
+    std::swap(markedCount_, other.markedCount_);
 }
 
 void VoidList::reverse() {
     VoidListLink* node = head;
     head = tail = nullptr;
+    markedCount_ = 0;
     while (node) {
         VoidListLink* next = node->next;
         push_front(node);
@@ -120,6 +124,8 @@ void VoidList::reverse() {
 void VoidList::unlock_remove() {
     if (--remove_lock > 0) return;
     remove_lock = 0;
+    if (markedCount_ == 0) return;
+    markedCount_ = 0;
     // All marked nodes are unlinked before any element is freed, so an element destructor that
     // walks this list again finds no marked node left to free twice.
     VoidListLink* doomed = nullptr;

@@ -90,4 +90,8 @@ protected:
 
 private:
     void unlink(VoidListLink* node);
+
+    // At least the number of nodes marked since the last purge: when it is 0, the last walk
+    // to end skips the purge pass over the whole list, so a walk costs only its own steps.
+    long markedCount_ = 0;
 };

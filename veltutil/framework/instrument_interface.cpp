@@ -1,11 +1,15 @@
 #include "veltutil/framework/instrument_interface.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 #include "veltutil/framework/gui_fe.h"
+#include "veltutil/framework/internal/command_origin.h"
 #include "veltutil/platform/host/windows/message_box.h"
 #include "veltutil/properties/variant.h"
+
+using veltutil::detail::CommandOrigin;
 
 namespace {
 constexpr long kLockWaitBudgetMs = 100;
@@ -60,7 +64,9 @@ long CInstrumentInterface::UnlockExecuteCmd(long) {
 }
 
 long CInstrumentInterface::ExecuteCmd(const char* command, long key, CTreeLog*) {
-    queue_.append(new SelectableString(key, command ? command : ""));
+    auto* pending = new SelectableString(key, command ? command : "");
+    queue_.append(pending);
+    if (veltutil::detail::CurrentCommandOrigin() == CommandOrigin::Window) typedCommands_.push_back(pending);
     if (lockCount_ == 0) return executing_ ? S_OK : ExecuteCmdNow();
     return key == currentKey_ ? ExecuteCmdNow() : S_OK;
 }
@@ -81,8 +87,12 @@ long CInstrumentInterface::ExecuteCmdNow() {
         // Taken off the queue before it runs: the walk's lock keeps it alive meanwhile, and a
         // nested run started from inside the command no longer sees it.
         queue_.remove(it.node());
+        auto typed = std::find(typedCommands_.begin(), typedCommands_.end(), pending);
+        CommandOrigin origin = typed == typedCommands_.end() ? CommandOrigin::Code : CommandOrigin::Window;
+        if (typed != typedCommands_.end()) typedCommands_.erase(typed);
         long wasExecuting = executing_;
         executing_ = 1;
+        veltutil::detail::CommandOriginScope scope(origin);
         long answer = RunGuarded(pending->string());
         executing_ = wasExecuting;
         if (answer != S_OK) result = answer;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "veltutil/export.h"
 #include "veltutil/foundation/selectable_string.h"
 #include "veltutil/framework/interface_base.h"
@@ -65,6 +67,8 @@ private:
     CGuiFE* frontEnd_ = nullptr;
     // Each pending command: the lock key as its selection, the command as its text.
     SelectableStringList queue_;
+    // The pending commands that a person typed (framework/internal/command_origin.h).
+    std::vector<const SelectableString*> typedCommands_;
     long lockCount_ = 0;
     long executing_ = 0;
     long released_ = 1;

@@ -2,6 +2,7 @@
 
 #include "veltutil/foundation/text_format.h"
 #include "veltutil/framework/instrument_interface.h"
+#include "veltutil/framework/internal/command_origin.h"
 #include "veltutil/platform/host/windows/tree_ctrl.h"
 #include "veltutil/platform/library/special_output.h"
 
@@ -110,5 +111,7 @@ void CTreeLog::ExecuteCmd(const CString& line) {
     command.Trim();
     if (command.IsEmpty()) return;
     if (!prefix_.IsEmpty()) command = prefix_ + command;
+    // Lines submitted here come from a person at a command line window.
+    veltutil::detail::CommandOriginScope typed(veltutil::detail::CommandOrigin::Window);
     snapIn_->ExecuteCmd(command, 0, nullptr);
 }

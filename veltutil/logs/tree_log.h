@@ -59,7 +59,8 @@ public:
     _TREEITEM* InsertItem(const char* text, _TREEITEM* parent);
     _TREEITEM* InsertItem(OutputStyle style, const char* text, _TREEITEM* parent);
     // Sends the trimmed line, prefixed, to the attached snap-in with lock key 0; a blank line
-    // sends nothing.
+    // sends nothing. The line counts as typed by a person: instrument documents refuse
+    // address arguments in it.
     void ExecuteCmd(const CString& line);
 
 private:

@@ -16,6 +16,8 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using COLORREF = std::uint32_t;
+using LONGLONG = std::int64_t;
+using ULONGLONG = std::uint64_t;
 using DWORD_PTR = std::uintptr_t;
 using ULONG_PTR = std::uintptr_t;
 

@@ -72,6 +72,22 @@ void CDialog::MapDialogRect(RECT* rect) const {
     rect->bottom = rect->bottom * baseUnitY_ / 8;
 }
 
+BOOL CDialog::PreTranslateMessage(MSG* msg) {
+    if (!msg || msg->message != WM_KEYDOWN || (msg->wParam != VK_RETURN && msg->wParam != VK_ESCAPE)) return FALSE;
+    CWnd* target = CWnd::FromHandle(msg->hwnd);
+    // Only keys typed into this dialog: its own window or a control inside it.
+    CWnd* wnd = target;
+    while (wnd && wnd != this && (wnd->GetStyle() & WS_CHILD)) wnd = wnd->GetParent();
+    if (wnd != this) return FALSE;
+    bool enter = msg->wParam == VK_RETURN;
+    if (enter && dynamic_cast<CEdit*>(target) &&
+        (target->GetStyle() & (ES_MULTILINE | ES_WANTRETURN)) == (ES_MULTILINE | ES_WANTRETURN)) {
+        return FALSE;
+    }
+    SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(enter ? IDOK : IDCANCEL), BN_CLICKED));
+    return TRUE;
+}
+
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) return OnInitDialog();
     return CWnd::WindowProc(message, wParam, lParam);

@@ -12,8 +12,10 @@ constexpr DWORD HID_BASE_RESOURCE = 0x20000;
 // A dialog built from a template: the window and its controls (CButton, CEdit, CTreeCtrl,
 // CListCtrl, CListBox, CComboBox by window class; a plain CWnd for others), which the dialog
 // owns. A dialog class that wants its own control object for an item takes the item over with
-// SubclassDlgItem. Closing the dialog and the
-// Escape key's IDCANCEL end it through OnCancel.
+// SubclassDlgItem. Closing the dialog and the Escape key's IDCANCEL end it through OnCancel.
+// As on the platform, Enter pressed anywhere in the dialog is IDOK (OnOK) and Escape IDCANCEL
+// (OnCancel), except Enter in a multi-line entry that wants it (ES_WANTRETURN); this happens
+// when the message loop offers the key to PreTranslateMessage, as the application's loop does.
 class VELTHOST_API CDialog : public CWnd {
 public:
     CDialog() = default;
@@ -35,6 +37,8 @@ public:
     void MapDialogRect(RECT* rect) const;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Takes Enter and Escape meant for this dialog or one of its controls.
+    BOOL PreTranslateMessage(MSG* msg) override;
 
     // The help id of the dialog: its template id.
     UINT m_nIDHelp = 0;

@@ -5,9 +5,6 @@
 namespace {
 
 struct Metrics {
-    int pixelsPerInch = 96;
-    int screenWidth = 1280;
-    int screenHeight = 1024;
     LOGFONT iconTitleFont = defaultIconTitleFont();
 
     static LOGFONT defaultIconTitleFont() {
@@ -24,28 +21,14 @@ Metrics& metrics() {
     return instance;
 }
 
-HDC screenDC() {
-    static char screen;
-    return reinterpret_cast<HDC>(&screen);
-}
-
 }  // namespace
 
 int GetSystemMetrics(int index) {
     switch (index) {
-    case SM_CXSCREEN: return metrics().screenWidth;
-    case SM_CYSCREEN: return metrics().screenHeight;
+    case SM_CXSCREEN: return GetDeviceCaps(GetDC(nullptr), HORZRES);
+    case SM_CYSCREEN: return GetDeviceCaps(GetDC(nullptr), VERTRES);
     default: return 0;
     }
-}
-
-HDC GetDC(HWND) { return screenDC(); }
-
-int ReleaseDC(HWND, HDC dc) { return dc == screenDC() ? 1 : 0; }
-
-int GetDeviceCaps(HDC dc, int index) {
-    if (dc != screenDC()) return 0;
-    return index == LOGPIXELSX || index == LOGPIXELSY ? metrics().pixelsPerInch : 0;
 }
 
 BOOL SystemParametersInfo(UINT action, UINT uiParam, void* pvParam, UINT) {
@@ -54,11 +37,4 @@ BOOL SystemParametersInfo(UINT action, UINT uiParam, void* pvParam, UINT) {
     return TRUE;
 }
 
-void SetScreenPixelsPerInch(int pixelsPerInch) { metrics().pixelsPerInch = pixelsPerInch; }
-
 void SetIconTitleLogFont(const LOGFONT& font) { metrics().iconTitleFont = font; }
-
-void SetScreenSize(int width, int height) {
-    metrics().screenWidth = width;
-    metrics().screenHeight = height;
-}

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "veltutil/platform/host/drawing/device_caps.h"
 #include "veltutil/platform/host/host_export.h"
 #include "veltutil/platform/host/win_types.h"
 
-// Screen and system settings of the headless host. The values start as a 96 dots-per-inch
-// screen with a 9-point icon-title font; tests and hosts change them with the setters.
+// System settings of the headless host: the screen's size (as its device reports it,
+// drawing/device_caps.h) and a 9-point icon-title font, which tests and hosts change with
+// SetIconTitleLogFont.
 
 constexpr int LF_FACESIZE = 32;
 
@@ -28,22 +30,13 @@ struct LOGFONT {
 constexpr UINT SPI_GETICONTITLELOGFONT = 0x001F;
 constexpr int SM_CXSCREEN = 0;
 constexpr int SM_CYSCREEN = 1;
-constexpr int LOGPIXELSX = 88;
-constexpr int LOGPIXELSY = 89;
 
 // SM_CXSCREEN and SM_CYSCREEN give the screen's size in pixels (1280 x 1024 at first); other
 // indices give 0.
 VELTHOST_API int GetSystemMetrics(int index);
 
-// The screen's device context; the headless screen has one, shared by every caller.
-VELTHOST_API HDC GetDC(HWND window);
-VELTHOST_API int ReleaseDC(HWND window, HDC dc);
-// LOGPIXELSX and LOGPIXELSY give the screen's pixels per inch; other indices give 0.
-VELTHOST_API int GetDeviceCaps(HDC dc, int index);
 // SPI_GETICONTITLELOGFONT copies the icon-title font into the LOGFONT at `pvParam` (whose
 // size `uiParam` must be at least sizeof(LOGFONT)); other actions are not supported (FALSE).
 VELTHOST_API BOOL SystemParametersInfo(UINT action, UINT uiParam, void* pvParam, UINT winIni);
 
-VELTHOST_API void SetScreenPixelsPerInch(int pixelsPerInch);
-VELTHOST_API void SetScreenSize(int width, int height);
 VELTHOST_API void SetIconTitleLogFont(const LOGFONT& font);

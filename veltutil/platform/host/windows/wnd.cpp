@@ -7,6 +7,7 @@
 #include "veltutil/platform/host/internal/window_registry.h"
 #include "veltutil/platform/host/loop/message_queue.h"
 #include "veltutil/platform/host/windows/message_box.h"
+#include "veltutil/platform/host/windows/system_metrics.h"
 
 namespace {
 
@@ -26,6 +27,14 @@ void reportHandlerException() {
     AfxMessageBox(reason.IsEmpty() ? kHandlerFailed : reason.GetString(), MB_OK | MB_ICONEXCLAMATION);
 }
 
+// Keyboard focus is kept per thread, as each thread of the platform has its own input state.
+thread_local HWND focus = nullptr;
+
+// WM_MOVE carries two signed 16-bit values.
+LPARAM packPair(long low, long high) {
+    return MAKELPARAM(static_cast<WORD>(static_cast<short>(low)), static_cast<WORD>(static_cast<short>(high)));
+}
+
 }  // namespace
 
 CWnd::~CWnd() {
@@ -36,6 +45,25 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandle(HWND hwnd) { return veltutil::detail::WindowFromHandle(hwnd); }
+
+CWnd* CWnd::GetDesktopWindow() {
+    // Never destroyed: windows may ask for it while the process exits.
+    static CWnd* desktop = [] {
+        auto* wnd = new CWnd;
+        wnd->Create("", WS_VISIBLE, CRect(), nullptr);
+        return wnd;
+    }();
+    desktop->rect_ = CRect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return desktop;
+}
+
+CWnd* CWnd::GetFocus() { return FromHandle(focus); }
+
+CWnd* CWnd::SetFocus() {
+    CWnd* previous = GetFocus();
+    if (m_hWnd) focus = m_hWnd;
+    return previous;
+}
 
 BOOL CWnd::Create(const char* text, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     if (m_hWnd) return FALSE;
@@ -78,6 +106,7 @@ BOOL CWnd::DestroyWindow() {
 }
 
 void CWnd::Detach() {
+    if (m_hWnd && focus == m_hWnd) focus = nullptr;
     if (parent_) std::erase(parent_->children_, this);
     parent_ = nullptr;
     if (m_hWnd) veltutil::detail::UnregisterWindow(m_hWnd);
@@ -155,15 +184,48 @@ BOOL CWnd::SetWindowPos(const CWnd* /*insertAfter*/, int x, int y, int cx, int c
         next.right = next.left + std::max(cx, 0);
         next.bottom = next.top + std::max(cy, 0);
     }
+    bool moved = next.left != rect_.left || next.top != rect_.top;
     bool resized = next.Width() != rect_.Width() || next.Height() != rect_.Height();
     rect_ = next;
     if (flags & SWP_SHOWWINDOW) ShowWindow(SW_SHOWNA);
     if (flags & SWP_HIDEWINDOW) ShowWindow(SW_HIDE);
+    // As the platform does: the move is reported before the new size.
+    if (moved) SendMessage(WM_MOVE, 0, packPair(rect_.left, rect_.top));
     if (resized) {
         SendMessage(WM_SIZE, SIZE_RESTORED,
                     MAKELPARAM(static_cast<WORD>(rect_.Width()), static_cast<WORD>(rect_.Height())));
     }
     return TRUE;
+}
+
+void CWnd::CenterWindow(CWnd* alternateOwner) {
+    if (!m_hWnd) return;
+    CWnd* center = alternateOwner ? alternateOwner : parent_;
+    bool child = (style_ & WS_CHILD) && parent_;
+    // Both in the coordinates of this window's rectangle: where it may stand and what it is
+    // centred on.
+    CRect area;
+    CRect around;
+    if (child) {
+        parent_->GetClientRect(&area);
+        around = area;
+        if (center && center != parent_) {
+            center->GetWindowRect(&around);
+            parent_->ScreenToClient(&around);
+        }
+    } else {
+        area = CRect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+        around = area;
+        // As on the platform, a hidden window is no place to centre on.
+        if (center && center->IsWindowVisible()) center->GetWindowRect(&around);
+    }
+    long left = around.left + (around.Width() - rect_.Width()) / 2;
+    long top = around.top + (around.Height() - rect_.Height()) / 2;
+    if (!child) {
+        left = std::max(std::min(left, area.right - rect_.Width()), area.left);
+        top = std::max(std::min(top, area.bottom - rect_.Height()), area.top);
+    }
+    SetWindowPos(nullptr, static_cast<int>(left), static_cast<int>(top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CWnd::ClientToScreen(POINT* point) const {
@@ -278,6 +340,11 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!ReflectToSender(message, wParam, lParam, &result)) OnNotify(wParam, lParam, &result);
         return result;
     }
+    case WM_MOVE: {
+        auto packed = static_cast<WPARAM>(lParam);
+        OnMove(static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed)));
+        return 0;
+    }
     case WM_DRAWITEM: {
         LRESULT result = 0;
         return ReflectToSender(message, wParam, lParam, &result) ? TRUE : FALSE;
@@ -309,6 +376,7 @@ BOOL CWnd::OnChildNotify(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
 BOOL CWnd::OnCommand(WPARAM /*wParam*/, LPARAM /*lParam*/) { return FALSE; }
 BOOL CWnd::OnNotify(WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT* /*result*/) { return FALSE; }
 void CWnd::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/) {}
+void CWnd::OnMove(int /*x*/, int /*y*/) {}
 void CWnd::OnClose() { DestroyWindow(); }
 BOOL CWnd::OnHelpInfo() { return (style_ & WS_CHILD) && parent_ ? static_cast<BOOL>(parent_->SendMessage(WM_HELP)) : FALSE; }
 void CWnd::OnDestroy() {}

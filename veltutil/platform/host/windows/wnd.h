@@ -32,6 +32,7 @@ constexpr int SW_SHOWNA = 8;
 constexpr UINT SWP_NOSIZE = 0x0001;
 constexpr UINT SWP_NOMOVE = 0x0002;
 constexpr UINT SWP_NOZORDER = 0x0004;
+constexpr UINT SWP_NOACTIVATE = 0x0010;
 constexpr UINT SWP_SHOWWINDOW = 0x0040;
 constexpr UINT SWP_HIDEWINDOW = 0x0080;
 
@@ -53,6 +54,11 @@ public:
 
     // The window object of a handle; null for a handle that is not (or no longer) a window.
     static CWnd* FromHandle(HWND hwnd);
+    // The screen as a window: top level, visible, its rectangle the screen's size at the time
+    // of the call (drawing/device_caps.h). It lives as long as the process.
+    static CWnd* GetDesktopWindow();
+    // The window that has the keyboard focus on this thread, or null.
+    static CWnd* GetFocus();
 
     // Sends WM_CREATE once the window exists; FALSE (and no window) when OnCreate refuses.
     BOOL Create(const char* text, DWORD style, const RECT& rect, CWnd* parent, UINT id = 0);
@@ -93,11 +99,21 @@ public:
     void GetWindowRect(RECT* rect) const;
     void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
     void MoveWindow(const RECT* rect, BOOL repaint = TRUE);
+    // Sends WM_MOVE when the position changes and WM_SIZE when the size does. The headless
+    // host keeps no Z order and activates nothing, so insertAfter and SWP_NOACTIVATE change
+    // nothing.
     BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags);
+    // Centres the window on `alternateOwner`, else on its parent (for a child, within the
+    // parent's client area), else on the screen; a top-level window is then moved back onto
+    // the screen where it would stand over an edge (the left and top edges win).
+    void CenterWindow(CWnd* alternateOwner = nullptr);
     void ClientToScreen(POINT* point) const;
     void ClientToScreen(RECT* rect) const;
     void ScreenToClient(POINT* point) const;
     void ScreenToClient(RECT* rect) const;
+
+    // Gives this window the keyboard focus; returns the window that had it (or null).
+    CWnd* SetFocus();
 
     // The font the window's text is drawn in; null means the system font.
     void SetFont(CFont* font, BOOL redraw = TRUE);
@@ -148,6 +164,9 @@ protected:
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
     virtual void OnSize(UINT type, int cx, int cy);
+    // The new position of the client area's top-left corner: screen coordinates for a
+    // top-level window, the parent's client coordinates for a child.
+    virtual void OnMove(int x, int y);
     // Closing destroys the window unless a subclass decides otherwise.
     virtual void OnClose();
     // F1 help; the default passes the request to the parent.

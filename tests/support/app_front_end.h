@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "../support/recording_snap_in.h"
+#include "tests/support/recording_snap_in.h"
 #include "veltutil/framework/event_source.h"
 #include "veltutil/framework/gui_fe.h"
 #include "veltutil/framework/windows_message_processing.h"
