@@ -8,7 +8,7 @@ set -euo pipefail
 supported="Debian 12 (bookworm)"
 packages=(cmake g++ clang libclang-rt-14-dev make pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
-          nlohmann-json3-dev libboost-dev libsigc++-3.0-dev
+          nlohmann-json3-dev rapidjson-dev libboost-dev libsigc++-3.0-dev
           chromium netpbm libxml2-utils fonts-dejavu-core fonts-droid-fallback
           libngspice0 libngspice0-dev)
 missing=()

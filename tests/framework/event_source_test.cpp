@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -225,6 +228,105 @@ TEST(EventSource, ReentrantDeliveryUnderChurn) {
     long live = 0;
     for (auto* sink : world.sinks) live += sink ? 1 : 0;
     EXPECT_EQ(world.source.GetCount(4002), live);
+}
+
+namespace {
+
+// A sink that traces its name, then runs the test's action on each event.
+class ActingSink : public CEventSink {
+public:
+    ActingSink(const char* name, Trace& trace) : CEventSink(name, static_cast<const char*>(nullptr)), trace_(trace) {}
+    long HandleEventIndirect(CEventSource*, const CEventSource::EventData*) override {
+        trace_.push_back(GetName());
+        if (action) action();
+        return S_OK;
+    }
+    std::function<void()> action;
+
+private:
+    Trace& trace_;
+};
+
+}  // namespace
+
+TEST(EventSource, HooksAppendedWhileTheHooksMoveAreReachedOnce) {
+    Trace trace, expected{"First"};
+    std::vector<std::unique_ptr<RecordingSink>> late;
+    for (int i = 0; i < 100; ++i) {
+        expected.push_back(std::to_string(i));
+        late.push_back(std::make_unique<RecordingSink>(expected.back().c_str(), trace));
+    }
+    ActingSink first("First", trace);
+    CEventSource source("Src", "");
+    source.RegisterEventHook(4002, &first, nullptr);
+    // Each registration may move the hooks the walk is reading.
+    first.action = [&] {
+        for (auto& sink : late) source.RegisterEventHook(4002, sink.get(), nullptr);
+    };
+    Broadcast(source, 4002);
+    EXPECT_EQ(trace, expected);
+    EXPECT_EQ(source.GetCount(4002), 101);
+    UnhookAll(source, first);
+    for (auto& sink : late) UnhookAll(source, *sink);
+}
+
+TEST(EventSource, HooksReleasedDuringAWalkAreSkippedAndKeepTheirDataApart) {
+    Trace trace;
+    OrvVariant dataA, dataB, dataC, dataD;
+    ActingSink a("A", trace), b("B", trace), c("C", trace), d("D", trace);
+    CEventSource source("Src", "");
+    source.RegisterEventHook(4002, &a, &dataA);
+    source.RegisterEventHook(4002, &b, &dataB);
+    source.RegisterEventHook(4002, &c, &dataC);
+    source.RegisterEventHook(4002, &d, &dataD);
+    OrvVariant* handedBack[2] = {};
+    long countInside = 0;
+    b.action = [&] {
+        source.UnregisterEventHook(4002, &a, &handedBack[0]);  // reached already
+        source.UnregisterEventHook(4002, &c, &handedBack[1]);  // not reached yet: never will be
+        countInside = source.GetCount(4002);
+    };
+    Broadcast(source, 4002);
+    EXPECT_EQ(trace, (Trace{"A", "B", "D"}));
+    EXPECT_EQ(handedBack[0], &dataA);
+    EXPECT_EQ(handedBack[1], &dataC);
+    EXPECT_EQ(countInside, 2);
+    EXPECT_EQ(c.GetRefCount(), 1);
+
+    // Once the walk has dropped the released hooks, every hook still hands back its own data.
+    OrvVariant* data = nullptr;
+    EXPECT_EQ(source.UnregisterEventHook(4002, &c, &data), E_NOINTERFACE);
+    EXPECT_EQ(source.UnregisterEventHook(4002, &d, &data), S_OK);
+    EXPECT_EQ(data, &dataD);
+    EXPECT_EQ(source.UnregisterEventHook(&b, &data), S_OK);
+    EXPECT_EQ(data, &dataB);
+    EXPECT_EQ(source.GetCount(4002), 0);
+}
+
+TEST(EventSource, AThrowingHandlerEndsTheWalkAndItsRemovals) {
+    Trace trace;
+    OrvVariant dataB;
+    ActingSink a("A", trace), b("B", trace), c("C", trace);
+    CEventSource source("Src", "");
+    source.RegisterEventHook(4002, &a, nullptr);
+    source.RegisterEventHook(4002, &b, &dataB);
+    source.RegisterEventHook(4002, &c, nullptr);
+    a.action = [&] {
+        OrvVariant* data = nullptr;
+        source.UnregisterEventHook(4002, &c, &data);
+        throw std::runtime_error("handler failed");
+    };
+    EXPECT_THROW(Broadcast(source, 4002), std::runtime_error);
+    a.action = nullptr;
+    EXPECT_EQ(source.GetCount(4002), 2);
+
+    trace.clear();
+    EXPECT_EQ(Broadcast(source, 4002), S_OK);
+    EXPECT_EQ(trace, (Trace{"A", "B"}));
+    OrvVariant* data = nullptr;
+    EXPECT_EQ(source.UnregisterEventHook(4002, &b, &data), S_OK);
+    EXPECT_EQ(data, &dataB);
+    UnhookAll(source, a);
 }
 
 TEST(GuiFEEventSink, AnswersAnalysisEventsAndLeavesOthersToTheDefaultHandler) {

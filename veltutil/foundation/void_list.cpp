@@ -54,15 +54,6 @@ void VoidList::push_front(VoidListLink* node) {
     head = node;
 }
 
-void VoidList::push_back(VoidListLink* node) {
-    if (!node) return;
-    node->next = nullptr;
-    node->prev = tail;
-    if (tail) tail->next = node;
-    else head = node;
-    tail = node;
-}
-
 void VoidList::insert(iter pos, VoidListLink* node) {
     if (!node) return;
     VoidListLink* before = pos.link();

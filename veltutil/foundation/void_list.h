@@ -59,7 +59,14 @@ public:
     VoidListLink* nth(long n) const;
 
     void push_front(VoidListLink* node);
-    void push_back(VoidListLink* node);
+    void push_back(VoidListLink* node) {
+        if (!node) return;
+        node->next = nullptr;
+        node->prev = tail;
+        if (tail) tail->next = node;
+        else head = node;
+        tail = node;
+    }
     void insert(iter pos, VoidListLink* node);
     VoidListLink* pop_front();
     VoidListLink* pop_back();

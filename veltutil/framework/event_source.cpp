@@ -8,6 +8,7 @@
 #include "veltutil/framework/internal/hook_table.h"
 #include "veltutil/properties/variant.h"
 
+using veltutil::detail::HookList;
 using veltutil::detail::HookTable;
 
 namespace {
@@ -18,32 +19,16 @@ constexpr long kRegisterHooksOnNone = 8;
 
 std::uint16_t KeyOf(long id) { return static_cast<std::uint16_t>(id); }
 
-// Every node of a hook list carries a copy of its record's sink, so that a broadcast reaches
-// the sink from the node without going through the record. Both are cleared when the hook is
-// released, before the node is marked removed; a marked node therefore never has a sink, and a
-// node with a sink is live.
-struct HookLink : COSList::SListLink {
-    explicit HookLink(EventInfo* info) : COSList::SListLink(info), sink(info->sink) {}
-    CEventSink* sink;
-};
-
-EventInfo* InfoOf(VoidList::VoidListLink* node) {
-    return static_cast<COSList::SListLink*>(node)->value;
-}
-
-CEventSink* LiveSink(VoidList::VoidListLink* node) { return static_cast<HookLink*>(node)->sink; }
-
-// Keeps a hook list's removal lock for the duration of a walk, also if a handler throws.
+// Keeps a hook list held for the duration of a walk, also if a handler throws.
 class WalkGuard {
 public:
-    explicit WalkGuard(COSList& list) : list_(list), lockBefore_(list.begin_walk()) {}
-    ~WalkGuard() { list_.end_walk(lockBefore_); }
+    explicit WalkGuard(HookList& list) : list_(list) { list_.BeginWalk(); }
+    ~WalkGuard() { list_.EndWalk(); }
     WalkGuard(const WalkGuard&) = delete;
     WalkGuard& operator=(const WalkGuard&) = delete;
 
 private:
-    COSList& list_;
-    long lockBefore_;
+    HookList& list_;
 };
 
 bool Listed(const CEventSink* sink, CEventSink* const* sinks, int sinkCount) {
@@ -51,25 +36,6 @@ bool Listed(const CEventSink* sink, CEventSink* const* sinks, int sinkCount) {
         if (sinks[i] == sink) return true;
     }
     return false;
-}
-
-// Releases the hook at node: the sink loses the reference the hook held, the record loses its
-// sink (so that nothing reaches it again), and the node goes now or when the walk ends.
-OrvVariant* ReleaseHook(COSList& list, VoidList::VoidListLink* node) {
-    EventInfo* info = InfoOf(node);
-    OrvVariant* data = info->data;
-    info->sink->DecRefCount();
-    info->sink = nullptr;
-    static_cast<HookLink*>(node)->sink = nullptr;
-    list.mark_removed(node);
-    return data;
-}
-
-VoidList::VoidListLink* FirstHookOf(const COSList& list, const CEventSink* sink) {
-    for (VoidList::VoidListLink* node = list.front(); node; node = node->next) {
-        if (LiveSink(node) == sink) return node;
-    }
-    return nullptr;
 }
 
 }  // namespace
@@ -96,24 +62,22 @@ CEventSource::~CEventSource() {
 
 void CEventSource::ReleaseAllHooks() {
     if (!hooks_) return;
-    hooks_->ForEach([](std::uint16_t, COSList& list) {
-        for (VoidList::VoidListLink* node = list.front(); node; node = node->next) {
-            if (CEventSink* sink = LiveSink(node)) sink->DecRefCount();
+    hooks_->ForEach([](HookList& list) {
+        for (std::size_t i = 0; i < list.Size(); ++i) {
+            if (CEventSink* sink = list.SinkAt(i)) sink->DecRefCount();
         }
     });
 }
 
 long CEventSource::RegisterEventHook(long id, CEventSink* sink, OrvVariant* data) {
     if (!hooks_ || !sink) return S_FALSE;
-    COSList* list = hooks_->FindOrCreate(KeyOf(id));
-    EventInfo* info = list ? new (std::nothrow) EventInfo{sink, data} : nullptr;
-    auto* node = info ? new (std::nothrow) HookLink(info) : nullptr;
-    if (!node) {
-        delete info;
-        return S_FALSE;
-    }
-    list->push_back(node);
-    if (KeyOf(id) == kAllEvents) allEvents_ = list;
+    std::uint16_t key = KeyOf(id);
+    HookList* list = hooks_->FindOrCreate(key);
+    if (!list || !list->Append(sink, data)) return S_FALSE;
+    // The list may be new: a key remembered without one has it now.
+    lastKey_ = key;
+    lastList_ = list;
+    if (key == kAllEvents) allEvents_ = list;
     sink->IncRefCount();
     return S_OK;
 }
@@ -122,10 +86,10 @@ long CEventSource::UnregisterEventHook(long id, CEventSink* sink, OrvVariant** d
     if (data) *data = nullptr;
     if (!hooks_) return S_FALSE;
     if (!sink) return S_OK;
-    COSList* list = FindList(KeyOf(id));
-    VoidList::VoidListLink* node = list ? FirstHookOf(*list, sink) : nullptr;
-    if (!node) return E_NOINTERFACE;
-    OrvVariant* released = ReleaseHook(*list, node);
+    HookList* list = FindList(KeyOf(id));
+    std::size_t index = list ? list->FirstOf(sink) : HookList::npos;
+    if (index == HookList::npos) return E_NOINTERFACE;
+    OrvVariant* released = list->Release(index);
     if (data) *data = released;
     return S_OK;
 }
@@ -135,23 +99,23 @@ long CEventSource::UnregisterEventHook(CEventSink* sink, OrvVariant** data) {
     if (!hooks_ || hooks_->IsEmpty()) return S_FALSE;
     if (!sink) return S_OK;
     long result = S_FALSE;
-    hooks_->ForEach([&](std::uint16_t, COSList& list) {
+    hooks_->ForEach([&](HookList& list) {
         if (result == S_OK) return;
-        if (VoidList::VoidListLink* node = FirstHookOf(list, sink)) {
-            OrvVariant* released = ReleaseHook(list, node);
-            if (data) *data = released;
-            result = S_OK;
-        }
+        std::size_t index = list.FirstOf(sink);
+        if (index == HookList::npos) return;
+        OrvVariant* released = list.Release(index);
+        if (data) *data = released;
+        result = S_OK;
     });
     return result;
 }
 
-COSList* CEventSource::LookUpList(std::uint16_t key) const {
-    COSList* list = hooks_ ? hooks_->Find(key) : nullptr;
-    if (list) {
-        lastKey_ = key;
-        lastList_ = list;
-    }
+CEventSource::HookList* CEventSource::LookUpList(std::uint16_t key) const {
+    // Without a table nothing is remembered, so that broadcasts keep answering that there is none.
+    if (!hooks_) return nullptr;
+    HookList* list = hooks_->Find(key);
+    lastKey_ = key;
+    lastList_ = list;
     return list;
 }
 
@@ -170,14 +134,15 @@ struct Everyone {
 };
 
 // Delivers to every live hook of list, in order, whose sink passes the filter; hooks appended
-// by a handler are reached, hooks released by a handler are not. Returns the first non-zero
-// answer, or `result` when there was none.
+// by a handler are reached, hooks released by a handler are not (the array only grows while
+// walked). Returns the first non-zero answer, or `result` when there was none.
 template <class Filter>
-[[gnu::always_inline]] inline long Deliver(COSList& list, CEventSource* source, const CEventSource::EventData* data,
-             Filter filter, long result) {
+[[gnu::always_inline]] inline long Deliver(HookList& list, CEventSource* source,
+                                           const CEventSource::EventData* data, Filter filter,
+                                           long result) {
     WalkGuard guard(list);
-    for (VoidList::VoidListLink* node = list.front(); node; node = node->next) {
-        CEventSink* sink = LiveSink(node);
+    for (std::size_t i = 0; list.Sinks() + i != list.SinksEnd(); ++i) {
+        CEventSink* sink = list.Sinks()[i];
         if (!sink || !filter.Passes(sink)) continue;
         long answer = sink->HandleEventIndirect(source, data);
         if (answer != S_OK && result == S_OK) result = answer;
@@ -188,45 +153,67 @@ template <class Filter>
 // The event's own list, then the list of every event (looked up only then: a handler may have
 // hooked the first sink to every event meanwhile).
 template <class Filter>
-inline long DeliverAll(COSList* eventList, COSList* const& allEvents, CEventSource* source,
-                const CEventSource::EventData* data, Filter filter) {
+inline long DeliverAll(HookList* eventList, HookList* const& allEvents, CEventSource* source,
+                       const CEventSource::EventData* data, Filter filter) {
     long result = S_OK;
     if (eventList) result = Deliver(*eventList, source, data, filter, result);
     if (allEvents) result = Deliver(*allEvents, source, data, filter, result);
     return result;
 }
 
-// Kept out of line so that the common unfiltered broadcast needs few registers.
-[[gnu::noinline]] long DeliverFiltered(COSList* eventList, COSList* const& allEvents,
+// The walks are kept out of line and entered by a tail call, so that a broadcast that reaches
+// no list returns without saving the registers a walk needs.
+[[gnu::noinline]] long DeliverFiltered(HookList* eventList, HookList* const& allEvents,
                                        CEventSource* source, const CEventSource::EventData* data,
                                        SinkFilter filter) {
     return DeliverAll(eventList, allEvents, source, data, filter);
 }
 
+[[gnu::noinline]] long DeliverToEveryone(HookList* eventList, HookList* const& allEvents,
+                                         CEventSource* source, const CEventSource::EventData* data) {
+    return DeliverAll(eventList, allEvents, source, data, Everyone{});
+}
+
 }  // namespace
 
+// The usual broadcast (to everyone, of the event broadcast last) is decided here without a call,
+// so that it saves no registers before it knows whether there is anyone to walk to; the rest
+// goes through the general path.
 long CEventSource::BroadCastEvent(const EventData* data, int include, CEventSink** sinks,
                                   int sinkCount) {
-    if (!hooks_ || !data) return S_FALSE;
+    if (!data) return S_FALSE;
     std::uint16_t key = KeyOf(data->eventId);
-    COSList* eventList = key != kAllEvents ? FindList(key) : nullptr;
+    bool filtered = sinks && sinkCount > 0;
+    if (filtered || include || key != lastKey_ || key == kAllEvents) {
+        return BroadCastSelected(data, include, sinks, sinkCount);
+    }
+    HookList* eventList = lastList_;
+    if (!eventList && !allEvents_) return S_OK;
+    return DeliverAll(eventList, allEvents_, this, data, Everyone{});
+}
+
+long CEventSource::BroadCastSelected(const EventData* data, int include, CEventSink** sinks,
+                                     int sinkCount) {
+    if (!hooks_) return S_FALSE;
+    std::uint16_t key = KeyOf(data->eventId);
+    HookList* eventList = key != kAllEvents ? FindList(key) : nullptr;
     if (sinks && sinkCount > 0) {
         return DeliverFiltered(eventList, allEvents_, this, data, SinkFilter{sinks, sinkCount, include != 0});
     }
     // Without a list of sinks, include means nobody.
-    return include ? S_OK : DeliverAll(eventList, allEvents_, this, data, Everyone{});
+    return include ? S_OK : DeliverToEveryone(eventList, allEvents_, this, data);
 }
 
 long CEventSource::GetEventSinkList(long id, SList<CEventSink, 3>& list) const {
     list.erase_all();
     if (!hooks_) return 0;
     long visited = 0;
-    auto collect = [&](const COSList* hooks) {
-        if (!hooks) return;
-        for (EventInfo* info : *hooks) {
-            if (!info->sink) continue;
-            list.append(info->sink);
-            info->sink->IncRefCount();
+    auto collect = [&](const HookList* hooks) {
+        for (std::size_t i = 0; hooks && i < hooks->Size(); ++i) {
+            CEventSink* sink = hooks->SinkAt(i);
+            if (!sink) continue;
+            list.append(sink);
+            sink->IncRefCount();
             ++visited;
         }
     };
@@ -238,12 +225,7 @@ long CEventSource::GetEventSinkList(long id, SList<CEventSink, 3>& list) const {
 
 long CEventSource::GetCount(long id) const {
     if (!hooks_) return 0;
-    auto count = [](const COSList* hooks) {
-        long live = 0;
-        if (!hooks) return live;
-        for (EventInfo* info : *hooks) live += info->sink ? 1 : 0;
-        return live;
-    };
+    auto count = [](const HookList* hooks) { return hooks ? static_cast<long>(hooks->LiveCount()) : 0L; };
     std::uint16_t key = KeyOf(id);
     return (key != kAllEvents ? count(FindList(key)) : 0) + count(allEvents_);
 }
@@ -268,16 +250,16 @@ long CEventSource::SetProperty(long id, const OrvVariant& value, const OrvVarian
         // The sinks are gathered first: registering into the list of event 0 while walking it
         // would never end.
         std::vector<CEventSink*> sinks;
-        hooks_->ForEach([&](std::uint16_t, COSList& list) {
-            for (EventInfo* info : list) {
-                if (info->sink) sinks.push_back(info->sink);
+        hooks_->ForEach([&](const HookList& list) {
+            for (std::size_t i = 0; i < list.Size(); ++i) {
+                if (CEventSink* sink = list.SinkAt(i)) sinks.push_back(sink);
             }
         });
         for (CEventSink* sink : sinks) RegisterEventHook(kEventNone, sink, nullptr);
-    } else if (COSList* list = FindList(KeyOf(kEventNone))) {
+    } else if (HookList* list = FindList(KeyOf(kEventNone))) {
         WalkGuard guard(*list);
-        for (VoidList::VoidListLink* node = list->front(); node; node = node->next) {
-            if (LiveSink(node)) ReleaseHook(*list, node);
+        for (std::size_t i = 0; i < list->Size(); ++i) {
+            if (list->SinkAt(i)) static_cast<void>(list->Release(i));
         }
     }
     return S_FALSE;

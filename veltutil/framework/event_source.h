@@ -8,11 +8,11 @@
 #include "veltutil/properties/com_item.h"
 
 class CEventSink;
-class COSList;
 class CTreeInstance;
 class OrvVariant;
 
 namespace veltutil::detail {
+class HookList;
 class HookTable;
 }
 
@@ -53,18 +53,23 @@ public:
                              CTreeInstance* instance);
 
 private:
+    using HookList = veltutil::detail::HookList;
+
     void ReleaseAllHooks();
-    COSList* FindList(std::uint16_t key) const {
+    // BroadCastEvent for a filtered broadcast, or an event other than the one looked up last.
+    [[gnu::noinline]] long BroadCastSelected(const EventData* data, int include, CEventSink** sinks,
+                                             int sinkCount);
+    HookList* FindList(std::uint16_t key) const {
         return key == lastKey_ ? lastList_ : LookUpList(key);
     }
-    COSList* LookUpList(std::uint16_t key) const;
+    HookList* LookUpList(std::uint16_t key) const;
 
     veltutil::detail::HookTable* hooks_;
     ComItem owner_;
     // Every broadcast looks up its event's list and the list of every event; both are kept
-    // here, beside the table (lists live as long as the source, so a list once found stays
-    // valid). No key matches the initial last key.
+    // here, beside the table. The last key looked up is remembered with its list, or with null
+    // when it has none (registering refreshes it). No key matches the initial last key.
     mutable std::uint32_t lastKey_ = 0x10000;
-    mutable COSList* lastList_ = nullptr;
-    COSList* allEvents_ = nullptr;
+    mutable HookList* lastList_ = nullptr;
+    HookList* allEvents_ = nullptr;
 };

@@ -1,6 +1,9 @@
 #include "veltutil/framework/internal/hook_table.h"
 
+#include <cassert>
 #include <new>
+
+#include "veltutil/framework/event_sink.h"
 
 namespace veltutil::detail {
 
@@ -8,8 +11,58 @@ namespace {
 constexpr std::uint32_t kInitialSlots = 16;
 }
 
+bool HookList::Append(CEventSink* sink, OrvVariant* data) noexcept {
+    assert(sink && "a null sink would read as a released hook");
+    try {
+        data_.push_back(data);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    try {
+        sinks_.push_back(sink);
+    } catch (const std::bad_alloc&) {
+        data_.pop_back();
+        return false;
+    }
+    return true;
+}
+
+OrvVariant* HookList::Release(std::size_t index) {
+    assert(sinks_[index] && "released twice");
+    OrvVariant* data = data_[index];
+    sinks_[index]->DecRefCount();
+    if (walks_ > 0) {
+        sinks_[index] = nullptr;
+        ++released_;
+    } else {
+        sinks_.erase(sinks_.begin() + static_cast<std::ptrdiff_t>(index));
+        data_.erase(data_.begin() + static_cast<std::ptrdiff_t>(index));
+    }
+    return data;
+}
+
+std::size_t HookList::FirstOf(const CEventSink* sink) const {
+    for (std::size_t i = 0; i < sinks_.size(); ++i) {
+        if (sinks_[i] == sink) return i;
+    }
+    return npos;
+}
+
+void HookList::Purge() noexcept {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < sinks_.size(); ++i) {
+        if (!sinks_[i]) continue;
+        sinks_[kept] = sinks_[i];
+        data_[kept] = data_[i];
+        ++kept;
+    }
+    sinks_.resize(kept);
+    data_.resize(kept);
+    released_ = 0;
+}
+
 HookTable::~HookTable() {
-    ForEach([](std::uint16_t, COSList& list) { delete &list; });
+    ForEach([](HookList& list) { delete &list; });
     delete[] slots_;
 }
 
@@ -31,10 +84,10 @@ bool HookTable::Grow() {
     return true;
 }
 
-COSList* HookTable::FindOrCreate(std::uint16_t key) {
-    if (COSList* list = Find(key)) return list;
+HookList* HookTable::FindOrCreate(std::uint16_t key) {
+    if (HookList* list = Find(key)) return list;
     if ((size_ + 1) * 2 > (slots_ ? mask_ + 1 : 0) && !Grow()) return nullptr;
-    COSList* list = new (std::nothrow) COSList;
+    auto* list = new (std::nothrow) HookList;
     if (!list) return nullptr;
     std::uint32_t i = Home(key);
     while (slots_[i].list) i = (i + 1) & mask_;

@@ -7,18 +7,18 @@
 class CEventSink;
 class OrvVariant;
 
-// One hook of an event source: the sink and the registrant's data, which the source never reads
-// or frees. A released hook has a null sink.
+// A hook record: a sink and its registrant's data, which the list never reads or frees. A
+// released hook has a null sink.
 struct EventInfo {
     CEventSink* sink = nullptr;
     OrvVariant* data = nullptr;
 };
 
-// The hook list of one event: an owning list of hook records that framework containers can hold.
+// An owning list of hook records that framework containers can hold.
 //
-// Broadcasts walk it on every event, so a walk that marked nothing ends without the purge pass
-// of unlock_remove: removals made through mark_removed are counted, and only a walk that ends
-// with some counted pays for the purge.
+// Walks that may remove records pair begin_walk with end_walk and remove through mark_removed:
+// removals are counted, and only a walk that ends with some counted pays for the purge pass of
+// unlock_remove.
 class VELTUTIL_API COSList : public CObject, public SList<EventInfo, 0> {
 public:
     COSList() = default;

@@ -117,7 +117,7 @@ private:
             frames_.push_back(Frame{PropertyAccess::firstLink(*nested), 0, 0, pad + 2, false, false, true});
             return;
         }
-        openText(PropertyAccess::storedValue(item).view(), pad + 2, true);
+        openText(PropertyAccess::storedValue(item), pad + 2, true);
     }
 
     void openText(std::string_view listText, long pad, bool closes) {

@@ -51,13 +51,15 @@ CPropertyItem::CPropertyItem() = default;
 
 CPropertyItem::CPropertyItem(const CString& itemText) {
     text::ItemFields fields = text::parseItem(text::BraceMatcher{itemText.view()}, 0, itemText.str().size());
-    label_ = CString(fields.label);
-    type_ = CString(fields.type);
-    value_ = CString(fields.value);
+    *this = CPropertyItem(FromFields{}, fields.label, fields.type, fields.value);
 }
 
 CPropertyItem::CPropertyItem(const CString& label, const CString& type, const CString& value)
     : label_(label), type_(type), value_(value) {}
+
+CPropertyItem::CPropertyItem(FromFields, std::string_view label, std::string_view type, std::string_view value,
+                             const char* kept)
+    : label_(label), type_(type), value_(kept ? std::string_view() : value), valueText_(kept) {}
 
 CPropertyItem::CPropertyItem(const CString& label, const CString& s)
     : label_(label), type_("string"), value_(escaped(s.view())) {}
@@ -110,14 +112,13 @@ CPropertyItem::CPropertyItem(const CString& label, const PI_BOOL* a, int n)
 CPropertyItem::CPropertyItem(const CPropertyItem& other)
     : label_(other.label_),
       type_(other.type_),
-      value_(other.value_),
+      value_(other.storedView()),
       list_(other.list_ ? PropertyAccess::clone(*other.list_) : nullptr) {}
 
 CPropertyItem::CPropertyItem(CPropertyItem&& other) noexcept
-    : label_(std::move(other.label_)),
-      type_(std::move(other.type_)),
-      value_(std::move(other.value_)),
-      list_(std::exchange(other.list_, nullptr)) {}
+    : label_(std::move(other.label_)), type_(std::move(other.type_)), list_(std::exchange(other.list_, nullptr)) {
+    takeValue(other);
+}
 
 CPropertyItem& CPropertyItem::operator=(const CPropertyItem& other) {
     if (this != &other) *this = CPropertyItem(other);
@@ -130,7 +131,7 @@ CPropertyItem& CPropertyItem::operator=(CPropertyItem&& other) noexcept {
     CPropertyList* old = std::exchange(list_, std::exchange(other.list_, nullptr));
     label_ = std::move(other.label_);
     type_ = std::move(other.type_);
-    value_ = std::move(other.value_);
+    takeValue(other);
     if (old) PropertyAccess::destroy(old);
     return *this;
 }
@@ -142,8 +143,31 @@ CPropertyItem::~CPropertyItem() {
 int CPropertyItem::IsEmpty() const { return text::trim(label_.view()).empty(); }
 
 const CString& CPropertyItem::GetValue() const {
-    if (list_ && value_.IsEmpty()) PropertyAccess::appendListText(value_.str(), *list_);
+    if (valueText_) {
+        value_ = CString(storedView());
+        valueText_ = nullptr;
+    } else if (list_ && value_.IsEmpty()) {
+        PropertyAccess::appendListText(value_.str(), *list_);
+    }
     return value_;
+}
+
+std::string_view CPropertyItem::storedView() const { return PropertyAccess::storedValue(*this); }
+
+std::string_view CPropertyItem::valueView() const {
+    return list_ && !valueText_ && value_.IsEmpty() ? GetValue().view() : storedView();
+}
+
+// Moving never allocates but for a value kept in other's node, which must be copied before the
+// node goes; running out of memory there ends the program, as in any noexcept move.
+void CPropertyItem::takeValue(CPropertyItem& other) {
+    if (other.valueText_) {
+        value_ = CString(other.storedView());
+        other.valueText_ = nullptr;
+    } else {
+        value_ = std::move(other.value_);
+    }
+    valueText_ = nullptr;
 }
 
 CString CPropertyItem::GetField() const {
@@ -167,18 +191,18 @@ CPropertyItem::Type CPropertyItem::GetTypeOfValue() const {
     return TYPE_OTHER;
 }
 
-long CPropertyItem::GetInt() const { return text::toLong(GetValue().view()); }
+long CPropertyItem::GetInt() const { return text::toLong(valueView()); }
 
-double CPropertyItem::GetDouble() const { return text::toDouble(GetValue().view()); }
+double CPropertyItem::GetDouble() const { return text::toDouble(valueView()); }
 
 CPropertyItem::PI_BOOL CPropertyItem::GetBool() const { return GetInt() != 0 ? PI_TRUE : PI_FALSE; }
 
-CString CPropertyItem::GetString() const { return unescaped(GetValue().view()); }
+CString CPropertyItem::GetString() const { return unescaped(valueView()); }
 
 const CPropertyList& CPropertyItem::GetPropertyList() const {
     if (!list_) {
         auto* parsed = new CPropertyList;
-        PropertyAccess::appendParsed(*parsed, value_.view());
+        PropertyAccess::appendParsed(*parsed, storedView());
         list_ = parsed;
     }
     return *list_;
@@ -189,7 +213,7 @@ long CPropertyItem::GetArrayCount() const {
     case TYPE_LONG_ARRAY:
     case TYPE_BOOL_ARRAY:
     case TYPE_DOUBLE_ARRAY:
-    case TYPE_STRING_ARRAY: return text::countListItems(GetValue().view());
+    case TYPE_STRING_ARRAY: return text::countListItems(valueView());
     default: return -1;
     }
 }
@@ -197,7 +221,7 @@ long CPropertyItem::GetArrayCount() const {
 template <class Element, class Store>
 void CPropertyItem::writeElements(Element* out, Store store) const {
     if (!out) return;
-    text::ListReader reader(GetValue().view());
+    text::ListReader reader(valueView());
     text::ItemFields element;
     for (std::size_t i = 0; reader.next(element); ++i) store(out[i], element.value);
 }

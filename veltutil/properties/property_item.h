@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "veltutil/export.h"
 #include "veltutil/platform/host/strings/cstring.h"
 
@@ -64,7 +66,8 @@ public:
     const CString& GetLabel() const { return label_; }
     const CString& GetType() const { return type_; }
     void ChangeLabel(const CString& label) { label_ = label; }
-    // For an item built from a list, the list's text form, computed on the first call and kept.
+    // For an item built from a list, the list's text form, computed on the first call and kept;
+    // for a long value read from a text, a CString of it, made on the first call.
     const CString& GetValue() const;
     CString GetField() const;
     Type GetTypeOfValue() const;
@@ -94,6 +97,18 @@ public:
 
 private:
     friend struct veltutil::detail::PropertyAccess;
+    // For readers: the three texts as they stand in a text form. With `kept` given, the value
+    // stays where it is (see valueText_) instead of being copied into value_.
+    struct FromFields {};
+    CPropertyItem(FromFields, std::string_view label, std::string_view type, std::string_view value,
+                  const char* kept = nullptr);
+
+    // The value text as stored, wherever it is held; and as GetValue gives it, without making
+    // a CString of a kept value (a nested list's text is made and kept, as GetValue does).
+    std::string_view storedView() const;
+    std::string_view valueView() const;
+    // Takes `other`'s value, copying it when it is kept in other's node.
+    void takeValue(CPropertyItem& other);
     template <class Element, class Store>
     void writeElements(Element* out, Store store) const;
 
@@ -101,4 +116,9 @@ private:
     CString type_;
     mutable CString value_;
     mutable CPropertyList* list_ = nullptr;  // owned
+    // A value read from a text that a CString could not hold without an allocation of its own
+    // may stay in the list node that holds this item (veltutil/properties/internal/item_node.h),
+    // its length in front of it; value_ is then empty. It lasts as long as this item stays in
+    // its node: copies and moves take the text into their own value_, and so does GetValue.
+    mutable const char* valueText_ = nullptr;
 };

@@ -14,11 +14,18 @@ CPropertyList::CPropertyList() = default;
 
 CPropertyList::CPropertyList(const CString& text) { PropertyAccess::appendParsed(*this, text.view()); }
 
-CPropertyList::CPropertyList(const CPropertyItem& item) { items_.append(new CPropertyItem(item)); }
+CPropertyList::CPropertyList(const CPropertyItem& item) {
+    PropertyAccess::append(*this, item);
+}
 
-CPropertyList::CPropertyList(const CPropertyList& other) = default;
+CPropertyList::CPropertyList(const CPropertyList& other) : CPropertyList() {
+    PropertyAccess::copyTree(*this, other);
+}
 
-CPropertyList::CPropertyList(CPropertyList&& other) noexcept { items_.swap_with(other.items_); }
+CPropertyList::CPropertyList(CPropertyList&& other) noexcept {
+    items_.swap_with(other.items_);
+    std::swap(slab_, other.slab_);
+}
 
 CPropertyList& CPropertyList::operator=(const CPropertyList& other) {
     // Copy before letting go of our items: `other` may be nested inside one of them.
@@ -30,49 +37,54 @@ CPropertyList& CPropertyList::operator=(CPropertyList&& other) noexcept {
     if (this != &other) {
         CPropertyList old(std::move(*this));
         items_.swap_with(other.items_);
+        std::swap(slab_, other.slab_);
     }
     return *this;
 }
 
-CPropertyList::~CPropertyList() = default;
+CPropertyList::~CPropertyList() {
+    // The slab outlives this call while nodes in it are still linked; the last one frees it.
+    veltutil::detail::CloseSlab(slab_);
+}
 
 void CPropertyList::AddItem(const CPropertyItem& item) {
-    if (!item.IsEmpty()) items_.append(new CPropertyItem(item));
+    if (!item.IsEmpty()) PropertyAccess::append(*this, item);
 }
 
 void CPropertyList::AddItem(CPropertyItem&& item) {
-    if (!item.IsEmpty()) items_.append(new CPropertyItem(std::move(item)));
+    if (!item.IsEmpty()) PropertyAccess::append(*this, std::move(item));
 }
 
 void CPropertyList::AppendItems(const CPropertyList& other) {
-    // Copies first, so that appending a list to itself doubles it instead of running forever.
-    CopiableSList<CPropertyItem> copies;
+    // Counted first, so that appending a list to itself doubles it instead of running forever.
+    long count = 0;
     for (const CPropertyItem* item : other.items_) {
         if (item->IsEmpty()) break;
-        copies.append(new CPropertyItem(*item));
+        ++count;
     }
-    while (CPropertyItem* item = copies.take_front()) items_.append(item);
+    SList<CPropertyItem, 0>::iter it(other.items_);
+    for (long i = 0; i < count; ++i, ++it) {
+        const CPropertyItem& item = **it;
+        PropertyAccess::append(*this, item);
+    }
 }
 
 void CPropertyList::MergeItem(const CPropertyItem& item, const CPropertyList& other) {
-    auto first = std::make_unique<CPropertyItem>(item);  // before `item`, possibly ours, goes away
+    CPropertyItem first(item);  // before `item`, possibly ours, goes away
     if (&other != this) *this = other;
-    items_.prepend(first.release());
+    PropertyAccess::prepend(*this, std::move(first));
 }
 
 int CPropertyList::ExtractField(CPropertyItem& first, CPropertyList& rest) const {
     first = CPropertyItem();
-    if (&rest == this) {
-        CPropertyItem* taken = rest.items_.take_front();
-        if (!taken) return 0;
-        first = std::move(*taken);
-        delete taken;
-        return 1;
-    }
+    if (&rest == this) return PropertyAccess::takeFront(rest, first) ? 1 : 0;
     SList<CPropertyItem, 0>::iter it(items_);
     if (it == std::default_sentinel) return 0;
     first = **it;
-    for (++it; it != std::default_sentinel; ++it) rest.items_.append(new CPropertyItem(**it));
+    for (++it; it != std::default_sentinel; ++it) {
+        const CPropertyItem& item = **it;
+        PropertyAccess::append(rest, item);
+    }
     return 1;
 }
 

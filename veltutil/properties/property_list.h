@@ -5,6 +5,10 @@
 #include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/properties/property_item.h"
 
+namespace veltutil::detail {
+struct ItemSlab;
+}
+
 // An ordered, owning list of property items with a text form: each item's `label:type{value}`
 // followed by a line feed. Labels may repeat; there is no lookup by label.
 //
@@ -46,6 +50,8 @@ public:
 private:
     friend struct veltutil::detail::PropertyAccess;
     CopiableSList<CPropertyItem> items_;
+    // Where this list makes the nodes of the items added to it (several per allocation).
+    veltutil::detail::ItemSlab* slab_ = nullptr;
 };
 
 // Indented display form of one item: the label, ":" and type after `indent` spaces (at most

@@ -30,25 +30,8 @@ auto convert(std::string_view value, Convert convertText) {
 }
 }  // namespace
 
-std::string_view trim(std::string_view text) {
-    std::size_t begin = 0, end = text.size();
-    while (begin < end && isSpace(text[begin])) ++begin;
-    while (end > begin && isSpace(text[end - 1])) --end;
-    return text.substr(begin, end - begin);
-}
-
 std::size_t closeByCounting(std::string_view text, std::size_t open, std::size_t limit) {
-    std::size_t depth = 1;
-    const char* data = text.data();
-    for (std::size_t i = open + 1; i < limit; ++i) {
-        char c = data[i];
-        if (c == '{') {
-            ++depth;
-        } else if (c == '}' && --depth == 0) {
-            return i;
-        }
-    }
-    return npos;
+    return countToClose(text.data(), open, limit, npos);
 }
 
 BraceIndex::BraceIndex(std::string_view text) {
@@ -87,32 +70,6 @@ ItemFields parseItem(const BraceMatcher& matcher, std::size_t begin, std::size_t
     item.value = text.substr(open + 1, close - open - 1);
     item.hasValue = true;
     return item;
-}
-
-bool ListReader::next(ItemFields& item) {
-    std::string_view text = matcher_.text;
-    if (pos_ >= end_ || end_ - pos_ < 2) return false;
-    std::size_t open = find(text, '{', pos_, end_ - 1);
-    if (open == npos) return false;
-    std::size_t close = matcher_.close(open, end_);
-    if (close == npos) return false;
-    std::size_t begin = pos_;
-    while (isSpace(text[begin])) ++begin;
-    ItemFields found;
-    std::size_t colon = find(text, ':', begin, open);
-    if (colon != npos) {
-        // The usual shape, label:type{value}: the item's own brace pair is the one just found.
-        found.label = trim(text.substr(begin, colon - begin));
-        found.type = trim(text.substr(colon + 1, open - colon - 1));
-        found.value = text.substr(open + 1, close - open - 1);
-        found.hasValue = true;
-    } else {
-        found = parseItem(matcher_, begin, close + 1);
-    }
-    if (found.label.empty()) return false;
-    item = found;
-    pos_ = close + 1;
-    return true;
 }
 
 long countListItems(std::string_view text) {

@@ -16,7 +16,7 @@ using Link = PropertyAccess::Link;
 // A list item whose value text is still to be produced from its nested list.
 const CPropertyList* pendingNested(const CPropertyItem& item) {
     const CPropertyList* nested = PropertyAccess::nestedList(item);
-    return nested && PropertyAccess::storedValue(item).IsEmpty() ? nested : nullptr;
+    return nested && PropertyAccess::storedValue(item).empty() ? nested : nullptr;
 }
 
 // Text forms are written in one pass into fixed-size chunks and joined at the end: walking a
@@ -71,11 +71,13 @@ public:
     void advance() {
         if (!ahead_) return;
         if (const CPropertyItem* item = static_cast<const SList<CPropertyItem, 0>::SListLink*>(ahead_)->value) {
-            // An item spans up to three cache lines.
+            // An item spans up to three cache lines, and a value kept behind its node (see
+            // internal/item_node.h) starts on the line after it.
             const char* bytes = reinterpret_cast<const char*>(item);
             __builtin_prefetch(bytes);
             __builtin_prefetch(bytes + 64);
             __builtin_prefetch(bytes + sizeof(CPropertyItem) - 1);
+            __builtin_prefetch(bytes + sizeof(CPropertyItem) + 63);
         }
         ahead_ = ahead_->next;
     }
@@ -117,7 +119,7 @@ void putItemsFrom(Sink& sink, const Link* link) {
                 link = PropertyAccess::firstLink(*nested);
                 continue;
             }
-            sink.put(PropertyAccess::storedValue(*item).view());
+            sink.put(PropertyAccess::storedValue(*item));
             sink.put("}\n");
         }
         if (resume.empty()) return;
@@ -139,7 +141,7 @@ void putText(Sink& sink, const CPropertyItem* item, const Link* link) {
     if (const CPropertyList* nested = pendingNested(*item)) {
         putItemsFrom(sink, PropertyAccess::firstLink(*nested));
     } else {
-        sink.put(PropertyAccess::storedValue(*item).view());
+        sink.put(PropertyAccess::storedValue(*item));
     }
     sink.put('}');
 }
@@ -152,50 +154,65 @@ void appendText(std::string& out, const CPropertyItem* item, const Link* link) {
 
 }  // namespace
 
-CPropertyItem* PropertyAccess::newItem(std::string_view label, std::string_view type, std::string_view value) {
-    auto* item = new CPropertyItem;
-    item->label_.str().assign(label);
-    item->type_.str().assign(type);
-    item->value_.str().assign(value);
-    return item;
+namespace {
+// The longest value a CString holds without an allocation of its own.
+const std::size_t inPlaceCapacity = CString().str().capacity();
+}  // namespace
+
+void PropertyAccess::appendFields(CPropertyList& list, std::string_view label, std::string_view type,
+                                  std::string_view value) {
+    bool keep = value.size() > inPlaceCapacity && value.size() <= kMaxKeptValue;
+    list.items_.push_back(NewItemNode(list.slab_, keep ? KeptSize(value) : 0, [&](char* tail) {
+        return CPropertyItem(CPropertyItem::FromFields{}, label, type, value, keep ? KeepText(tail, value) : nullptr);
+    }));
 }
 
 void PropertyAccess::appendParsed(CPropertyList& list, std::string_view text) {
     ListReader reader(text);
     ItemFields fields;
-    while (reader.next(fields)) list.items_.append(newItem(fields.label, fields.type, fields.value));
+    while (reader.next(fields)) appendFields(list, fields.label, fields.type, fields.value);
+}
+
+bool PropertyAccess::takeFront(CPropertyList& list, CPropertyItem& into) {
+    std::unique_ptr<Link> link(list.items_.pop_front());
+    CPropertyItem* item = link ? static_cast<SList<CPropertyItem, 0>::SListLink*>(link.get())->value : nullptr;
+    into = item ? std::move(*item) : CPropertyItem();
+    return item != nullptr;
+}
+
+void PropertyAccess::copyTree(CPropertyList& to, const CPropertyList& from) {
+    std::vector<std::pair<const CPropertyList*, CPropertyList*>> pending{{&from, &to}};
+    while (!pending.empty()) {
+        auto [source, target] = pending.back();
+        pending.pop_back();
+        for (const CPropertyItem* item : source->items_) {
+            appendFields(*target, item->label_.view(), item->type_.view(), item->storedView());
+            if (item->list_) {
+                CPropertyItem& copy = static_cast<ItemNode*>(target->items_.back())->item;
+                copy.list_ = new CPropertyList;
+                pending.emplace_back(item->list_, copy.list_);
+            }
+        }
+    }
 }
 
 CPropertyList* PropertyAccess::clone(const CPropertyList& list) {
     auto root = std::make_unique<CPropertyList>();
-    std::vector<std::pair<const CPropertyList*, CPropertyList*>> pending{{&list, root.get()}};
-    while (!pending.empty()) {
-        auto [from, to] = pending.back();
-        pending.pop_back();
-        for (const CPropertyItem* item : from->items_) {
-            auto* copy = newItem(item->label_.view(), item->type_.view(), item->value_.view());
-            to->items_.append(copy);
-            if (item->list_) {
-                copy->list_ = new CPropertyList;
-                pending.emplace_back(item->list_, copy->list_);
-            }
-        }
-    }
+    copyTree(*root, list);
     return root.release();
 }
 
 void PropertyAccess::destroy(CPropertyList* list) {
-    // Flattens the tree into `list` as it goes: the items of a nested list move to the end of
+    // Flattens the tree into `list` as it goes: the nodes of a nested list move to the end of
     // the list being emptied, so every item is freed with no nested list left below it.
     auto& items = list->items_;
-    while (!items.is_empty()) {
-        CPropertyItem* item = items.take_front();
-        if (!item) continue;
-        if (CPropertyList* nested = std::exchange(item->list_, nullptr)) {
-            while (Link* link = nested->items_.pop_front()) items.push_back(link);
+    while (Link* link = items.pop_front()) {
+        CPropertyItem* item = static_cast<SList<CPropertyItem, 0>::SListLink*>(link)->value;
+        if (CPropertyList* nested = item ? std::exchange(item->list_, nullptr) : nullptr) {
+            while (Link* inner = nested->items_.pop_front()) items.push_back(inner);
             delete nested;
         }
-        delete item;
+        delete link;
     }
     delete list;
 }

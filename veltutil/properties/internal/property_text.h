@@ -10,13 +10,20 @@
 #include <string_view>
 #include <vector>
 
+#include "veltutil/properties/internal/text_scan.h"
+
 namespace veltutil::detail {
 
 constexpr std::size_t npos = std::string_view::npos;
 
 inline bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-std::string_view trim(std::string_view text);
+inline std::string_view trim(std::string_view text) {
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && isSpace(text[begin])) ++begin;
+    while (end > begin && isSpace(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
+}
 
 // Index of the '}' that closes the '{' at `open`, found by counting raw braces in
 // text[open + 1, limit); npos when the text ends first.
@@ -62,7 +69,7 @@ public:
     explicit ListReader(std::string_view text) : ListReader(BraceMatcher{text}, 0, text.size()) {}
 
     // False at the end of the list; `item` is then untouched.
-    bool next(ItemFields& item);
+    [[gnu::always_inline]] inline bool next(ItemFields& item);
     std::size_t position() const { return pos_; }
     const BraceMatcher& matcher() const { return matcher_; }
 
@@ -71,6 +78,53 @@ private:
     std::size_t pos_;
     std::size_t end_;
 };
+
+// Inline, since readers call it once per item and use what it finds at once.
+bool ListReader::next(ItemFields& item) {
+    std::string_view text = matcher_.text;
+    const char* data = text.data();
+    if (pos_ >= end_ || end_ - pos_ < 2) return false;
+    std::size_t begin = pos_;
+    // Items are read in order, so the text ahead is asked for while this item is read.
+    __builtin_prefetch(data + begin + 512);
+    // The item's first brace, which must stand before the last byte, and a colon met on the way:
+    // in the usual shape, label:type{value}, that brace is the item's own. Most items show
+    // both, and often their closing brace, within a window of two blocks; white space before the
+    // label goes with the label's trimming then.
+    std::size_t open = npos, colon = npos, close = npos;
+    if (ItemShape shape; scanWindow(data, begin, end_, shape)) {
+        open = shape.open;
+        colon = shape.colon;
+        close = shape.close;
+    } else {
+        while (begin < end_ && isSpace(data[begin])) ++begin;
+        open = findEither(data, begin, end_ - 1, '{', ':');
+        if (open < end_ - 1 && data[open] == ':') {
+            colon = open;
+            open = findEither(data, colon + 1, end_ - 1, '{', '{');
+        }
+        if (open >= end_ - 1) return false;
+    }
+    if (close == npos) {
+        close = matcher_.index ? matcher_.index->close(open, end_) : countToClose(data, open, end_, npos);
+        if (close == npos) return false;
+    }
+    if (colon == npos) {
+        while (isSpace(data[begin])) ++begin;  // the brace stops it
+        ItemFields found = parseItem(matcher_, begin, close + 1);
+        if (found.label.empty()) return false;
+        item = found;
+    } else {
+        std::string_view label = trim(text.substr(begin, colon - begin));
+        if (label.empty()) return false;
+        item.label = label;
+        item.type = trim(text.substr(colon + 1, open - colon - 1));
+        item.value = text.substr(open + 1, close - open - 1);
+        item.hasValue = true;
+    }
+    pos_ = close + 1;
+    return true;
+}
 
 long countListItems(std::string_view text);
 

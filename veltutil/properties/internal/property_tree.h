@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "veltutil/properties/internal/item_node.h"
 #include "veltutil/properties/property_list.h"
 
 namespace veltutil::detail {
@@ -20,12 +21,31 @@ struct PropertyAccess {
         return static_cast<const SList<CPropertyItem, 0>::SListLink*>(link)->value;
     }
     static const CPropertyList* nestedList(const CPropertyItem& item) { return item.list_; }
-    static const CString& storedValue(const CPropertyItem& item) { return item.value_; }
+    // The value text as stored: kept behind the item's node, or in its CString.
+    static std::string_view storedValue(const CPropertyItem& item) {
+        return item.valueText_ ? KeptText(item.valueText_) : item.value_.view();
+    }
 
-    static CPropertyItem* newItem(std::string_view label, std::string_view type, std::string_view value);
+    // Appends (prepends) to `list` a node holding a copy of `item`, or what is moved out of it.
+    template <class Item>
+    static void append(CPropertyList& list, Item&& item) {
+        list.items_.push_back(NewItemNode(list.slab_, 0, [&](char*) { return CPropertyItem(std::forward<Item>(item)); }));
+    }
+    template <class Item>
+    static void prepend(CPropertyList& list, Item&& item) {
+        list.items_.push_front(NewItemNode(list.slab_, 0, [&](char*) { return CPropertyItem(std::forward<Item>(item)); }));
+    }
+    // Appends an item of these texts; a value a CString could not hold in place is kept in the
+    // item's node.
+    static void appendFields(CPropertyList& list, std::string_view label, std::string_view type,
+                             std::string_view value);
     static void appendParsed(CPropertyList& list, std::string_view text);
+    // Unlinks and destroys the first node, moving its item into `into`; false, with `into` an
+    // empty item, when there was no node or it held no item.
+    static bool takeFront(CPropertyList& list, CPropertyItem& into);
 
-    // Deep copy of the live items (and their nested lists).
+    // Appends deep copies of the live items of `from` (and of their nested lists) to `to`.
+    static void copyTree(CPropertyList& to, const CPropertyList& from);
     static CPropertyList* clone(const CPropertyList& list);
     // Destroys `list` with every item and nested list below it.
     static void destroy(CPropertyList* list);
