@@ -33,12 +33,10 @@ enum SnapInProperty : long {
     // stands in the steps of the analysis in progress, as the index of its real part in each
     // step's values (its imaginary part follows); S_FALSE when the analysis has no such signal.
     kPropSignalIndex = 20004,
-    // The simulator's. Text: the path of the deck loaded, empty when none is.
-    kPropDeckPath = 20005,
     // The simulator's. Text: the signal named by the text in `in` (in any naming form), as people
     // see it (V(out)); S_FALSE when the last run had no such signal. Before any run every name
     // is taken: which signals a circuit has is known once it has run.
-    kPropSignalName = 20006,
+    kPropSignalName = 20005,
     // The simulator's and the instrument agency's, as the framework numbers it. Long: the run
     // state, 0 stopped, 1 held, 2 running. The agency's can be set: 2 runs the deck or lets a
     // held run go on, 1 holds the run, 0 stops it.

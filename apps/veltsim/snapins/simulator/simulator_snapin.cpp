@@ -120,9 +120,6 @@ long SimulatorSnapIn::GetProperty(long id, OrvVariant& value, const OrvVariant* 
         value.SetValue(SpiceFromVelt(VeltFromTyped(name->str())).GetNode());
         return S_OK;
     }
-    case kPropDeckPath:
-        value.SetValue(deck_ ? deck_->path.c_str() : "");
-        return S_OK;
     case kPropRunState:
         value.SetValue(!driver_.IsBusy() ? 0L : driver_.IsPaused() ? 1L : 2L);
         return S_OK;

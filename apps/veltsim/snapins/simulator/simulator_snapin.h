@@ -49,7 +49,7 @@ public:
     // once a run has begun, the grapher item its plots are made through (ItemGrapher 0).
     ComItem GetNthItem(ComItem::ItemType type, int n) override;
     int GetNumItems(ComItem::ItemType type) const override;
-    // Answers the veltsim properties (command help, busy, failures, signal index, deck path,
+    // Answers the veltsim properties (command help, busy, failures, signal index and name,
     // run state).
     long GetProperty(long id, OrvVariant& value, const OrvVariant* in, CTreeInstance* instance) override;
     // Closes every page the simulator opened, the run table too; their files stay. The next run
