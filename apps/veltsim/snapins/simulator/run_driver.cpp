@@ -85,6 +85,7 @@ void RunDriver::Run() {
     bool inAnalysis = false;
     DWORD haltedTick = 0;
     ChannelBatch batch;
+    std::size_t next = 0;  // the first entry of the batch not delivered yet
     while (!ended) {
         if (stopRequested_ && !halted_) {
             HaltNow();
@@ -94,17 +95,25 @@ void RunDriver::Run() {
             Wait(kPausedWaitMs);
             continue;
         }
-        channel_.TakeAll(batch);
-        Deliver(batch, ended, inAnalysis);
+        if (next == batch.entries.size()) {
+            channel_.TakeAll(batch);
+            next = 0;
+        }
+        next = Deliver(batch, next, ended, inAnalysis);
         if (ended) break;
         if (halted_ && !engine_.IsRunning() && GetTickCount() - haltedTick > kHaltGraceMs) break;
         if (batch.entries.empty()) Wait(kDataWaitMs);
     }
     // What ngspice said last, after its final step, still belongs to this run.
+    auto outputTexts = [&](std::size_t from) {
+        for (std::size_t i = from; i < batch.entries.size(); ++i) {
+            const ChannelBatch::Entry& entry = batch.entries[i];
+            if (entry.kind == ChannelBatch::kText) listener_.Output(batch.texts[entry.index]);
+        }
+    };
+    outputTexts(next);
     channel_.TakeAll(batch);
-    for (const ChannelBatch::Entry& entry : batch.entries) {
-        if (entry.kind == ChannelBatch::kText) listener_.Output(batch.texts[entry.index]);
-    }
+    outputTexts(0);
     if (inAnalysis) {
         OrvVariant in(analysisType_.c_str());
         Raise(EVENT_ANALYSIS_END, in);
@@ -118,8 +127,9 @@ void RunDriver::Run() {
     listener_.RunEnded(summary_);
 }
 
-void RunDriver::Deliver(const ChannelBatch& batch, bool& ended, bool& inAnalysis) {
-    for (const ChannelBatch::Entry& entry : batch.entries) {
+std::size_t RunDriver::Deliver(const ChannelBatch& batch, std::size_t from, bool& ended, bool& inAnalysis) {
+    for (std::size_t i = from; i < batch.entries.size(); ++i) {
+        const ChannelBatch::Entry& entry = batch.entries[i];
         switch (entry.kind) {
         case ChannelBatch::kText:
             listener_.Output(batch.texts[entry.index]);
@@ -149,12 +159,15 @@ void RunDriver::Deliver(const ChannelBatch& batch, bool& ended, bool& inAnalysis
             listener_.Step(&batch.values[entry.index]);
             stepArgument_.SetValue(lastAbscissa_);
             Raise(EVENT_PAUSE_QUERY, stepArgument_);
+            // A pause typed while this step was answered holds the rest of the batch too.
+            if (paused_) return i + 1;
             break;
         case ChannelBatch::kEnd:
             ended = true;
             break;
         }
     }
+    return batch.entries.size();
 }
 
 void RunDriver::Raise(long eventId, OrvVariant& in) {

@@ -70,7 +70,9 @@ private:
     enum State { kIdle, kPending, kRunning };
 
     void Run();
-    void Deliver(const ChannelBatch& batch, bool& ended, bool& inAnalysis);
+    // Delivers the batch from entry `from` on; answers the first entry not delivered, which is
+    // short of the end when a pause came while a step was answered.
+    std::size_t Deliver(const ChannelBatch& batch, std::size_t from, bool& ended, bool& inAnalysis);
     void Raise(long eventId, OrvVariant& in);
     void HaltNow();
     // Hands the thread to the message loop until input arrives or `milliseconds` pass.
