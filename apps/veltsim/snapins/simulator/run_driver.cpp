@@ -107,10 +107,15 @@ void RunDriver::Run() {
         if (batch.entries.empty()) Wait(kDataWaitMs);
     }
     // What ngspice said last, after its final step, still belongs to this run.
+    auto outputTexts = [&](std::size_t from) {
+        for (std::size_t i = from; i < batch.entries.size(); ++i) {
+            const ChannelBatch::Entry& entry = batch.entries[i];
+            if (entry.kind == ChannelBatch::kText) listener_.Output(batch.texts[entry.index]);
+        }
+    };
+    outputTexts(next);
     channel_.TakeAll(batch);
-    for (const ChannelBatch::Entry& entry : batch.entries) {
-        if (entry.kind == ChannelBatch::kText) listener_.Output(batch.texts[entry.index]);
-    }
+    outputTexts(0);
     if (inAnalysis) {
         OrvVariant in(analysisType_.c_str());
         Raise(EVENT_ANALYSIS_END, in);
@@ -124,8 +129,8 @@ void RunDriver::Run() {
     listener_.RunEnded(summary_);
 }
 
-std::size_t RunDriver::Deliver(const ChannelBatch& batch, std::size_t first, bool& ended, bool& inAnalysis) {
-    for (std::size_t i = first; i < batch.entries.size(); ++i) {
+std::size_t RunDriver::Deliver(const ChannelBatch& batch, std::size_t from, bool& ended, bool& inAnalysis) {
+    for (std::size_t i = from; i < batch.entries.size(); ++i) {
         const ChannelBatch::Entry& entry = batch.entries[i];
         switch (entry.kind) {
         case ChannelBatch::kText:
@@ -139,8 +144,8 @@ std::size_t RunDriver::Deliver(const ChannelBatch& batch, std::size_t first, boo
                 listener_.AnalysisEnded(true);
             }
             scaleIndex_ = -1;
-            for (std::size_t v = 0; v < plot.vectors.size() && scaleIndex_ < 0; ++v) {
-                if (plot.vectors[v] == "time" || plot.vectors[v] == "frequency") scaleIndex_ = static_cast<int>(v);
+            for (std::size_t i = 0; i < plot.vectors.size() && scaleIndex_ < 0; ++i) {
+                if (plot.vectors[i] == "time" || plot.vectors[i] == "frequency") scaleIndex_ = static_cast<int>(i);
             }
             inAnalysis = true;
             analysisType_ = plot.type;
@@ -162,6 +167,7 @@ std::size_t RunDriver::Deliver(const ChannelBatch& batch, std::size_t first, boo
             }
             stepArgument_.SetValue(lastAbscissa_);
             Raise(EVENT_PAUSE_QUERY, stepArgument_);
+            // A pause typed while this step was answered holds the rest of the batch too.
             if (paused_) return i + 1;
             break;
         case ChannelBatch::kEnd:

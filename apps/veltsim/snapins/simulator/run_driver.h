@@ -37,9 +37,9 @@ protected:
 // Runs one ngspice command at a time in ngspice's background thread and delivers what it
 // produces on the user-interface thread, raising the simulator's events as it goes: 4002 when an
 // analysis begins, for every accepted step 4005 with its values (while anyone is hooked to it)
-// and 4007 ("Do we wish to pause now?"), 4003 when it ends. The front end's answer to 4007 pumps the message queue now and then, so commands typed
-// meanwhile run inside the run; they may only ask for a stop, a pause or a resume, which the
-// loop carries out at its own level.
+// and 4007 ("Do we wish to pause now?"), 4003 when it ends. The front end's answer to 4007
+// pumps the message queue now and then, so commands typed meanwhile run inside the run; they
+// may only ask for a stop, a pause or a resume, which the loop carries out at its own level.
 //
 // Start returns at once: the run itself begins from a posted message, when the command that
 // asked for it has returned, so that the command line is free to take the next line while the
@@ -70,10 +70,9 @@ private:
     enum State { kIdle, kPending, kRunning };
 
     void Run();
-    // Delivers the batch's entries from `first` on; returns where it stopped: at the end, or
-    // after the step whose pause query was answered with a pause, so that a held run takes no
-    // more steps, not even the rest of what ngspice had handed over already.
-    std::size_t Deliver(const ChannelBatch& batch, std::size_t first, bool& ended, bool& inAnalysis);
+    // Delivers the batch from entry `from` on; answers the first entry not delivered, which is
+    // short of the end when a pause came while a step was answered.
+    std::size_t Deliver(const ChannelBatch& batch, std::size_t from, bool& ended, bool& inAnalysis);
     void Raise(long eventId, OrvVariant& in);
     void HaltNow();
     // Hands the thread to the message loop until input arrives or `milliseconds` pass.
