@@ -62,12 +62,17 @@ TEST(Instruments, PersonsSessionWithAScopeAndItsReturn) {
     ASSERT_LT(listed, run.lines.size());
     EXPECT_LT(listed, run.Find("stopped by request"));
     EXPECT_TRUE(referencesBack);
-    // The scope drew the sweeps of channel A on a page of its own.
+    // The scope drew channel A on a page of its own, the steps taken before the stop (none when
+    // the stop came first).
+    ASSERT_LT(run.Find("stopped by request after "), run.lines.size());
+    const std::string& stopped = run.lines[run.Find("stopped by request after ")];
+    const bool stepped = std::atol(stopped.c_str() + stopped.find("after ") + 6) > 0;
     const veltsimtest::Page page = veltsimtest::FindPage(dir / "plots", "XSC1: oscilloscope");
     ASSERT_EQ(page.graphCsv.size(), 1u);
     const veltsimtest::Csv sweep = veltsimtest::ReadCsv(page.graphCsv.front());
-    ASSERT_GT(sweep.size(), 1u);
+    ASSERT_FALSE(sweep.empty());
     EXPECT_EQ(sweep.front(), (std::vector<std::string>{"Time after the trigger (s)", "A: V(out)"}));
+    EXPECT_EQ(sweep.size() > 1, stepped);
     ASSERT_TRUE(std::filesystem::exists(deck + ".instruments"));
     const SessionRun next = RunScript("load " + deck + "; listing; show XSC1");
     ASSERT_EQ(next.status, 0);
