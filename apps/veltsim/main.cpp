@@ -3,10 +3,9 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "session.h"
@@ -33,13 +32,22 @@ constexpr const char* kUsage =
     "\n"
     "ngspice is loaded at run time from libngspice.so.0, or from the path in VELTSIM_NGSPICE.\n";
 
-bool readFile(const char* path, std::string& text) {
-    std::ifstream file(path);
-    if (!file) return false;
-    std::ostringstream buffer;
-    buffer << file.rdbuf();
-    text = buffer.str();
-    return true;
+// False with the reason in `reason` when the file cannot be opened or read (a directory opens
+// but does not read).
+bool readFile(const char* path, std::string& text, std::string& reason) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    text.clear();
+    char buffer[1 << 16];
+    std::size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, count);
+    const bool ok = !std::ferror(file);
+    if (!ok) reason = std::strerror(errno);
+    std::fclose(file);
+    return ok;
 }
 
 }  // namespace
@@ -65,8 +73,9 @@ int main(int argc, char** argv) {
             options.plots = text;
             continue;
         }
-        if (isScript && !readFile(argv[i], text)) {
-            std::fprintf(stderr, "veltsim: cannot read script %s\n", argv[i]);
+        std::string reason;
+        if (isScript && !readFile(argv[i], text, reason)) {
+            std::fprintf(stderr, "veltsim: cannot read script %s: %s\n", argv[i], reason.c_str());
             return kExitFailed;
         }
         script += text + "\n";

@@ -60,6 +60,10 @@ TEST(Program, ExitStatusTellsWhetherEveryCommandSucceeded) {
     EXPECT_NE(missing.output.find("cannot read deck: /nonexistent/deck.cir"), std::string::npos);
     EXPECT_EQ(runProgram({"--frobnicate"}).status, 2);
     EXPECT_EQ(runProgram({"--script", "/nonexistent/script"}).status, 1);
+    // A directory opens but does not read: it must not pass for an empty script.
+    const ProgramRun directory = runProgram({"--script", "/"});
+    EXPECT_EQ(directory.status, 1);
+    EXPECT_NE(directory.output.find("cannot read script /: Is a directory"), std::string::npos) << directory.output;
 }
 
 // Lines on standard input are typed as they come; at its end the session finishes what runs
