@@ -5,9 +5,9 @@
 //
 // The plain loop runs twice: here, beside the receivers, and built into a shared module of its
 // own (module/). The second is the floor for the source, which lives in a shared library too:
-// a program's code and a library's lie terabytes apart, and on some processors (AMD EPYC here)
-// each call and return across that distance costs about a nanosecond more than a near one,
-// however short the loop around it.
+// a program's code and a library's lie terabytes apart, and on some processors (this machine's
+// among them) each call and return across that distance costs about a nanosecond more than a
+// near one, however short the loop around it.
 //
 // Every entry delivers the same record to the same receivers (ReceiverSet: built once, each
 // receiver allocated apart, handler out of line), so that no entry gains from a luckier layout
