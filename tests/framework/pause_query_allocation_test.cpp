@@ -34,3 +34,15 @@ TEST(GuiFEEventSink, PauseQueryPathYieldsEvery52ndAndAllocatesNothing) {
     while (simulator.UnregisterEventHook(&sink, &hookData) == S_OK) {
     }
 }
+
+TEST(GuiFEEventSink, AnswersAnalysisEventsAndLeavesOthersToTheDefaultHandler) {
+    velttest::ScriptedFrontEnd frontEnd;
+    CGuiFE_EventSink sink("GuiFE", &frontEnd);
+    CEventSource simulator("Simulator", "");
+    OrvVariant out;
+    CEventSource::EventData noInput{EVENT_PAUSE_QUERY, nullptr, &out, nullptr};
+    EXPECT_EQ(sink.HandleEventIndirect(&simulator, &noInput), E_NOINTERFACE);
+    EXPECT_EQ(sink.HandleEvent(2001, &simulator, OrvVariant(), out, nullptr), E_NOINTERFACE);
+    EXPECT_EQ(sink.HandleEvent(EVENT_ANALYSIS_BEGIN, &simulator, OrvVariant(1L), out, nullptr), S_OK);
+    EXPECT_TRUE(frontEnd.yields.empty());
+}
