@@ -74,6 +74,10 @@ TEST(EventSource, BroadcastOrderFiltersAndResult) {
     // Id 1 reaches only the list of every event; other ids are keyed by their low 16 bits.
     EXPECT_EQ(reached(0, nullptr, 0, EVENT_ALL), (Trace{"B"}));
     EXPECT_EQ(reached(0, nullptr, 0, 4002 + 65536), (Trace{"A", "C", "B"}));
+    // Another event, before and after its first hook.
+    EXPECT_EQ(reached(0, nullptr, 0, 4003), (Trace{"B"}));
+    source.RegisterEventHook(4003, &c, nullptr);
+    EXPECT_EQ(reached(0, nullptr, 0, 4003), (Trace{"C", "B"}));
     EXPECT_EQ(source.BroadCastEvent(nullptr, 0, nullptr, 0), S_FALSE);
 }
 
@@ -90,11 +94,14 @@ TEST(EventSource, HooksCountReferencesAndHandBackTheirData) {
         EXPECT_EQ(source.RegisterEventHook(4002, nullptr, nullptr), S_FALSE);
         EXPECT_EQ(sink.GetRefCount(), 4);
         EXPECT_EQ(source.GetCount(4002), 3);
+        EXPECT_EQ(source.GetCount(EVENT_ALL), 1);
 
         SList<CEventSink, 3> sinks;
         EXPECT_EQ(source.GetEventSinkList(4002, sinks), 3);
         EXPECT_EQ(other.GetRefCount(), 3);
         for (CEventSink* listed : sinks) listed->DecRefCount();
+        EXPECT_EQ(source.GetEventSinkList(EVENT_ALL, sinks), 1);
+        other.DecRefCount();
 
         OrvVariant* data = &first;
         EXPECT_EQ(source.UnregisterEventHook(7777, &sink, &data), E_NOINTERFACE);
