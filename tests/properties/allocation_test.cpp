@@ -45,3 +45,17 @@ TEST(PropertyList, ReadingAndCopyingAllocateFarLessThanOncePerItem) {
     EXPECT_LT(reading, count / 20);
     EXPECT_LT(copying, count / 20);
 }
+
+// A program that reads document after document gets the storage of the last one back rather
+// than the C library's, which returns a large freed heap top to the system (to fault it in
+// again on the next read): only a new list's first, smaller slabs are allocated anew.
+TEST(PropertyList, AFreedListsStorageServesTheNextOne) {
+    std::string text;
+    for (int i = 0; i < 20000; ++i) text += "Count:long{" + std::to_string(i) + "}\n";
+    const CString document(text);
+    { CPropertyList first(document); }
+    velttest::AllocationCount allocations;
+    CPropertyList again(document);
+    EXPECT_EQ(again.GetCount(), 20000);
+    EXPECT_LT(allocations(), 10);
+}
