@@ -12,35 +12,22 @@
 
 namespace {
 
-// A snap-in that reports its name as property 3 and its shown state as property 4, and records
-// the show requests it receives as property 5.
+// A snap-in that reports its name as property 3 and records the property writes it answers,
+// its own or those of the sources and sinks it owns.
 class NamedSnapIn : public CInstrumentInterface {
 public:
     NamedSnapIn() : CInstrumentInterface("Item-Name", "") {}
     long GetProperty(long id, OrvVariant& value, const OrvVariant*, CTreeInstance* instance) override {
         lastInstance = instance;
-        if (id == 3) value.SetValue(reported);
-        else if (id == 4) value.SetValue(shown);
-        else return S_FALSE;
+        if (id != 3) return S_FALSE;
+        value.SetValue("Reported");
         return S_OK;
     }
-    long SetProperty(long id, const OrvVariant& value, const OrvVariant*, CTreeInstance*) override {
-        if (id != 5 || !value.GetInt()) return S_FALSE;
-        shown = *value.GetInt();
-        return S_OK;
-    }
-    CString reported = "Reported";
-    long shown = 0;
-    CTreeInstance* lastInstance = reinterpret_cast<CTreeInstance*>(1);
-};
-
-// A sink whose owner answers property writes on its behalf.
-class OwningSnapIn : public NamedSnapIn {
-public:
     long SetProperty(long id, const OrvVariant&, const OrvVariant*, CTreeInstance*) override {
         lastSetId = id;
-        return 0;
+        return S_OK;
     }
+    CTreeInstance* lastInstance = reinterpret_cast<CTreeInstance*>(1);
     long lastSetId = -1;
 };
 
@@ -63,15 +50,6 @@ TEST(ComItem, CountedCopiesRaiseAndReleaseTheCount) {
         uncountedCopy.SetValue();
         EXPECT_EQ(sink.GetRefCount(), 4);
         EXPECT_FALSE(uncountedCopy);
-    }
-    EXPECT_EQ(sink.GetRefCount(), 1);
-    {
-        RegisteredItemMap registry;
-        registry.append(new ComItem(&sink, true));
-        registry.append(new ComItem(&sink, true));
-        EXPECT_EQ(sink.GetRefCount(), 3);
-        registry.drop_front();
-        EXPECT_EQ(sink.GetRefCount(), 2);
     }
     EXPECT_EQ(sink.GetRefCount(), 1);
 
@@ -105,17 +83,15 @@ TEST(ComItem, ShowAndPropertiesFollowTheKind) {
     EXPECT_EQ(sourceItem.GetShown(), -1);
 
     // Sources and sinks pass property writes to their owner; reads go to themselves.
-    OwningSnapIn owner;
+    NamedSnapIn owner;
     CEventSink sink("Osc", "");
     sink.SetOwner(ComItem(&owner, true));
     ComItem sinkItem(&sink, false);
     OrvVariant value(1L);
-    EXPECT_EQ(sinkItem.SetProperty(42, value, nullptr, nullptr), 0);
+    EXPECT_EQ(sinkItem.SetProperty(42, value, nullptr, nullptr), S_OK);
     EXPECT_EQ(owner.lastSetId, 42);
     EXPECT_EQ(sinkItem.GetProperty(3, value, nullptr, nullptr), S_FALSE);
     EXPECT_EQ(sourceItem.SetProperty(42, value, nullptr, nullptr), S_FALSE);  // no owner
-    source.SetOwner(sourceItem);  // an owner naming the source itself must not loop
-    EXPECT_EQ(sourceItem.SetProperty(42, value, nullptr, nullptr), E_FAIL);
     sink.SetOwner(ComItem());
     EXPECT_EQ(owner.GetRefCount(), 1);
 }
@@ -125,7 +101,6 @@ TEST(ComItem, PropertyWritesAlongAnOwnerCycleFail) {
         SCOPED_TRACE(length);
         // A source owned by the first of `length` sinks, each owned by the next, the last by
         // the first: the source's write enters the cycle after one step.
-        OwningSnapIn owner;  // outlives the sinks, whose owner items count a reference on it
         std::deque<CEventSink> sinks;
         for (int i = 0; i < length; ++i) sinks.emplace_back("Cycle", "");
         for (int i = 0; i < length; ++i) sinks[i].SetOwner(ComItem(&sinks[(i + 1) % length], false));
@@ -134,10 +109,5 @@ TEST(ComItem, PropertyWritesAlongAnOwnerCycleFail) {
         OrvVariant value(1L);
         EXPECT_EQ(ComItem(&source, false).SetProperty(42, value, nullptr, nullptr), E_FAIL);
         EXPECT_EQ(ComItem(&sinks[length - 1], false).SetProperty(42, value, nullptr, nullptr), E_FAIL);
-
-        // Broken open, the same chain reaches its end.
-        sinks[length - 1].SetOwner(ComItem(&owner, false));
-        EXPECT_EQ(ComItem(&source, false).SetProperty(42, value, nullptr, nullptr), S_OK);
-        EXPECT_EQ(owner.lastSetId, 42);
     }
 }

@@ -7,7 +7,8 @@
 // a CString of it (CPropertyItem::GetValue).
 //
 // Ownership: a slab lives while the list that fills it holds it open or any node in it lives;
-// the last of them frees it. Each list fills slabs of its own, so the nodes of one slab never
+// the last of them frees it, or keeps it for the next list when it is of the largest size (a
+// bounded cache shared by all threads, see item_node.cpp). Each list fills slabs of its own, so the nodes of one slab never
 // serve two lists that different threads could use; they only meet in one list while a tree
 // of lists is being destroyed.
 //
