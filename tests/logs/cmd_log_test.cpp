@@ -153,19 +153,6 @@ TEST_F(CmdLogTest, SaveWritesTheIndentedTreeAndReportsAnUnwritablePath) {
     EXPECT_EQ(tree->GetCount(), 0u);
 }
 
-TEST_F(CmdLogTest, ClearingTheWindowForgetsTheRelativeRoot) {
-    log.Show(1);
-    log.SetRelativeRootText(log.InsertItem("analysis", TVI_ROOT));
-    EXPECT_EQ(log.AddText(0, "nested", nullptr, 0), S_OK);
-    Click(kNew);
-    EXPECT_EQ(tree->GetCount(), 0u);
-
-    _TREEITEM* line = nullptr;
-    EXPECT_EQ(log.AddText(0, "after the clear", &line, 0), S_OK);
-    EXPECT_EQ(tree->GetRootItem(), line);
-    EXPECT_EQ(log.SetRelativeRootText(TVI_ROOT), TVI_ROOT);
-}
-
 TEST_F(CmdLogTest, AdvisorOpensTheHelpContextOfTheSelectedMessageOrTheContents) {
     log.Show(1);
     _TREEITEM* timestep = log.InsertItem("ERROR: TIMESTEP TOO SMALL at t=1e-9", TVI_ROOT);

@@ -53,10 +53,21 @@ TEST_F(TreeLogTest, NestsLinesUnderTheRelativeRootWithStyleAndExpandedTabs) {
     EXPECT_EQ(log.ExpandTree(top, 0), S_OK);
     EXPECT_EQ(tree.GetItemState(top, TVIS_EXPANDED), 0u);
     EXPECT_EQ(log.ExpandTree(TVI_ROOT, 1), S_FALSE);
+}
 
-    tree.DeleteAllItems();  // the relative root may vanish under the log: it answers, not crashes
-    log.SetRelativeRootText(top);
-    EXPECT_EQ(log.AddText(0, "orphan", nullptr, 1), S_FALSE);
+TEST_F(TreeLogTest, ALineWhoseParentWasDeletedStandsAtTheTopLevel) {
+    _TREEITEM* command = log.InsertItem("show XSC1", TVI_ROOT);
+    _TREEITEM* kept = log.InsertItem("kept", TVI_ROOT);
+    log.SetRelativeRootText(command);
+    tree.DeleteItem(command);  // any deletion, not only the window's Clear
+    _TREEITEM* line = nullptr;
+    EXPECT_EQ(log.AddText(2, "Unable to find instrument: XSC1", &line, 1), S_OK);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(tree.GetNextSiblingItem(kept), line);
+    EXPECT_EQ(tree.GetItemData(line), 2u);
+    _TREEITEM* later = log.InsertItem("later", command);
+    EXPECT_EQ(tree.GetNextSiblingItem(line), later);
+    EXPECT_EQ(tree.GetCount(), 3u);
 }
 
 TEST_F(TreeLogTest, ForwardsTrimmedPrefixedCommandsToTheSnapInWithoutALock) {
