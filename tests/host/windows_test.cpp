@@ -5,6 +5,7 @@
 #include <fstream>
 #include <vector>
 
+#include "tests/support/scripted_services.h"
 #include "tests/support/message_pump.h"
 #include "veltutil/platform/host/windows/button.h"
 #include "veltutil/platform/host/windows/edit.h"

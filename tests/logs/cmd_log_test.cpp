@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "tests/support/scripted_services.h"
 #include "../support/temp_dir.h"
 #include "../support/message_pump.h"
 #include "../support/recording_snap_in.h"
