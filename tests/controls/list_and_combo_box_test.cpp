@@ -48,12 +48,7 @@ TEST_F(BoxTest, ASortedListBoxOrdersIgnoringCaseAndFindsByPrefixFromAfterTheStar
 }
 
 TEST_F(BoxTest, ClicksSelectOneItemOrToggleItemsAsTheListBoxKindSays) {
-    struct Row {
-        const char* kind;
-        DWORD style;
-        WPARAM secondKeys;
-        std::vector<int> selected;
-    };
+    struct Row { const char* kind; DWORD style; WPARAM secondKeys; std::vector<int> selected; };
     const Row rows[] = {
         {"single", 0, 0, {2}},
         {"multiple", LBS_MULTIPLESEL, 0, {0, 2}},

@@ -73,10 +73,7 @@ TEST(Archive, NumbersAreStoredRawLittleEndianInTheirTypesWidth) {
 }
 
 TEST(Archive, StringLengthsTakeOneThreeOrSevenBytes) {
-    struct Row {
-        int length;
-        std::vector<unsigned char> prefix;
-    };
+    struct Row { int length; std::vector<unsigned char> prefix; };
     const Row rows[] = {
         {0, {0x00}},
         {3, {0x03}},
@@ -103,10 +100,7 @@ TEST(Archive, StringLengthsTakeOneThreeOrSevenBytes) {
 }
 
 TEST(Archive, LoadingPastTheEndThrowsAndKeepsWhatWasLoaded) {
-    struct Row {
-        const char* name;
-        std::vector<unsigned char> bytes;
-    };
+    struct Row { const char* name; std::vector<unsigned char> bytes; };
     const Row rows[] = {
         {"a double cut short", {0x07, 1, 2, 3}},
         {"a string cut short", {0x07, 0x40, 'a', 'b'}},

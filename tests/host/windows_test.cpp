@@ -20,10 +20,7 @@ namespace {
 // A parent that records the notifications its controls send.
 class ParentWnd : public CWnd {
 public:
-    struct Command {
-        int id;
-        int code;
-    };
+    struct Command { int id; int code; };
     std::vector<Command> commands;
     std::vector<int> notifications;
     int resizes = 0;
