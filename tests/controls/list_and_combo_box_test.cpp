@@ -22,12 +22,8 @@ struct BoxTest : ::testing::Test {
 };
 
 std::vector<CString> texts(const CListBox& list) {
-    std::vector<CString> all;
-    CString text;
-    for (int i = 0; i < list.GetCount(); ++i) {
-        list.GetText(i, text);
-        all.push_back(text);
-    }
+    std::vector<CString> all(static_cast<std::size_t>(list.GetCount()));
+    for (int i = 0; i < list.GetCount(); ++i) list.GetText(i, all[static_cast<std::size_t>(i)]);
     return all;
 }
 

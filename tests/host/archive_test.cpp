@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/allocation_counter.h"
@@ -50,21 +51,9 @@ TEST(Archive, NumbersAreStoredRawLittleEndianInTheirTypesWidth) {
                                                 0, 0, 0, 0, 0, 0, 0, 0x40, 0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                                 0xFF, 0xFF}));
     Loader load(bytes);
-    std::uint8_t a = 0;
-    std::int16_t b = 0;
-    std::int32_t c = 0;
-    float d = 0;
-    double e = 0;
-    bool f = false;
-    std::int64_t g = 0;
-    load.ar >> a >> b >> c >> d >> e >> f >> g;
-    EXPECT_EQ(a, 0xAB);
-    EXPECT_EQ(b, -2);
-    EXPECT_EQ(c, 0x01020304);
-    EXPECT_EQ(d, 1.0f);
-    EXPECT_EQ(e, 2.0);
-    EXPECT_TRUE(f);
-    EXPECT_EQ(g, -1);
+    std::tuple<std::uint8_t, std::int16_t, std::int32_t, float, double, bool, std::int64_t> back{};
+    std::apply([&](auto&... value) { (load.ar >> ... >> value); }, back);
+    EXPECT_EQ(back, std::make_tuple(std::uint8_t{0xAB}, std::int16_t{-2}, 0x01020304, 1.0f, 2.0, true, std::int64_t{-1}));
 
     Loader odd({0x02});
     bool any = false;
