@@ -6,7 +6,7 @@
 
 #include "veltutil/logs/cmd_log.h"
 #include "veltutil/logs/cmd_log_dlg.h"
-#include "veltutil/platform/host/windows/file_dialog.h"
+#include "tests/support/scripted_services.h"
 
 namespace {
 

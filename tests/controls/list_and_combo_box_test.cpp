@@ -22,12 +22,8 @@ struct BoxTest : ::testing::Test {
 };
 
 std::vector<CString> texts(const CListBox& list) {
-    std::vector<CString> all;
-    CString text;
-    for (int i = 0; i < list.GetCount(); ++i) {
-        list.GetText(i, text);
-        all.push_back(text);
-    }
+    std::vector<CString> all(static_cast<std::size_t>(list.GetCount()));
+    for (int i = 0; i < list.GetCount(); ++i) list.GetText(i, all[static_cast<std::size_t>(i)]);
     return all;
 }
 
@@ -48,12 +44,7 @@ TEST_F(BoxTest, ASortedListBoxOrdersIgnoringCaseAndFindsByPrefixFromAfterTheStar
 }
 
 TEST_F(BoxTest, ClicksSelectOneItemOrToggleItemsAsTheListBoxKindSays) {
-    struct Row {
-        const char* kind;
-        DWORD style;
-        WPARAM secondKeys;
-        std::vector<int> selected;
-    };
+    struct Row { const char* kind; DWORD style; WPARAM secondKeys; std::vector<int> selected; };
     const Row rows[] = {
         {"single", 0, 0, {2}},
         {"multiple", LBS_MULTIPLESEL, 0, {0, 2}},

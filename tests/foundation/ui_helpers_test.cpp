@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/scripted_services.h"
 #include "veltutil/foundation/ui_helpers.h"
 #include "veltutil/platform/host/windows/message_box.h"
 

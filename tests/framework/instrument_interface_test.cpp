@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scripted_services.h"
 #include "../support/recording_snap_in.h"
 #include "framework_test_support.h"
 #include "veltutil/framework/instrument_interface.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/scripted_services.h"
 #include "../support/module_path.h"
 #include "../support/temp_dir.h"
 

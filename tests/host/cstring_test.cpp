@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "tests/support/scripted_services.h"
 #include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/windows/message_box.h"
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "tests/support/scripted_services.h"
 #include "tests/support/command_window.h"
 #include "tests/support/message_pump.h"
 #include "veltutil/platform/host/windows/menu.h"

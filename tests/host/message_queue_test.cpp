@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/scripted_services.h"
 #include "tests/support/message_pump.h"
 #include "veltutil/platform/host/loop/message_queue.h"
 #include "veltutil/platform/host/windows/message_box.h"

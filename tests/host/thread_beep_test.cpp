@@ -24,10 +24,7 @@ TEST(Beep, WaitsForTheDurationWithoutADeviceAndGoesThroughTheService) {
 
 namespace {
 
-struct Gate {
-    std::mutex mutex;
-    std::atomic<int> runs{0};
-};
+struct Gate { std::mutex mutex; std::atomic<int> runs{0}; };
 
 DWORD waitAtGate(void* parameter) {
     auto* gate = static_cast<Gate*>(parameter);

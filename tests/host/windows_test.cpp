@@ -5,6 +5,7 @@
 #include <fstream>
 #include <vector>
 
+#include "tests/support/scripted_services.h"
 #include "tests/support/message_pump.h"
 #include "veltutil/platform/host/windows/button.h"
 #include "veltutil/platform/host/windows/edit.h"
@@ -19,10 +20,7 @@ namespace {
 // A parent that records the notifications its controls send.
 class ParentWnd : public CWnd {
 public:
-    struct Command {
-        int id;
-        int code;
-    };
+    struct Command { int id; int code; };
     std::vector<Command> commands;
     std::vector<int> notifications;
     int resizes = 0;

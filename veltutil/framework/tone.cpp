@@ -8,10 +8,17 @@ namespace {
 
 constexpr DWORD kBeepMilliseconds = 200;
 
+// The global tone once something asked for it; constant-initialised, so it is null before
+// any constructor of the library runs.
+Tone* existing = nullptr;
+
 // Stops the worker when the library is unloaded. Built when the library is loaded, it is
-// destroyed after every static object of the program that uses the library.
+// destroyed after every static object of the program that uses the library. A program that
+// never sounded a tone gets none made for it here.
 struct StopAtUnload {
-    ~StopAtUnload() { Tone::Global().StopAndWait(); }
+    ~StopAtUnload() {
+        if (existing != nullptr) existing->StopAndWait();
+    }
 } stopAtUnload;
 
 }  // namespace
@@ -19,7 +26,7 @@ struct StopAtUnload {
 // Never destroyed: every front end stops the tone when it is destroyed, and a front end of
 // static storage duration may be destroyed at any point of static destruction.
 Tone& Tone::Global() {
-    static Tone* tone = new Tone;
+    static Tone* tone = existing = new Tone;
     return *tone;
 }
 

@@ -2,6 +2,7 @@
 
 #include "veltutil/grapher/grapher_chart.h"
 #include "veltutil/grapher/grapher_graph.h"
+#include "veltutil/grapher/internal/deleted_pages.h"
 #include "veltutil/grapher/internal/module_call.h"
 #include "veltutil/grapher/std_grapher_chart.h"
 #include "veltutil/grapher/std_grapher_graph.h"
@@ -34,11 +35,11 @@ void CGrapherPage::SetPage(CGrapher* root, CGraphPage* page) {
     m_pGrapher = root;
     m_pPage = page;
     m_nOpened = page != nullptr ? 1 : 0;
-    m_pHandleDeleted = page != nullptr ? std::make_shared<bool>(false) : nullptr;
+    veltutil::detail::ForgetPageDeleted(root, page);
 }
 
-void CGrapherPage::markHandleDeleted() {
-    if (m_pHandleDeleted != nullptr) *m_pHandleDeleted = true;
+CGrapher* CGrapherPage::liveGrapher() const {
+    return veltutil::detail::IsPageDeleted(m_pGrapher, m_pPage) ? nullptr : m_pGrapher;
 }
 
 long CGrapherPage::SetCurrentFont(int first, int second, const char* faceName) {
@@ -47,7 +48,7 @@ long CGrapherPage::SetCurrentFont(int first, int second, const char* faceName) {
 
 long CGrapherPage::Close() {
     if (m_pGrapher == nullptr || m_pPage == nullptr) return S_OK;
-    if (handleDeleted()) {
+    if (veltutil::detail::IsPageDeleted(m_pGrapher, m_pPage)) {
         m_nOpened = 0;
         return S_OK;
     }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 #include "veltutil/export.h"
 #include "veltutil/grapher/grapher_font.h"
 #include "veltutil/grapher/grapher_interface.h"
@@ -17,10 +15,10 @@ class CStdGrapherGraph;
 // a non-null handle given by the module and has not been closed; the handle outlives Close so
 // that the page can still be named, and is forgotten by CloseNow once the close succeeded.
 //
-// A page and its copies share what they know of the module's page: once a source's Delete has
-// had the module delete it, none of them sends anything more for that handle, as the module's
-// page is gone. Close then succeeds without a call and the page counts as closed; every other
-// operation answers E_FAIL, as without a root object. Attaching a page (SetPage) starts afresh.
+// Once a source's Delete has had the module delete a page, neither the page nor any copy of it
+// sends anything more for that handle, as the module's page is gone. Close then succeeds
+// without a call and the page counts as closed; every other operation answers E_FAIL, as
+// without a root object. Attaching a page (SetPage) starts afresh.
 class VELTUTIL_API CGrapherPage {
 public:
     CGrapherPage() = default;
@@ -57,17 +55,11 @@ public:
     const CGrapherFont& GetFont() const { return m_Font; }
 
 private:
-    friend class CGrapherSource;  // marks the module's page deleted
-
-    bool handleDeleted() const { return m_pHandleDeleted != nullptr && *m_pHandleDeleted; }
-    void markHandleDeleted();
     // The root object to send to: none once the module's page is deleted.
-    CGrapher* liveGrapher() const { return handleDeleted() ? nullptr : m_pGrapher; }
+    CGrapher* liveGrapher() const;
 
     CGrapher* m_pGrapher = nullptr;
     CGraphPage* m_pPage = nullptr;
     CGrapherFont m_Font;
     int m_nOpened = 0;
-    // Shared with the page's copies; null while no handle is attached.
-    std::shared_ptr<bool> m_pHandleDeleted;
 };

@@ -1,6 +1,7 @@
 #include "veltutil/grapher/grapher_source.h"
 
 #include "veltutil/grapher/grapher_page.h"
+#include "veltutil/grapher/internal/deleted_pages.h"
 #include "veltutil/grapher/internal/module_call.h"
 
 using veltutil::detail::CallModule;
@@ -44,11 +45,11 @@ long CGrapherSource::SetCurrentFont(int first, int second, const char* faceName)
 }
 
 long CGrapherSource::Delete(CGrapherPage page) {
-    // `page` is a copy, which shares the handle's state with the caller's page: marking it
-    // deleted there keeps this copy's destructor and the caller's page from closing it.
-    if (page.handleDeleted()) return E_FAIL;
+    // Recorded before `page`, a copy, is destroyed: neither its destructor nor the caller's
+    // page closes the page that the module no longer has.
+    if (veltutil::detail::IsPageDeleted(m_pGrapher, page)) return E_FAIL;
     long result = CallModule(m_pGrapher, [&](CGrapher& g) { return g.DeletePage(page); });
-    if (result == S_OK) page.markHandleDeleted();
+    if (result == S_OK) veltutil::detail::RecordPageDeleted(m_pGrapher, page);
     return result;
 }
 

@@ -163,9 +163,8 @@ BOOL CCmdLogDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void CCmdLogDlg::Clear() {
+    // A relative root that goes with the lines sends later lines to the top level (AddText).
     if (CTreeCtrl* tree = GetTree()) tree->DeleteAllItems();
-    // The relative root went with the lines: kept, it would turn every later line away.
-    if (log_) log_->SetRelativeRootText(TVI_ROOT);
 }
 
 void CCmdLogDlg::OnCommandChanged() {

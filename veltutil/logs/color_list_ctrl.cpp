@@ -1,8 +1,6 @@
 #include "veltutil/logs/color_list_ctrl.h"
 
 #include <algorithm>
-#include <cstring>
-#include <string_view>
 #include <type_traits>
 
 #include "veltutil/platform/host/drawing/dc.h"
@@ -20,16 +18,12 @@ int setCellField(CLParamList* cell, Field CLParamList::*field, Field value) {
     return 0;
 }
 
-std::string_view sortText(const CLParamList& row, int column) {
-    if (column == 0) return row.m_text.view();
+// A missing cell sorts as an empty text.
+const CString& sortText(const CLParamList& row, int column) {
+    static const CString none;
+    if (column == 0) return row.m_text;
     const CLParamList* cell = row.GetCell(column - 1);
-    return cell ? cell->m_text.view() : std::string_view();
-}
-
-int compareBytes(std::string_view a, std::string_view b) {
-    int order = std::memcmp(a.data(), b.data(), std::min(a.size(), b.size()));  // memcmp compares unsigned bytes
-    if (order == 0) order = a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
-    return order < 0 ? -1 : order > 0 ? 1 : 0;
+    return cell ? cell->m_text : none;
 }
 
 }  // namespace
@@ -209,7 +203,8 @@ int CColorListCtrl::SortProcedure(long item1, long item2, long control) {
     const auto* second = reinterpret_cast<const CLParamList*>(item2);
     const auto* list = reinterpret_cast<const CColorListCtrl*>(control);
     if (!first || !second || !list) return -1;
-    int order = compareBytes(sortText(*first, list->sortColumn_), sortText(*second, list->sortColumn_));
+    // Byte by byte as unsigned characters, case-sensitively: -1, 0 or 1.
+    int order = sortText(*first, list->sortColumn_).Compare(sortText(*second, list->sortColumn_));
     return list->sortAscending_ ? order : -order;
 }
 

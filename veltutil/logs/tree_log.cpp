@@ -63,8 +63,13 @@ long CTreeLog::AddText(_TREEITEM* parent, OutputStyle style, const char* text, _
     if (special.IsSpecial(kLogOutputType)) special.WriteText(kLogOutputType, text, true);
     CString line = DetabString(CString(text), kTabWidth);
     HTREEITEM added = tree_->InsertItem(line, parent, TVI_LAST);
-    // A parent that is no (longer an) item of the tree gets nothing; the caller learns it.
-    if (!added) return S_FALSE;
+    if (!added) {
+        // The parent went with lines deleted since it was handed out (the window cleared, an
+        // item removed), or was never an item. Output is not lost for it: the line stands at
+        // the top level, where the reader still finds it.
+        parent = TVI_ROOT;
+        added = tree_->InsertItem(line, parent, TVI_LAST);
+    }
     tree_->SetItemData(added, static_cast<std::uintptr_t>(style));
     if (ensureVisible) {
         if (parent != TVI_ROOT) tree_->Expand(parent, TVE_EXPAND);

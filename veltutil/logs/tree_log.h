@@ -42,8 +42,9 @@ public:
     virtual int GetShown();
     // Adds under the relative root.
     virtual long AddText(OutputStyle style, const char* text, _TREEITEM** item, int ensureVisible);
-    // Adds the text, tabs expanded to 4 columns, as the last child of parent; stores the new
-    // item in *item when item is not null. 1, and nothing done, without a tree control window.
+    // Adds the text, tabs expanded to 4 columns, as the last child of parent, or as a top-level
+    // line when parent is no longer an item; stores the new item in *item when item is not
+    // null. 1, and nothing done, without a tree control window.
     virtual long AddText(_TREEITEM* parent, OutputStyle style, const char* text, _TREEITEM** item,
                          int ensureVisible);
     virtual long GetRootText(_TREEITEM*& root);

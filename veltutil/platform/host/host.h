@@ -26,7 +26,6 @@
 #include "veltutil/platform/host/files/file.h"
 #include "veltutil/platform/host/files/mem_file.h"
 #include "veltutil/platform/host/geometry.h"
-#include "veltutil/platform/host/host_service.h"
 #include "veltutil/platform/host/kernel.h"
 #include "veltutil/platform/host/windows/menu.h"
 #include "veltutil/platform/host/windows/message_box.h"

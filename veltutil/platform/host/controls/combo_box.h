@@ -1,7 +1,12 @@
 #pragma once
 
-#include "veltutil/platform/host/controls/string_list.h"
+#include <memory>
+
 #include "veltutil/platform/host/windows/wnd.h"
+
+namespace veltutil::detail {
+class StringList;
+}
 
 constexpr DWORD CBS_SIMPLE = 0x0001;
 constexpr DWORD CBS_DROPDOWN = 0x0002;
@@ -22,9 +27,12 @@ constexpr int CBN_EDITCHANGE = 5;
 // tells the parent CBN_SELCHANGE; one the program makes does not.
 class VELTHOST_API CComboBox : public CWnd {
 public:
+    CComboBox();
+    ~CComboBox() override;
+
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
-    int GetCount() const { return items_.Count(); }
+    int GetCount() const;
     int AddString(const char* text);
     // Before `index` (-1: at the end), never sorted; CB_ERR past the end.
     int InsertString(int index, const char* text);
@@ -46,7 +54,7 @@ public:
     // unchanged, when nothing matches.
     int SelectString(int start, const char* text);
 
-    int GetCurSel() const { return items_.Current(); }
+    int GetCurSel() const;
     // Selects `index` and shows its text; -1 or no such item clears both (CB_ERR for the latter).
     int SetCurSel(int index);
 
@@ -61,5 +69,5 @@ private:
     void Type(char ch);
     void Key(UINT virtualKey);
 
-    veltutil::detail::StringList items_;  // its current item is the selection
+    std::unique_ptr<veltutil::detail::StringList> items_;  // its current item is the selection
 };

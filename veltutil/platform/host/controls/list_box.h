@@ -1,7 +1,12 @@
 #pragma once
 
-#include "veltutil/platform/host/controls/string_list.h"
+#include <memory>
+
 #include "veltutil/platform/host/windows/wnd.h"
+
+namespace veltutil::detail {
+class StringList;
+}
 
 constexpr DWORD LBS_NOTIFY = 0x0001;
 constexpr DWORD LBS_SORT = 0x0002;
@@ -21,11 +26,14 @@ constexpr int LBN_DBLCLK = 2;
 // hears LBN_SELCHANGE after a click and LBN_DBLCLK after a double click.
 class VELTHOST_API CListBox : public CWnd {
 public:
+    CListBox();
+    ~CListBox() override;
+
     static constexpr int ItemHeight = 16;
 
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
-    int GetCount() const { return items_.Count(); }
+    int GetCount() const;
     // The new item's index.
     int AddString(const char* text);
     // Before `index` (-1: at the end), never sorted; LB_ERR past the end.
@@ -56,7 +64,7 @@ public:
     int GetCurSel() const;
     // Single selection only: selects `index` alone (-1: none); LB_ERR for no such item.
     int SetCurSel(int index);
-    int GetCaretIndex() const { return items_.Current(); }
+    int GetCaretIndex() const;
     // The item's row in client coordinates; LB_ERR for no such item.
     int GetItemRect(int index, RECT* rect) const;
 
@@ -70,5 +78,5 @@ private:
     void SelectOnly(int index);
     void Click(CPoint point, WPARAM keys);
 
-    veltutil::detail::StringList items_;  // its current item is the caret
+    std::unique_ptr<veltutil::detail::StringList> items_;  // its current item is the caret
 };

@@ -1,4 +1,4 @@
-#include "veltutil/platform/host/controls/string_list.h"
+#include "veltutil/platform/host/controls/internal/string_list.h"
 
 #include <algorithm>
 #include <cctype>

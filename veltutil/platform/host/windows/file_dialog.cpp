@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <utility>
 
+#include "veltutil/platform/host/internal/service_slot.h"
+
 #include "veltutil/platform/host/windows/message_box.h"
 #include "veltutil/platform/host/windows/wnd.h"
 

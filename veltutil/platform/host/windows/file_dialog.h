@@ -1,8 +1,9 @@
 #pragma once
 
+#include <functional>
+
 #include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/host_export.h"
-#include "veltutil/platform/host/host_service.h"
 #include "veltutil/platform/host/windows/message_box.h"
 #include "veltutil/platform/host/win_types.h"
 
@@ -31,7 +32,7 @@ struct FileDialogAnswer {
     CString path;
 };
 
-using FileDialogService = veltutil::detail::ServiceFunction<FileDialogRequest, FileDialogAnswer>;
+using FileDialogService = std::function<FileDialogAnswer(const FileDialogRequest&)>;
 
 // Installs `service` and returns the one it replaces; an empty service restores the default.
 VELTHOST_API FileDialogService SetFileDialogService(FileDialogService service);
@@ -54,14 +55,4 @@ public:
 private:
     FileDialogRequest request_;
     CString path_;
-};
-
-// For tests: answers file dialogs from a queue (cancel once the queue is empty) and records
-// every request. Restores the previous service when destroyed.
-class ScriptedFileDialogs
-    : public veltutil::detail::ScriptedService<FileDialogRequest, FileDialogAnswer, &SetFileDialogService,
-                                              &veltutil::detail::EmptyReply<FileDialogRequest, FileDialogAnswer>> {
-public:
-    void Choose(const char* path) { Answer(FileDialogAnswer{IDOK, CString(path)}); }
-    void Cancel() { Answer(FileDialogAnswer{}); }
 };

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "veltutil/platform/host/internal/service_slot.h"
+
 #include "veltutil/platform/host/modules/resources.h"
 #include "veltutil/platform/host/windows/wnd.h"
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/host_export.h"
-#include "veltutil/platform/host/host_service.h"
 #include "veltutil/platform/host/win_types.h"
 
 class CWnd;
@@ -80,13 +80,8 @@ struct PopupMenuRequest {
 };
 
 // Answers with the chosen command id, 0 for none.
-using PopupMenuService = veltutil::detail::ServiceFunction<PopupMenuRequest, UINT>;
+using PopupMenuService = std::function<UINT(const PopupMenuRequest&)>;
 
 // Installs `service` and returns the one it replaces; an empty service restores the default,
 // which chooses nothing since nobody is at the terminal.
 VELTHOST_API PopupMenuService SetPopupMenuService(PopupMenuService service);
-
-// For tests and scripted sessions: answers pop-up menus from a queue (nothing chosen once the
-// queue is empty) and records every request. Restores the previous service when destroyed.
-using ScriptedPopupMenus = veltutil::detail::ScriptedService<PopupMenuRequest, UINT, &SetPopupMenuService,
-                                                             &veltutil::detail::EmptyReply<PopupMenuRequest, UINT>>;

@@ -2,9 +2,13 @@
 
 #include <utility>
 
+#include "veltutil/platform/host/internal/service_slot.h"
+
 namespace {
 
-using Slot = veltutil::detail::ServiceSlot<MessageBoxRequest, int, &veltutil::detail::DefaultButton>;
+int defaultButton(const MessageBoxRequest& request) { return DefaultMessageBoxAnswer(request.type); }
+
+using Slot = veltutil::detail::ServiceSlot<MessageBoxRequest, int, &defaultButton>;
 
 Slot& slot() {
     static Slot boxes;

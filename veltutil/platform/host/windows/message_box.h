@@ -1,8 +1,9 @@
 #pragma once
 
+#include <functional>
+
 #include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/host_export.h"
-#include "veltutil/platform/host/host_service.h"
 #include "veltutil/platform/host/win_types.h"
 
 // Message boxes are modal questions; the headless host routes them through one replaceable
@@ -45,7 +46,7 @@ struct MessageBoxRequest {
     UINT type = MB_OK;
 };
 
-using MessageBoxService = veltutil::detail::ServiceFunction<MessageBoxRequest, int>;
+using MessageBoxService = std::function<int(const MessageBoxRequest&)>;
 
 // Installs `service` and returns the one it replaces; an empty service restores the default.
 VELTHOST_API MessageBoxService SetMessageBoxService(MessageBoxService service);
@@ -54,12 +55,3 @@ VELTHOST_API int DefaultMessageBoxAnswer(UINT type);
 
 VELTHOST_API int MessageBox(HWND owner, const char* text, const char* caption, UINT type);
 VELTHOST_API int AfxMessageBox(const char* text, UINT type = MB_OK);
-
-namespace veltutil::detail {
-inline int DefaultButton(const MessageBoxRequest& request) { return DefaultMessageBoxAnswer(request.type); }
-}  // namespace veltutil::detail
-
-// For tests and scripted sessions: answers boxes from a queue (the default button once the
-// queue is empty) and records every request. Restores the previous service when destroyed.
-using ScriptedMessageBoxes = veltutil::detail::ScriptedService<MessageBoxRequest, int, &SetMessageBoxService,
-                                                               &veltutil::detail::DefaultButton>;

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "veltutil/platform/host/internal/service_slot.h"
+
 namespace {
 
 // Without a service there is no help viewer.

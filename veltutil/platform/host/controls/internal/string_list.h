@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "veltutil/platform/host/strings/cstring.h"
-#include "veltutil/platform/host/host_export.h"
 #include "veltutil/platform/host/win_types.h"
 
 namespace veltutil::detail {
@@ -12,7 +11,7 @@ namespace veltutil::detail {
 // current item (a list box's caret, a combo box's selection), which insertions and deletions
 // keep on its item; deleting it leaves none (-1). Searches and sorted insertion compare
 // case-insensitively (in the C locale), as those controls do.
-class VELTHOST_API StringList {
+class StringList {
 public:
     struct Item {
         CString text;
