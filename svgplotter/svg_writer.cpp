@@ -140,8 +140,7 @@ void writeCrosshairs(Svg& svg, const Graph& graph, const GraphView& view) {
         svg << "<line class=\"crosshair\" x1=\"" << x << "\" y1=\"" << view.top << "\" x2=\"" << x << "\" y2=\""
             << view.bottom << "\" stroke=\"" << (graph.reversed ? "#ffffff" : "#000000") << "\" stroke-dasharray=\"4 3\"/>\n";
         if (!crosshair.legend) continue;
-        char text[96];
-        std::snprintf(text, sizeof text, "x=%.6g y=%.6g", trace.x[point], trace.y[point]);
+        std::string text = "x=" + SignificantText(trace.x[point], 6) + " y=" + SignificantText(trace.y[point], 6);
         svg << "<text x=\"" << x + 4 << "\" y=\"" << view.top + 14 + 14 * static_cast<double>(c) << "\" font-size=\"11\" fill=\""
             << (graph.reversed ? "#ffffff" : "#000000") << "\">" << XmlEscaped(text) << "</text>\n";
     }
