@@ -158,7 +158,8 @@ GraphView ViewOf(const Graph& graph) {
     for (int position = 0; position < 4; ++position)
         unplaced.emplace_back(axisRange(graph, position), IsLogarithmic(graph.axes[position].scale), 0, 1);
     auto drawn = [&](int position) { return graph.AxisDrawn(static_cast<AxisPosition>(position)); };
-    // Each side holds what its axis shows, or a bare margin; no side takes more than a quarter.
+    // Each side holds what its axis shows, or a bare margin, and takes no more than a quarter
+    // of the picture's width.
     auto side = [&](int position) {
         double band = drawn(position) ? axisBand(graph, position, view.ticks[position], view.texts[position]) : kBareMargin;
         return std::min(band, kGraphWidth / 4.0);
