@@ -22,6 +22,16 @@ std::string headingRow(const std::vector<std::string>& headings) {
     return row;
 }
 
+// Every digit of a double, whatever the table shows: the file is the data.
+void appendCell(std::string& out, const Cell& cell) {
+    if (const double* value = std::get_if<double>(&cell))
+        AppendNumber(out, *value);
+    else if (const int* number = std::get_if<int>(&cell))
+        out += std::to_string(*number);
+    else if (const std::string* text = std::get_if<std::string>(&cell))
+        out += CsvField(*text);
+}
+
 }  // namespace
 
 std::vector<CsvColumn> TraceColumns(const std::vector<const Graph*>& graphs, const std::string& xHeading, bool qualify,
@@ -79,7 +89,7 @@ bool WriteTableCsv(const Table& table, const std::filesystem::path& file) {
     for (const std::vector<Cell>& row : table.rows) {
         for (std::size_t c = 0; c < table.columns.size(); ++c) {
             if (c > 0) text += ',';
-            if (c < row.size()) text += CsvField(FormatCell(row[c], table.columns[c]));
+            if (c < row.size()) appendCell(text, row[c]);
         }
         text += '\n';
     }

@@ -8,7 +8,8 @@
 #include "svgplotter/table_model.h"
 
 // Data as CSV (comma-separated, one header row, "\n" line ends, numbers in their shortest
-// form that reads back to the same double, an empty field where a column has no value).
+// form that reads back to the same double, NaN and the infinities as NonFiniteText spells
+// them, an empty field where a column has no value).
 
 namespace svgplotter {
 
@@ -28,7 +29,8 @@ std::vector<CsvColumn> TraceColumns(const std::vector<const Graph*>& graphs, con
 // Row i holds value i of every column. False when the file could not be written.
 [[nodiscard]] bool WriteColumnsCsv(const std::vector<CsvColumn>& columns, const std::filesystem::path& file);
 
-// The headings, then the rows, each cell as the table shows it.
+// The headings, then the rows: texts and ints as the table shows them, doubles with every
+// digit whatever the column's precision.
 [[nodiscard]] bool WriteTableCsv(const Table& table, const std::filesystem::path& file);
 
 }  // namespace svgplotter

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "svgplotter/text_escape.h"
+
 namespace svgplotter {
 
 namespace {
@@ -39,7 +41,7 @@ std::string trimmed(const char* text) {
 }  // namespace
 
 std::string EngineeringLabel(double value, double step) {
-    if (!std::isfinite(value)) return value > 0 ? "inf" : value < 0 ? "-inf" : "nan";
+    if (!std::isfinite(value)) return std::string(NonFiniteText(value));
     double magnitude = std::fabs(value);
     if (!(step > 0) || !std::isfinite(step)) step = magnitude;
     if (magnitude == 0 || magnitude < step * 1e-6) return "0";

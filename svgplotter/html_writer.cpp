@@ -50,16 +50,13 @@ std::string tableHtml(const Table& table) {
         html += "</tr></thead>\n";
     }
     html += "<tbody>\n";
+    std::vector<std::vector<std::string>> texts;
+    for (std::size_t c = 0; c < table.columns.size(); ++c) texts.push_back(ColumnTexts(table, c));
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
-        const std::vector<Cell>& row = table.rows[r];
         html += "<tr>";
         if (table.showLeftHeader) html += "<th class=\"row\">" + std::to_string(r + 1) + "</th>";
-        for (std::size_t c = 0; c < table.columns.size(); ++c) {
-            const Column& column = table.columns[c];
-            html += column.type == kValueColumn ? "<td class=\"value\">" : "<td>";
-            if (c < row.size()) html += XmlEscaped(FormatCell(row[c], column));
-            html += "</td>";
-        }
+        for (std::size_t c = 0; c < table.columns.size(); ++c)
+            html += (table.columns[c].type == kValueColumn ? "<td class=\"value\">" : "<td>") + XmlEscaped(texts[c][r]) + "</td>";
         html += "</tr>\n";
     }
     return html + "</tbody>\n</table>\n";

@@ -1,18 +1,18 @@
 #include "svgplotter/svg_writer.h"
 
 #include <cmath>
-#include <cstdio>
+#include <string_view>
 
 #include "svgplotter/decimate.h"
 #include "svgplotter/graph_view.h"
 #include "svgplotter/text_escape.h"
+#include "svgplotter/trace_look.h"
 
 namespace svgplotter {
 
 namespace {
 
 constexpr const char* kFallbackFonts = "DejaVu Sans, sans-serif";
-constexpr double kTickLength = 5;
 constexpr std::size_t kMaxMarkedPoints = 400;
 
 struct Svg {
@@ -37,35 +37,22 @@ std::string fontAttributes(const Font& font) {
            kFallbackFonts + "\"";
 }
 
-const char* dashArray(int penStyle) {
-    switch (penStyle) {
-        case kPenDash: return " stroke-dasharray=\"8 4\"";
-        case kPenDot: return " stroke-dasharray=\"2 3\"";
-        case kPenDashDot: return " stroke-dasharray=\"8 3 2 3\"";
-        case kPenDashDotDot: return " stroke-dasharray=\"8 3 2 3 2 3\"";
-        default: return "";
-    }
-}
-
-bool isHorizontal(int position) { return position == AXIS_POSITION_0 || position == AXIS_POSITION_2; }
-
-std::vector<Tick> ticksOf(const AxisScale& scale, int position) {
-    int maxLabels = isHorizontal(position) ? 8 : 6;
-    return scale.Logarithmic() ? LogTicks(scale.GetRange(), maxLabels) : LinearTicks(scale.GetRange(), maxLabels);
+std::string dashArray(std::string_view dashes) {
+    return dashes.empty() ? std::string() : " stroke-dasharray=\"" + std::string(dashes) + "\"";
 }
 
 void writeGrid(Svg& svg, const Graph& graph, const GraphView& view) {
     if (!graph.gridEnabled || !graph.gridShown || graph.gridPenStyle == kPenNull) return;
     int xAxis = graph.AxisDrawn(AXIS_POSITION_0) || !graph.AxisDrawn(AXIS_POSITION_2) ? 0 : 2;
     int yAxis = graph.AxisDrawn(AXIS_POSITION_3) || !graph.AxisDrawn(AXIS_POSITION_1) ? 3 : 1;
-    svg << "<g class=\"grid\" stroke-width=\"1\"" << dashArray(graph.gridPenStyle) << ">\n";
+    svg << "<g class=\"grid\" stroke-width=\"1\"" << dashArray(PenDashes(graph.gridPenStyle)) << ">\n";
     for (int position : {xAxis, yAxis}) {
         const AxisScale& scale = view.scales[position];
-        for (const Tick& tick : ticksOf(scale, position)) {
+        for (const Tick& tick : view.ticks[position]) {
             double at = scale.ToPixel(tick.value);
             const char* colour = graph.reversed ? (tick.label.empty() ? "#303030" : "#505050")
                                                 : (tick.label.empty() ? "#ececec" : "#c8c8c8");
-            if (isHorizontal(position))
+            if (IsHorizontal(position))
                 svg << "<line x1=\"" << at << "\" y1=\"" << view.top << "\" x2=\"" << at << "\" y2=\"" << view.bottom;
             else
                 svg << "<line x1=\"" << view.left << "\" y1=\"" << at << "\" x2=\"" << view.right << "\" y2=\"" << at;
@@ -97,20 +84,22 @@ Polyline polylineOf(const Graph& graph, const GraphView& view, const Trace& trac
     return line;
 }
 
-COLORREF drawnColour(const Graph& graph, const Trace& trace) {
+COLORREF drawnColour(const Graph& graph, COLORREF colour) {
     // Black on the dark plot area of a reversed graph would vanish.
-    return graph.reversed && trace.colour == 0 ? 0xFFFFFF : trace.colour;
+    return graph.reversed && colour == 0 ? 0xFFFFFF : colour;
 }
 
-void writeTraces(Svg& svg, const Graph& graph, const GraphView& view, std::uint64_t serial) {
+void writeTraces(Svg& svg, const Graph& graph, const GraphView& view, const std::vector<TraceLook>& looks,
+                 std::uint64_t serial) {
     svg << "<g clip-path=\"url(#plot" << std::to_string(serial) << ")\" fill=\"none\" stroke-width=\"1.5\""
         << " stroke-linejoin=\"round\" stroke-linecap=\"round\">\n";
     for (std::size_t i = 0; i < graph.traces.size(); ++i) {
         const Trace& trace = graph.traces[i];
         if (!trace.shown || trace.penStyle == kPenNull || trace.Size() == 0) continue;
         Polyline line = polylineOf(graph, view, trace);
-        svg << "<path class=\"trace\" data-trace=\"" << std::to_string(i) << "\" stroke=\""
-            << HexColour(drawnColour(graph, trace)) << "\"" << dashArray(trace.penStyle) << " d=\"";
+        std::string colour = HexColour(drawnColour(graph, looks[i].colour));
+        svg << "<path class=\"trace\" data-trace=\"" << std::to_string(i) << "\" stroke=\"" << colour << "\""
+            << dashArray(looks[i].dashes) << " d=\"";
         std::size_t marked = 0;
         for (const std::vector<Point>& piece : line) {
             svg << "M";
@@ -123,7 +112,7 @@ void writeTraces(Svg& svg, const Graph& graph, const GraphView& view, std::uint6
             for (const std::vector<Point>& piece : line)
                 for (const Point& point : piece)
                     svg << "<rect x=\"" << point.x - 2.5 << "\" y=\"" << point.y - 2.5
-                        << "\" width=\"5\" height=\"5\" stroke=\"" << HexColour(drawnColour(graph, trace)) << "\"/>\n";
+                        << "\" width=\"5\" height=\"5\" stroke=\"" << colour << "\"/>\n";
     }
     svg << "</g>\n";
 }
@@ -140,8 +129,7 @@ void writeCrosshairs(Svg& svg, const Graph& graph, const GraphView& view) {
         svg << "<line class=\"crosshair\" x1=\"" << x << "\" y1=\"" << view.top << "\" x2=\"" << x << "\" y2=\""
             << view.bottom << "\" stroke=\"" << (graph.reversed ? "#ffffff" : "#000000") << "\" stroke-dasharray=\"4 3\"/>\n";
         if (!crosshair.legend) continue;
-        char text[96];
-        std::snprintf(text, sizeof text, "x=%.6g y=%.6g", trace.x[point], trace.y[point]);
+        std::string text = "x=" + SignificantText(trace.x[point], 6) + " y=" + SignificantText(trace.y[point], 6);
         svg << "<text x=\"" << x + 4 << "\" y=\"" << view.top + 14 + 14 * static_cast<double>(c) << "\" font-size=\"11\" fill=\""
             << (graph.reversed ? "#ffffff" : "#000000") << "\">" << XmlEscaped(text) << "</text>\n";
     }
@@ -150,7 +138,8 @@ void writeCrosshairs(Svg& svg, const Graph& graph, const GraphView& view) {
 void writeAxis(Svg& svg, const Graph& graph, const GraphView& view, int position) {
     const Axis& axis = graph.axes[position];
     const AxisScale& scale = view.scales[position];
-    bool horizontal = isHorizontal(position);
+    const AxisTexts& texts = view.texts[position];
+    bool horizontal = IsHorizontal(position);
     // The side of the plot the axis stands on, and which way its ticks point.
     double edge = position == 0 ? view.bottom : position == 2 ? view.top : position == 3 ? view.left : view.right;
     double out = position == 0 || position == 1 ? 1 : -1;
@@ -161,7 +150,7 @@ void writeAxis(Svg& svg, const Graph& graph, const GraphView& view, int position
         svg << "<line x1=\"" << view.left << "\" y1=\"" << edge << "\" x2=\"" << view.right << "\" y2=\"" << edge << "\"/>\n";
     else
         svg << "<line x1=\"" << edge << "\" y1=\"" << view.top << "\" x2=\"" << edge << "\" y2=\"" << view.bottom << "\"/>\n";
-    for (const Tick& tick : ticksOf(scale, position)) {
+    for (const Tick& tick : view.ticks[position]) {
         double at = scale.ToPixel(tick.value);
         double length = tick.label.empty() ? kTickLength / 2 : kTickLength;
         if (horizontal)
@@ -170,10 +159,9 @@ void writeAxis(Svg& svg, const Graph& graph, const GraphView& view, int position
             svg << "<line x1=\"" << edge << "\" y1=\"" << at << "\" x2=\"" << edge + out * length << "\" y2=\"" << at << "\"/>\n";
         if (tick.label.empty()) continue;
         if (horizontal)
-            svg << "<text stroke=\"none\" x=\"" << at << "\" y=\"" << (out > 0 ? edge + 8 + valueSize : edge - 9)
-                << "\" text-anchor=\"middle\">";
+            svg << "<text stroke=\"none\" x=\"" << at << "\" y=\"" << texts.values << "\" text-anchor=\"middle\">";
         else
-            svg << "<text stroke=\"none\" x=\"" << edge + out * 8 << "\" y=\"" << at + valueSize * 0.35
+            svg << "<text stroke=\"none\" x=\"" << texts.values << "\" y=\"" << at + valueSize * 0.35
                 << "\" text-anchor=\"" << (out > 0 ? "start" : "end") << "\">";
         svg << XmlEscaped(tick.label) << "</text>\n";
     }
@@ -181,25 +169,24 @@ void writeAxis(Svg& svg, const Graph& graph, const GraphView& view, int position
         double middle = horizontal ? (view.left + view.right) / 2 : (view.top + view.bottom) / 2;
         svg << "<text stroke=\"none\"" << fontAttributes(axis.labelFont) << " text-anchor=\"middle\" ";
         if (horizontal)
-            svg << "x=\"" << middle << "\" y=\"" << (out > 0 ? edge + 40 : edge - 30) << "\">";
-        else {
-            double x = out > 0 ? kGraphWidth - 14.0 : 18.0;
-            svg << "transform=\"translate(" << x << " " << middle << ") rotate(" << (out > 0 ? "90" : "-90") << ")\">";
-        }
+            svg << "x=\"" << middle << "\" y=\"" << texts.label << "\">";
+        else
+            svg << "transform=\"translate(" << texts.label << " " << middle << ") rotate(" << (out > 0 ? "90" : "-90") << ")\">";
         svg << XmlEscaped(axis.label) << "</text>\n";
     }
     svg << "</g>\n";
 }
 
-void writeLegend(Svg& svg, const Graph& graph, const GraphView& view) {
+void writeLegend(Svg& svg, const GraphView& view, const std::vector<TraceLook>& looks) {
     if (view.legend.empty()) return;
     svg << "<g class=\"legend\" font-size=\"" << std::to_string(kLegendFontSize) << "\" stroke-width=\"2\">\n";
     for (const LegendEntry& entry : view.legend) {
-        const Trace& trace = graph.traces[entry.trace];
-        std::string label = trace.label.empty() ? "Trace " + std::to_string(entry.trace) : trace.label;
-        svg << "<line x1=\"" << entry.x << "\" y1=\"" << entry.y << "\" x2=\"" << entry.x + 22 << "\" y2=\"" << entry.y
-            << "\" stroke=\"" << HexColour(trace.colour) << "\"" << dashArray(trace.penStyle) << "/>\n";
-        svg << "<text x=\"" << entry.x + 28 << "\" y=\"" << entry.y + 4 << "\">" << XmlEscaped(label) << "</text>\n";
+        const TraceLook& look = looks[entry.trace];
+        svg << "<line class=\"sample\" data-trace=\"" << std::to_string(entry.trace) << "\" x1=\"" << entry.x << "\" y1=\""
+            << entry.y << "\" x2=\"" << entry.x + kLegendSwatch << "\" y2=\"" << entry.y << "\" stroke=\""
+            << HexColour(look.colour) << "\"" << dashArray(look.dashes) << "/>\n";
+        svg << "<text x=\"" << entry.x + kLegendSwatch + kLegendTextGap << "\" y=\"" << entry.y + 4 << "\">" << XmlEscaped(entry.text)
+            << "</text>\n";
     }
     svg << "</g>\n";
 }
@@ -208,6 +195,7 @@ void writeLegend(Svg& svg, const Graph& graph, const GraphView& view) {
 
 std::string GraphSvg(const Graph& graph, std::uint64_t serial) {
     GraphView view = ViewOf(graph);
+    std::vector<TraceLook> looks = TraceLooks(graph);
     Svg svg;
     std::string id = std::to_string(serial);
     svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << std::to_string(kGraphWidth)
@@ -222,13 +210,13 @@ std::string GraphSvg(const Graph& graph, std::uint64_t serial) {
         svg << "<text class=\"title\" x=\"" << kGraphWidth / 2.0 << "\" y=\"24\" text-anchor=\"middle\" font-weight=\"bold\""
             << fontAttributes(graph.titleFont) << ">" << XmlEscaped(graph.title) << "</text>\n";
     writeGrid(svg, graph, view);
-    writeTraces(svg, graph, view, serial);
+    writeTraces(svg, graph, view, looks, serial);
     writeCrosshairs(svg, graph, view);
     svg << "<rect x=\"" << view.left << "\" y=\"" << view.top << "\" width=\"" << view.right - view.left << "\" height=\""
         << view.bottom - view.top << "\" fill=\"none\" stroke=\"#000000\"/>\n";
     for (int position = 0; position < 4; ++position)
         if (graph.AxisDrawn(static_cast<AxisPosition>(position))) writeAxis(svg, graph, view, position);
-    writeLegend(svg, graph, view);
+    writeLegend(svg, view, looks);
     svg << "</svg>\n";
     return std::move(svg.text);
 }

@@ -20,7 +20,7 @@ struct Column {
     std::string heading;
     int width = 0;
     int type = 0;
-    int precision = -1;  // decimals shown for doubles; -1: six significant digits
+    int precision = -1;  // decimals shown for doubles; -1: as many digits as ColumnTexts needs
     bool sortable = false;
 };
 
@@ -43,9 +43,14 @@ struct Table {
 // The precision a column accepts: 0 to 17 decimals, or -1 for the default.
 constexpr bool IsPrecision(int precision) { return precision >= -1 && precision <= 17; }
 
-// A cell as the table shows it, the column's precision applied to doubles:
-// FormatCell(2.0 / 3, {precision 3}) -> "0.667"; an empty cell gives "".
-std::string FormatCell(const Cell& cell, const Column& column);
+// The texts of one column's cells as the table shows them, row by row ("" for an empty cell).
+// A double is shown with the column's decimals, or, when its precision is -1, in the shortest
+// %g form of at least 6 significant digits that reads back within a tenth of the distance to
+// the nearest other value of the column: neighbouring values are told apart without the noise
+// of every digit (0.1 + 0.2 shows as "0.3", unless 0.3 is in the column too), and the integer
+// part is shown in full below 1e15 (123456789.123 gives "123456789", not "1.23457e+08"). The
+// CSV keeps every digit.
+std::vector<std::string> ColumnTexts(const Table& table, std::size_t column);
 
 // Orders the rows by one column, ascending and stable: empty cells first, then numbers by
 // value, then texts by byte order.

@@ -25,6 +25,13 @@ std::size_t utf8Length(std::string_view text) {
     return length;
 }
 
+std::string printed(double value, const char* format, int precision) {
+    if (!std::isfinite(value)) return std::string(NonFiniteText(value));
+    char text[512];  // %.17f of the largest double takes 327 characters
+    std::snprintf(text, sizeof text, format, precision, value);
+    return text;
+}
+
 }  // namespace
 
 std::string XmlEscaped(std::string_view text) {
@@ -71,12 +78,25 @@ std::string HexColour(unsigned long colour) {
     return text;
 }
 
+std::string_view NonFiniteText(double value) {
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
+    return {};
+}
+
 void AppendNumber(std::string& out, double value) {
-    if (std::isnan(value)) return;
+    if (!std::isfinite(value)) {
+        out += NonFiniteText(value);
+        return;
+    }
     char text[32];
     auto result = std::to_chars(text, text + sizeof text, value);
     out.append(text, result.ptr);
 }
+
+std::string SignificantText(double value, int significant) { return printed(value, "%.*g", significant); }
+
+std::string DecimalText(double value, int decimals) { return printed(value, "%.*f", decimals); }
 
 void AppendPixel(std::string& out, double value) {
     char text[32];

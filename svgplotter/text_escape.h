@@ -18,8 +18,16 @@ std::string CsvField(std::string_view text);
 // "#rrggbb" for a colour in the platform's 0x00bbggrr layout.
 std::string HexColour(unsigned long colour);
 
-// A number in its shortest form that reads back to the same double; NaN gives "".
+// NaN and the infinities as every file spells them, "NaN", "Infinity" and "-Infinity": the
+// spellings that C's strtod, Python's float(), JavaScript's Number() and Java's parseDouble all
+// read back. "" for a finite value.
+std::string_view NonFiniteText(double value);
+
+// A number in its shortest form that reads back to the same double.
 void AppendNumber(std::string& out, double value);
+// A number with printf's %.*g (`significant` digits) or %.*f (`decimals`).
+std::string SignificantText(double value, int significant);
+std::string DecimalText(double value, int decimals);
 // A pixel coordinate with one decimal.
 void AppendPixel(std::string& out, double value);
 

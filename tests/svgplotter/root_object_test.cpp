@@ -212,7 +212,7 @@ TEST_F(RootObject, TablesTakeCellsWithinTheirRowsAndColumnsAndSort) {
     ASSERT_EQ(grapher.SetColumnPrecision(chart, 1, 2), S_OK);
     ASSERT_EQ(grapher.SortColumn(chart, 1), S_OK);
     ASSERT_EQ(grapher.UpdateChartDisplay(chart), S_OK);
-    EXPECT_EQ(ReadFile(Out(svgplotter::PageOutput::TableFile(1, 2))), "Node,Value\nb,-1.00\nc,2.50\na,7\n");
+    EXPECT_EQ(ReadFile(Out(svgplotter::PageOutput::TableFile(1, 2))), "Node,Value\nb,-1\nc,2.5\na,7\n");
 
     ASSERT_EQ(grapher.CloseChart(chart), S_OK);
     EXPECT_EQ(grapher.AddRow(chart), E_FAIL);
