@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "tests/support/scripted_services.h"
 #include "veltutil/platform/host/strings/cstring.h"
 #include "veltutil/platform/host/windows/message_box.h"
 
@@ -52,16 +51,8 @@ TEST(CString, FormatGrowsForLongOutputAndEditsCountWhatTheyChange) {
     EXPECT_EQ(pos, -1);
 }
 
-TEST(MessageBox, UnscriptedBoxesGetTheDefaultButtonAndScriptsAreRecordedAndRestored) {
+TEST(MessageBox, UnscriptedBoxesGetTheDefaultButton) {
     EXPECT_EQ(MessageBox(nullptr, "t", "c", MB_YESNO), IDYES);
     EXPECT_EQ(MessageBox(nullptr, "t", "c", MB_YESNOCANCEL | MB_DEFBUTTON3), IDCANCEL);
-    {
-        ScriptedMessageBoxes boxes;
-        boxes.Answer(IDNO);
-        EXPECT_EQ(MessageBox(nullptr, "Quit?", "Q", MB_YESNO | MB_ICONQUESTION), IDNO);
-        EXPECT_EQ(MessageBox(nullptr, "Again?", "Q", MB_YESNO), IDYES);
-        ASSERT_EQ(boxes.Requests().size(), 2u);
-        EXPECT_EQ(boxes.Requests()[0].type, MB_YESNO | MB_ICONQUESTION);
-    }
     EXPECT_EQ(MessageBox(nullptr, "t", "c", MB_OKCANCEL | MB_DEFBUTTON2), IDCANCEL);
 }

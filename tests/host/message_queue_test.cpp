@@ -96,20 +96,6 @@ TEST(MessageQueue, AHandlersExceptionIsReportedAndTheLoopGoesOn) {
     }
 }
 
-TEST(MessageQueue, QuitComesAfterPostedMessagesWithItsExitCode) {
-    velttest::DrainQueue();
-    PostQuitMessage(3);
-    PostThreadMessage(GetCurrentThreadId(), WM_USER, 1, 0);
-    MSG msg;
-    ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), 1);
-    EXPECT_EQ(msg.message, WM_USER);
-    ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), 0);
-    EXPECT_EQ(msg.message, WM_QUIT);
-    EXPECT_EQ(msg.wParam, 3u);
-    EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE));
-    EXPECT_EQ(GetMessage(nullptr, nullptr, 0, 0), -1);
-}
-
 TEST(MessageQueue, TranslateTurnsTypingKeysIntoTheNextCharacterRead) {
     velttest::DrainQueue();
     PostThreadMessage(GetCurrentThreadId(), WM_USER, 0, 0);  // a character jumps ahead of it
