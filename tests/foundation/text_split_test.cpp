@@ -31,7 +31,6 @@ TEST(DivideStringIntoWords, SplitsOnlyAtBlanksAfterSkippingWhiteSpace) {
     // Tabs and line ends inside a word stay part of it; leading white space of any kind goes.
     DivideStringIntoWords("\t a\tb  c\nd \t ", out);
     EXPECT_EQ(items(out), (std::vector<CString>{"a\tb", "c\nd"}));
-
 }
 
 TEST(DetabString, PadsEachTabSeparatedPieceByItsLengthModuloTheTabSize) {
@@ -43,13 +42,4 @@ TEST(DetabString, PadsEachTabSeparatedPieceByItsLengthModuloTheTabSize) {
     EXPECT_EQ(DetabString(CString('x', 50), 100), CString('x', 50) + CString(' ', 37));
     // A tab size below 1 cannot pad and must not fault.
     EXPECT_EQ(DetabString("ab\tc", 0), "abc");
-}
-
-TEST(FromStringDouble, ReadsLikeAtofAndAlwaysSucceeds) {
-    double value = -1;
-    EXPECT_EQ(fromString("2.5e3xyz", value), 1);
-    EXPECT_DOUBLE_EQ(value, 2500);
-    EXPECT_EQ(fromString("junk", value), 1);
-    EXPECT_EQ(value, 0);
-    EXPECT_EQ(fromString(nullptr, value), 1);
 }

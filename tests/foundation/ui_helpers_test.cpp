@@ -10,8 +10,6 @@ TEST(ProgrammerError, ShowsAnExclamationBoxAndAsksToQuitOnlyWhenTold) {
     boxes.Answer(IDYES);
     ProgrammerError("bad state", 1);
     ASSERT_EQ(boxes.Requests().size(), 2u);
-    EXPECT_EQ(boxes.Requests()[0].caption, "Internal Error");
     EXPECT_EQ(boxes.Requests()[0].type, MB_OK | MB_ICONEXCLAMATION);
-    EXPECT_EQ(boxes.Requests()[1].text, "bad state\nDo you wish to quit? (YES=break, NO=continue with fail)");
     EXPECT_EQ(boxes.Requests()[1].type, MB_YESNO | MB_ICONEXCLAMATION);
 }
