@@ -165,7 +165,7 @@ TEST_F(RootObject, CrosshairsSnapToTheDataAndStepAlongIt) {
     EXPECT_EQ(grapher.SendCrosshairMovedMsg(graph), S_OK);
 }
 
-TEST_F(RootObject, AClosedGraphKeepsItsDataButTakesNoMoreAndCanBeOpenedAgain) {
+TEST_F(RootObject, AClosedGraphKeepsItsDataButTakesNoMoreAndIsReplacedByANewOne) {
     CGraphPage* page = nullptr;
     CGraph* graph = NewGraph(1, &page);
     ASSERT_EQ(Add(graph, {1, 2}), S_OK);
@@ -178,13 +178,12 @@ TEST_F(RootObject, AClosedGraphKeepsItsDataButTakesNoMoreAndCanBeOpenedAgain) {
     // The client fits the axes of a graph it has closed.
     EXPECT_EQ(grapher.SetAxisRange(graph, AXIS_POSITION_3, 0, 5), S_OK);
 
-    // Creating with the handle held opens the same graph again, empty.
+    // Creating with the handle held gives a new, empty graph; the old handle is released.
     CGraph* reopened = graph;
     ASSERT_EQ(grapher.CreateGraph(page, 1, &reopened), S_OK);
-    EXPECT_EQ(reopened, graph);
-    EXPECT_EQ(grapher.GetNumberOfTraces(graph), 0);
-    ASSERT_EQ(grapher.AddTrace(graph), S_OK);
-    EXPECT_EQ(Add(graph, {2, 3}), S_OK);
+    EXPECT_NE(reopened, graph);
+    EXPECT_EQ(grapher.GetNumberOfTraces(reopened), 0);
+    EXPECT_EQ(grapher.CloseGraph(graph), E_HANDLE);
     // A handle from another page does not: a new graph is made.
     CGraph* elsewhere = graph;
     ASSERT_EQ(grapher.CreateGraph(NewPage(), 1, &elsewhere), S_OK);
