@@ -94,6 +94,27 @@ TEST_F(Output, SavedScopeAndBodeDataComeFromThePagesGraphs) {
     EXPECT_EQ(grapher.SaveScopeData(NewPage(), CString("none.csv"), CString("")), E_FAIL);  // no graph
 }
 
+// The data file is the largest by far: a new axis range or title redraws the picture only.
+TEST_F(Output, TheDataFileIsWrittenAgainOnlyWhenThePointsOrHeadingsChange) {
+    CGraph* graph = NewGraph(1);
+    ASSERT_EQ(Add(graph, {0, 1}), S_OK);
+    ASSERT_EQ(grapher.UpdateDisplay(graph), S_OK);
+    auto rewritten = [&](auto change) {
+        std::filesystem::remove(Out("page1-graph2.csv"));
+        std::filesystem::remove(Out("page1-graph2.svg"));
+        EXPECT_EQ(change(), S_OK);
+        EXPECT_EQ(grapher.UpdateDisplay(graph), S_OK);
+        EXPECT_TRUE(std::filesystem::exists(Out("page1-graph2.svg")));
+        return std::filesystem::exists(Out("page1-graph2.csv"));
+    };
+    EXPECT_FALSE(rewritten([&] { return grapher.SetAxisRange(graph, AXIS_POSITION_3, 0, 5); }));
+    EXPECT_FALSE(rewritten([&] { return grapher.SetGraphTitle(graph, "refit"); }));
+    EXPECT_TRUE(rewritten([&] { return grapher.SetTraceLabel(graph, 0, "V(out)"); }));
+    EXPECT_TRUE(rewritten([&] { return Add(graph, {1, 2}); }));
+    EXPECT_TRUE(rewritten([&] { return grapher.DeleteData(graph, 0); }));
+    EXPECT_TRUE(rewritten([&] { return grapher.DeleteGraphData(graph); }));
+}
+
 TEST_F(Output, AFolderThatCannotBeMadeIsReportedAndTheNextRefreshRetries) {
     CGraph* graph = NewGraph(1);
     dir.Touch("file");
@@ -103,6 +124,10 @@ TEST_F(Output, AFolderThatCannotBeMadeIsReportedAndTheNextRefreshRetries) {
     grapher.SetOutputDirectory(dir / "later");
     EXPECT_EQ(grapher.UpdateDisplay(graph), S_OK);
     EXPECT_TRUE(std::filesystem::exists(dir / "later/page1-graph2.svg"));
+    // A new folder gets every file, changed or not.
+    grapher.SetOutputDirectory(dir / "again");
+    EXPECT_EQ(grapher.UpdateDisplay(graph), S_OK);
+    EXPECT_TRUE(std::filesystem::exists(dir / "again/page1-graph2.csv"));
 }
 
 TEST_F(Output, TheFolderComesFromTheCallThenTheVariableThenTheCurrentDirectory) {
