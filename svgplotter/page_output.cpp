@@ -125,6 +125,11 @@ long PageOutput::Write(std::uint64_t serial, Page& page, bool createFolder) {
     auto start = std::chrono::steady_clock::now();
     if (!ReadyFolder(createFolder)) return E_FAIL;
     fs::path folder = Directory();
+    if (folder != cleaned_) {
+        // A writer of this naming that was killed left its temporary files here.
+        RemoveStaleTemporaryFiles(folder);
+        cleaned_ = folder;
+    }
     bool ok = true;
     std::vector<HtmlBlock> blocks;
     for (const PageItem& item : page.items) {

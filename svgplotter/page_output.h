@@ -60,6 +60,7 @@ private:
     ObjectStore& store_;
     double paceFactor_;
     std::filesystem::path directory_;
+    std::filesystem::path cleaned_;  // the folder last rid of stale temporary files
 };
 
 }  // namespace svgplotter

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -157,6 +161,29 @@ TEST(AtomicFile, AnUncommittedFileLeavesTheTargetAndNoTemporaryFile) {
     for (const auto& entry : std::filesystem::directory_iterator(dir / "")) entries += entry.exists() ? 1 : 0;
     EXPECT_EQ(entries, 1);
     EXPECT_FALSE(svgplotter::WriteFileAtomically(dir / "missing/data.csv", "x"));
+}
+
+// A killed writer leaves its temporary files; the next writer into the folder removes those
+// whose process is gone and that nothing wrote to for a while, and nothing else.
+TEST_F(Output, TheFirstWriteIntoAFolderRemovesTheTemporaryFilesOfKilledWriters) {
+    pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ASSERT_GT(child, 0);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    const std::string gone = std::to_string(child), live = std::to_string(::getpid());
+    const std::vector<std::string> stale{".page1.html." + gone + "-3.tmp"};
+    const std::vector<std::string> kept{".page1.html." + gone + "-4.tmp",  // written to a moment ago
+                                        ".page1.html." + live + "-5.tmp", ".notes." + gone + ".tmp",
+                                        "page1.html." + gone + "-6.tmp", ".page1.html." + gone + "-x7.tmp"};
+    dir.MakeDir("out");
+    for (const std::string& name : stale) dir.Touch("out/" + name);
+    for (const std::string& name : kept) dir.Touch("out/" + name);
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2);
+    for (const std::string& name : stale) std::filesystem::last_write_time(Out(name), old);
+    for (std::size_t i = 1; i < kept.size(); ++i) std::filesystem::last_write_time(Out(kept[i]), old);
+    NewPage();
+    for (const std::string& name : stale) EXPECT_FALSE(std::filesystem::exists(Out(name))) << name;
+    for (const std::string& name : kept) EXPECT_TRUE(std::filesystem::exists(Out(name))) << name;
 }
 
 TEST_F(Output, PicturesAreWellFormedXmlWhateverTheTextsHold) {
