@@ -86,10 +86,10 @@ TEST_F(Output, TheDataFileIsWrittenAgainOnlyWhenThePointsOrHeadingsChange) {
         return std::filesystem::exists(Out("page1-graph2.csv"));
     };
     EXPECT_FALSE(rewritten([&] { return grapher.SetAxisRange(graph, AXIS_POSITION_3, 0, 5); }));
-    EXPECT_FALSE(rewritten([&] { return grapher.SetGraphTitle(graph, "refit"); }));
     EXPECT_TRUE(rewritten([&] { return grapher.SetTraceLabel(graph, 0, "V(out)"); }));
     EXPECT_TRUE(rewritten([&] { return Add(graph, {1, 2}); }));
     EXPECT_TRUE(rewritten([&] { return grapher.DeleteData(graph, 0); }));
+    EXPECT_TRUE(rewritten([&] { return grapher.DeleteGraphData(graph); }));
 }
 
 TEST_F(Output, AFolderThatCannotBeMadeIsReportedAndANewOneGetsEveryFile) {
