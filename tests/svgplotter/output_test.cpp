@@ -94,9 +94,9 @@ TEST_F(Output, TheDataFileIsWrittenAgainOnlyWhenThePointsOrHeadingsChange) {
 
 TEST_F(Output, AFolderThatCannotBeMadeIsReportedAndANewOneGetsEveryFile) {
     CGraph* graph = NewGraph(1);
+    ASSERT_EQ(grapher.UpdateDisplay(graph), S_OK);
     dir.Touch("file");
     grapher.SetOutputDirectory(dir / "file/below");
-    ASSERT_EQ(Add(graph, {0, 1}), S_OK);
     EXPECT_EQ(grapher.UpdateDisplay(graph), E_FAIL);
     // A new folder gets every file, changed or not.
     grapher.SetOutputDirectory(dir / "again");
