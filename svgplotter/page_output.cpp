@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // The writing time a page may save up: a few refreshes after a pause are written at once.
-constexpr double kBurstSeconds = 0.1;
+constexpr double kBurstSeconds = 0.02;
 
 // The pacing check runs on every refresh a client asks for, which may be every data call, and
 // the kernel's coarse clock (a few milliseconds a tick) costs a fraction of a precise one.

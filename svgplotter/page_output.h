@@ -22,7 +22,7 @@
 // Refreshes are paced so that writing takes at most about 1 / (1 + paceFactor) of the time
 // however often the client asks (a client that asks on every data call would otherwise
 // rewrite a page of n points n times): each page earns writing time at 1 / paceFactor of the
-// time that passes, saving up to a tenth of a second, and every write spends what it took. A
+// time that passes, saving up to 20 milliseconds, and every write spends what it took. A
 // refresh while the page is in debt only leaves it marked; a later refresh writes it, and a
 // forced one (Show, closing a graph, table or page, unloading the module) always does. A
 // graph's data file is written again only when its points or headings changed.
