@@ -32,4 +32,8 @@ private:
 // The whole of `content` as the file at `target`, atomically.
 [[nodiscard]] bool WriteFileAtomically(const std::filesystem::path& target, std::string_view content);
 
+// Removes the temporary files that AtomicFile writers left in `folder` when they were killed
+// before they could commit or clean up.
+void RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
+
 }  // namespace svgplotter

@@ -90,8 +90,10 @@ struct Graph {
     std::array<int, 3> commonAxes{};  // SetUseCommonAxises: X on 0, Y on 3, third kept
     std::array<Crosshair, 2> crosshairs;
     unsigned crosshairTrace = 0;
-    bool dirty = true;    // changed since its files were last written
-    std::string picture;  // its SVG as last written
+    bool dirty = true;      // changed since its files were last written
+    bool dataDirty = true;  // points added or removed since its data file was last written
+    std::string picture;    // its SVG as last written
+    std::vector<std::string> dataHeadings;  // the headings of its data file as last written
 
     bool HasTrace(long trace) const { return trace >= 0 && static_cast<std::size_t>(trace) < traces.size(); }
     // The axes a trace is drawn against, after SetUseCommonAxises.

@@ -5,21 +5,42 @@
 
 namespace svgplotter {
 
+namespace {
+
+// Long traces grow by large steps: every step copies the values into memory that has to be
+// mapped afresh, while capacity that is never written costs address space only. Beyond a
+// gigabyte a trace grows as usual, so that it does not ask for more than a machine may grant.
+constexpr std::size_t kFirstCapacity = 1024;
+constexpr std::size_t kQuadrupleBelow = std::size_t{1} << 27;
+
+void append(std::vector<double>& values, double value) {
+    if (values.size() == values.capacity()) [[unlikely]] {
+        std::size_t capacity = values.capacity();
+        values.reserve(capacity < kFirstCapacity ? kFirstCapacity : capacity * (capacity < kQuadrupleBelow ? 4 : 2));
+    }
+    values.push_back(value);
+}
+
+}  // namespace
+
 long SvgGrapher::AddData(CGraph* handle, int firstTrace, const double* values, int end, int, int update) {
     if (values == nullptr) return E_POINTER;
+    std::uint64_t page = 0;
     long result = EditGraph(handle, [&](Graph& graph) {
         if (!graph.open) return E_FAIL;
         if (firstTrace < 0 || end < 0 || static_cast<std::size_t>(firstTrace) + end > graph.traces.size())
             return E_INVALIDARG;
         for (int k = 0; k < end; ++k) {
             Trace& trace = graph.traces[static_cast<std::size_t>(firstTrace + k)];
-            trace.x.push_back(values[0]);
-            trace.y.push_back(values[1 + k]);
+            append(trace.x, values[0]);
+            append(trace.y, values[1 + k]);
         }
+        graph.dataDirty = true;
+        page = graph.page;
         return S_OK;
     });
     if (result != S_OK || update == 0) return result;
-    return RefreshPageOf(store_.FindGraph(handle)->page, false);
+    return RefreshPageOf(page, false);
 }
 
 long SvgGrapher::GetData(CGraph* graph, int trace, double*& x, double*& y, int& count, int) {
@@ -57,14 +78,18 @@ long SvgGrapher::DeleteGraphData(CGraph* graph) {
             trace.x = {};
             trace.y = {};
         }
+        g.dataDirty = true;
         return S_OK;
     });
 }
 
 long SvgGrapher::DeleteData(CGraph* graph, int trace) {
-    return EditTrace(graph, trace, [](Trace& t) {
+    return EditGraph(graph, [&](Graph& g) {
+        if (!g.HasTrace(trace)) return E_INVALIDARG;
+        Trace& t = g.traces[static_cast<std::size_t>(trace)];
         t.x = {};
         t.y = {};
+        g.dataDirty = true;
         return S_OK;
     });
 }

@@ -12,8 +12,10 @@ long SvgGrapher::CreateGraph(CGraphPage* pageHandle, unsigned long id, CGraph** 
     Graph fresh;
     fresh.page = pageSerial;
     fresh.id = id;
+    // Every create hands out a handle of its own: a client closes the graph it held once it has
+    // the new one, and that close must not reach the new graph.
     if (Graph* held = store_.FindGraph(*graph); held != nullptr && held->page == pageSerial)
-        *held = std::move(fresh);
+        *graph = store_.ReplaceGraph(*graph, std::move(fresh));
     else
         *graph = store_.AddGraph(std::move(fresh));
     page->dirty = true;

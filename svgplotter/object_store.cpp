@@ -39,6 +39,16 @@ CGraph* ObjectStore::AddGraph(Graph graph) {
     return handleOf<CGraph>(serial, kGraphKind);
 }
 
+CGraph* ObjectStore::ReplaceGraph(CGraph* old, Graph graph) {
+    std::uint64_t oldSerial = serialOf(old, kGraphKind);
+    std::uint64_t serial = next_++;
+    for (PageItem& item : PageOf(graph.page)->items)
+        if (item.kind == PageItem::kGraph && item.serial == oldSerial) item.serial = serial;
+    graphs_.erase(oldSerial);
+    graphs_.emplace(serial, std::move(graph));
+    return handleOf<CGraph>(serial, kGraphKind);
+}
+
 CChart* ObjectStore::AddTable(Table table) {
     std::uint64_t serial = next_++;
     PageOf(table.page)->items.push_back({PageItem::kTable, serial});

@@ -26,6 +26,8 @@ class ObjectStore {
 public:
     CGraphPage* AddPage(Page page);
     CGraph* AddGraph(Graph graph);
+    // A new graph in the place of `old` on its page; the old one is dropped.
+    CGraph* ReplaceGraph(CGraph* old, Graph graph);
     CChart* AddTable(Table table);
 
     Page* FindPage(CGraphPage* handle);

@@ -31,9 +31,10 @@ struct Page {
     CCallbackEvents* callbackEvents = nullptr;
     int windowPosition[4] = {0, 0, 0, 0};
     bool dirty = true;
-    // When the page's files were last written, and how long that took (refresh pacing).
-    std::chrono::steady_clock::time_point lastWrite{};
-    std::chrono::steady_clock::duration lastWriteCost{};
+    // Refresh pacing (page_output.h): the writing time, in seconds, that the page may still
+    // spend, as of `budgetTime` on the pacing clock.
+    double writeBudget = 0;
+    std::chrono::nanoseconds budgetTime{};
 };
 
 }  // namespace svgplotter

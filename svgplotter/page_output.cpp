@@ -1,5 +1,8 @@
 #include "svgplotter/page_output.h"
 
+#include <time.h>
+
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <vector>
@@ -15,14 +18,49 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Pages that write faster than this are written on every refresh.
-constexpr auto kCostlyWrite = std::chrono::milliseconds(20);
+// The writing time a page may save up: a few refreshes after a pause are written at once.
+constexpr double kBurstSeconds = 0.02;
+
+// The pacing check runs on every refresh a client asks for, which may be every data call, and
+// the kernel's coarse clock (a few milliseconds a tick) costs a fraction of a precise one.
+std::chrono::nanoseconds pacingNow() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
+
+// The data file is by far the largest, so it is written again only when the points or its
+// headings changed, not for a new title or axis range.
+bool writeData(Graph& graph, const fs::path& file) {
+    std::vector<CsvColumn> columns = TraceColumns({&graph}, "", false);
+    std::vector<std::string> headings;
+    for (const CsvColumn& column : columns) headings.push_back(column.heading);
+    if (!graph.dataDirty && headings == graph.dataHeadings) return true;
+    if (!WriteColumnsCsv(columns, file)) return false;
+    graph.dataDirty = false;
+    graph.dataHeadings = std::move(headings);
+    return true;
+}
 
 }  // namespace
 
 void PageOutput::SetDirectory(const std::string& directory) {
     std::error_code error;
+    fs::path before = Directory();
     directory_ = directory.empty() ? fs::path() : fs::absolute(directory, error);
+    if (Directory() == before) return;
+    // A new folder gets every file at the next refresh, not only those that change.
+    for (auto& [serial, page] : store_.Pages()) {
+        page.dirty = true;
+        for (const PageItem& item : page.items) {
+            if (item.kind == PageItem::kTable) {
+                store_.TableOf(item.serial)->dirty = true;
+            } else {
+                Graph& graph = *store_.GraphOf(item.serial);
+                graph.dirty = graph.dataDirty = true;
+            }
+        }
+    }
 }
 
 fs::path PageOutput::Directory() const {
@@ -60,12 +98,20 @@ bool PageOutput::NeedsWrite(const Page& page) {
 long PageOutput::Refresh(std::uint64_t serial, bool force) {
     Page* page = store_.PageOf(serial);
     if (page == nullptr) return E_HANDLE;
-    bool costly = page->lastWriteCost >= kCostlyWrite;
-    if (!force && costly && std::chrono::steady_clock::now() - page->lastWrite < page->lastWriteCost * paceFactor_) {
+    if (!force && !Affordable(*page)) {
         page->dirty = true;  // written by a later refresh, or at the latest when the module unloads
         return S_OK;
     }
     return Write(serial, *page, true);
+}
+
+bool PageOutput::Affordable(Page& page) const {
+    if (paceFactor_ <= 0) return true;
+    std::chrono::nanoseconds now = pacingNow();
+    double earned = std::chrono::duration<double>(now - page.budgetTime).count() / paceFactor_;
+    page.writeBudget = std::min(kBurstSeconds, page.writeBudget + earned);
+    page.budgetTime = now;
+    return page.writeBudget >= 0;
 }
 
 long PageOutput::FlushAll(bool createFolder) {
@@ -79,6 +125,11 @@ long PageOutput::Write(std::uint64_t serial, Page& page, bool createFolder) {
     auto start = std::chrono::steady_clock::now();
     if (!ReadyFolder(createFolder)) return E_FAIL;
     fs::path folder = Directory();
+    if (folder != cleaned_) {
+        // A writer of this naming that was killed left its temporary files here.
+        RemoveStaleTemporaryFiles(folder);
+        cleaned_ = folder;
+    }
     bool ok = true;
     std::vector<HtmlBlock> blocks;
     for (const PageItem& item : page.items) {
@@ -95,7 +146,7 @@ long PageOutput::Write(std::uint64_t serial, Page& page, bool createFolder) {
         if (graph.dirty) {
             graph.picture = GraphSvg(graph, item.serial);
             bool written = WriteFileAtomically(folder / (stem + ".svg"), graph.picture);
-            written = WriteColumnsCsv(TraceColumns({&graph}, "", false), folder / (stem + ".csv")) && written;
+            written = writeData(graph, folder / (stem + ".csv")) && written;
             graph.dirty = !written;
             ok = ok && written;
         }
@@ -104,8 +155,7 @@ long PageOutput::Write(std::uint64_t serial, Page& page, bool createFolder) {
     ok = WriteFileAtomically(folder / PageFile(serial), PageHtml(page, blocks)) && ok;
     ok = WriteIndex() == S_OK && ok;
     page.dirty = !ok;
-    page.lastWrite = std::chrono::steady_clock::now();
-    page.lastWriteCost = page.lastWrite - start;
+    page.writeBudget -= std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return ok ? S_OK : E_FAIL;
 }
 

@@ -19,11 +19,13 @@
 // P, G and T are the numbers of the module's handles, unique while the module is loaded.
 // Every file is written atomically (atomic_file.h).
 //
-// Refreshes of pages that take long to write are paced: while the time since such a page was
-// last written is less than `paceFactor` times what that write took, a refresh only leaves
-// the page marked, so writing takes at most 1 / (1 + paceFactor) of the time however often
-// the client asks. A page that writes in a few milliseconds is written on every refresh, and
-// a forced one (Show, closing a graph, table or page, unloading the module) always writes.
+// Refreshes are paced so that writing takes at most about 1 / (1 + paceFactor) of the time
+// however often the client asks (a client that asks on every data call would otherwise
+// rewrite a page of n points n times): each page earns writing time at 1 / paceFactor of the
+// time that passes, saving up to 20 milliseconds, and every write spends what it took. A
+// refresh while the page is in debt only leaves it marked; a later refresh writes it, and a
+// forced one (Show, closing a graph, table or page, unloading the module) always does. A
+// graph's data file is written again only when its points or headings changed.
 
 namespace svgplotter {
 
@@ -31,7 +33,8 @@ class PageOutput {
 public:
     PageOutput(ObjectStore& store, double paceFactor) : store_(store), paceFactor_(paceFactor) {}
 
-    // An empty path brings back the default; a relative one is taken from the current directory now.
+    // An empty path brings back the default; a relative one is taken from the current directory
+    // now. Everything is written into a new folder at the next refresh.
     void SetDirectory(const std::string& directory);
     std::filesystem::path Directory() const;
 
@@ -49,12 +52,15 @@ public:
 
 private:
     bool NeedsWrite(const Page& page);
+    // Brings the page's writing budget up to now; true when a refresh may write.
+    bool Affordable(Page& page) const;
     long Write(std::uint64_t serial, Page& page, bool createFolder);
     bool ReadyFolder(bool create) const;
 
     ObjectStore& store_;
     double paceFactor_;
     std::filesystem::path directory_;
+    std::filesystem::path cleaned_;  // the folder last rid of stale temporary files
 };
 
 }  // namespace svgplotter

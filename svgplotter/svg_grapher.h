@@ -26,8 +26,10 @@ namespace svgplotter {
 // - The "At" forms name an axis by (index, vertical): vertical 0 gives positions 0 and 2 for
 //   index 0 and 1, any other vertical positions 3 and 1.
 // - Creating a graph with the handle of a graph of the same page in the out argument (the
-//   client passes the handle it holds) opens that graph again, emptied; any other value
-//   creates a new graph.
+//   client passes the handle it holds) puts a new, empty graph in that graph's place on the
+//   page and drops the old one, whose handle then fails like any released one (the client
+//   closes it next and ignores the answer); any other value adds a new graph. Either way the
+//   handle given out is new.
 // - ClosePage writes the page one last time and releases what is on it; DeletePage forgets
 //   it. Files stay on disk either way. ClearPage empties the page of graphs and tables,
 //   ClearGraph removes the traces, DeleteGraphData only their points.

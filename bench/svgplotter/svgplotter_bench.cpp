@@ -1,11 +1,13 @@
 // The drawing module at the sizes a long simulation reaches: streaming points in through the
-// root object, writing a page, and the size of a picture of ten million points.
+// root object, with and without the refreshes a client asks for, writing a page, and the size
+// of a picture of ten million points.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -92,6 +94,54 @@ void BM_AddMillionPointsToFourTracesAndWritePage(benchmark::State& state) {
     state.counters["csv_bytes"] = static_cast<double>(fs::file_size(folder.path / "page1-graph2.csv"));
 }
 BENCHMARK(BM_AddMillionPointsToFourTracesAndWritePage)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Ten million points of two traces, fed one data call a point as a client feeds them (X, then
+// a Y value per trace, first trace 0), to a root object that writes its files as the module
+// that applications load does. Argument: the update flag of every call (1 asks for a refresh
+// each time, which the module paces; 0 never does). The files go to a folder of their own.
+constexpr int kLongTraces = 2;
+constexpr int kLongPoints = 10'000'000;
+
+const std::vector<double>& LongPoints() {
+    static const std::vector<double> points = [] {
+        std::vector<double> values;
+        values.reserve(static_cast<std::size_t>(kLongPoints) * (kLongTraces + 1));
+        for (int i = 0; i < kLongPoints; ++i) {
+            double x = i * 1e-9;
+            values.push_back(x);
+            for (int t = 0; t < kLongTraces; ++t) values.push_back(std::sin(x * 1e6 * (t + 1)) + 0.01 * (i % 17));
+        }
+        return values;
+    }();
+    return points;
+}
+
+void BM_FeedTenMillionPointsToTwoTraces(benchmark::State& state) {
+    const int update = static_cast<int>(state.range(0));
+    const double* points = LongPoints().data();
+    Folder folder;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto grapher = std::make_unique<svgplotter::SvgGrapher>();
+        grapher->SetOutputDirectory(folder.path);
+        CGraphPage* page = nullptr;
+        CGraph* graph = nullptr;
+        grapher->CreatePage(1, &page);
+        grapher->CreateGraph(page, 1, &graph);
+        for (int t = 0; t < kLongTraces; ++t) grapher->AddTrace(graph);
+        state.ResumeTiming();
+        const double* point = points;
+        for (int i = 0; i < kLongPoints; ++i, point += kLongTraces + 1)
+            grapher->AddData(graph, 0, point, kLongTraces, 1, update);
+        state.PauseTiming();
+        grapher->DeletePage(page);
+        grapher.reset();
+        state.ResumeTiming();
+    }
+    state.counters["ns_per_point"] = benchmark::Counter(static_cast<double>(kLongPoints) * state.iterations() * 1e-9,
+                                                        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_FeedTenMillionPointsToTwoTraces)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // Drawing one trace of ten million points: the time, and the size of the picture.
 void BM_SvgOfTenMillionPoints(benchmark::State& state) {

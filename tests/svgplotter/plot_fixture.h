@@ -33,6 +33,11 @@ struct PlotFixture : ::testing::Test {
     long Add(CGraph* graph, std::vector<double> values) {
         return grapher.AddData(graph, 0, values.data(), static_cast<int>(values.size()) - 1, 1, 0);
     }
+    // The number of points of a trace, or -1 when the module refuses to tell.
+    int Points(CGraph* graph, int trace) {
+        int count = -1;
+        return grapher.GetDataNumberOfPoint(graph, trace, count) == S_OK ? count : -1;
+    }
     std::vector<std::string> Files() const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(dir / "out")) names.push_back(entry.path().filename());
