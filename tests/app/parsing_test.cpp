@@ -20,76 +20,53 @@ TEST(SpiceNumber, ScaleSuffixesAndUnits) {
         {".5", 0.5}, {"-1.5k", -1500.0}, {"1e", 1.0}, {"7x", 7.0},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.text);
         double value = 0.0;
-        ASSERT_TRUE(veltsim::ParseSpiceNumber(row.text, value));
-        EXPECT_DOUBLE_EQ(value, row.value);
+        ASSERT_TRUE(veltsim::ParseSpiceNumber(row.text, value)) << row.text;
+        EXPECT_DOUBLE_EQ(value, row.value) << row.text;
     }
     for (const char* bad : {"", "m", "abc", "-", ".", " 5", "inf", "nan"}) {
-        SCOPED_TRACE(bad);
         double value = 0.0;
-        EXPECT_FALSE(veltsim::ParseSpiceNumber(bad, value));
+        EXPECT_FALSE(veltsim::ParseSpiceNumber(bad, value)) << bad;
     }
 }
 
 TEST(Script, LinesStatementsCommentsAndBackground) {
-    const std::vector<veltsim::ScriptLine> lines =
-        veltsim::ScriptLines("load a.cir; run &\n# a note\n\n  status ;; stop&  \nresults");
-    ASSERT_EQ(lines.size(), 5u);
-    const struct {
-        const char* text;
-        bool background;
-    } expected[] = {{"load a.cir", false}, {"run", true}, {"status", false}, {"stop", true}, {"results", false}};
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        SCOPED_TRACE(expected[i].text);
-        EXPECT_EQ(lines[i].text, expected[i].text);
-        EXPECT_EQ(lines[i].background, expected[i].background);
+    std::vector<std::string> lines;
+    for (const veltsim::ScriptLine& line : veltsim::ScriptLines("load a.cir; run &\n# a note\n\n  status ;; stop&  \nresults")) {
+        lines.push_back(line.text + (line.background ? " &" : ""));
     }
+    EXPECT_EQ(lines, (std::vector<std::string>{"load a.cir", "run &", "status", "stop &", "results"}));
 }
 
-TEST(Deck, TitleAnalysesAndJoinedMeasures) {
-    TempDir dir;
-    std::ofstream(dir / "deck.cir") << "A title .tran 1 2\r\nV1 a 0 1\n  .TRAN 1u 1m\n.meas tran x RMS V(a)\n+ FROM=1 TO=2\n.ac dec 10 1 10\n.end\n";
-    veltsim::Deck deck;
-    std::string error;
-    ASSERT_TRUE(veltsim::ReadDeck(dir / "deck.cir", deck, error));
-    EXPECT_EQ(deck.title, "A title .tran 1 2");
-    EXPECT_EQ(deck.analyses, (std::vector<std::string>{".TRAN 1u 1m", ".ac dec 10 1 10"}));
-    ASSERT_EQ(deck.measures, std::vector<std::string>{".meas tran x RMS V(a) FROM=1 TO=2"});
-    std::string analysis, name;
-    ASSERT_TRUE(veltsim::SplitMeasure(deck.measures[0], analysis, name));
-    EXPECT_EQ(analysis, "tran");
-    EXPECT_EQ(name, "x");
-}
-
-// Device parameters saved on a continuation line, or by the option, are seen.
-TEST(Deck, SavedDeviceParametersAreSeenOnContinuationLines) {
+// The title, the analyses, measures joined with their continuation lines, device parameters
+// saved on a continuation line or by the option; files that are missing or empty are refused
+// with their path.
+TEST(Deck, TitleAnalysesMeasuresAndSavedDeviceParameters) {
     TempDir dir;
     const struct {
         const char* text;
         bool saves;
     } rows[] = {
+        {"A title .tran 1 2\r\nV1 a 0 1\n  .TRAN 1u 1m\n.meas tran x RMS V(a)\n+ FROM=1 TO=2\n.ac dec 10 1 10\n.end\n", false},
         {"t\n.save out in\n+ @r1[i]\n.end\n", true},
         {"t\n.OPTIONS reltol=1e-4 SAVECURRENTS\n.end\n", true},
         {"t\n.save out v1#branch\n* @r1[i] in a comment\n.end\n", false},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.text);
-        std::ofstream(dir / "deck.cir") << row.text;
-        veltsim::Deck deck;
-        std::string error;
-        ASSERT_TRUE(veltsim::ReadDeck(dir / "deck.cir", deck, error));
-        EXPECT_EQ(deck.savesDeviceParameters, row.saves);
-    }
-}
-
-TEST(Deck, MissingAndEmptyFilesAreRefusedWithTheirPath) {
-    TempDir dir;
-    std::ofstream(dir / "empty.cir");
     veltsim::Deck deck;
     std::string error;
-    EXPECT_FALSE(veltsim::ReadDeck(dir / "none.cir", deck, error));
-    EXPECT_EQ(error, "cannot read deck: " + dir / "none.cir");
+    for (const auto& row : rows) {
+        std::ofstream(dir / "deck.cir") << row.text;
+        ASSERT_TRUE(veltsim::ReadDeck(dir / "deck.cir", deck, error));
+        EXPECT_EQ(deck.savesDeviceParameters, row.saves) << row.text;
+        if (row.text[0] != 'A') continue;
+        EXPECT_EQ(deck.title, "A title .tran 1 2");
+        EXPECT_EQ(deck.analyses, (std::vector<std::string>{".TRAN 1u 1m", ".ac dec 10 1 10"}));
+        ASSERT_EQ(deck.measures, std::vector<std::string>{".meas tran x RMS V(a) FROM=1 TO=2"});
+        std::string analysis, name;
+        ASSERT_TRUE(veltsim::SplitMeasure(deck.measures[0], analysis, name));
+        EXPECT_EQ(analysis + " " + name, "tran x");
+    }
+    std::ofstream(dir / "empty.cir");
     EXPECT_FALSE(veltsim::ReadDeck(dir / "empty.cir", deck, error));
     EXPECT_EQ(error, "cannot read deck: " + dir / "empty.cir" + " is empty");
 }

@@ -1,11 +1,15 @@
 #include "session_support.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <cstdlib>
 #include <fstream>
+#include <mutex>
 #include <sstream>
+#include <thread>
 
 #include "tests/support/temp_dir.h"
 
@@ -28,6 +32,23 @@ const bool drawingModule = [] {
     return true;
 }();
 
+// What the person reads, shared with the thread that types.
+struct Screen {
+    std::mutex mutex;
+    std::condition_variable printed;
+    std::vector<std::string> lines;
+
+    bool WaitFor(const std::string& text) {
+        std::unique_lock lock(mutex);
+        return printed.wait_for(lock, std::chrono::seconds(30), [&] {
+            for (const std::string& line : lines) {
+                if (line.find(text) != std::string::npos) return true;
+            }
+            return false;
+        });
+    }
+};
+
 }  // namespace
 
 std::size_t SessionRun::Find(const std::string& text, std::size_t from) const {
@@ -49,77 +70,58 @@ std::vector<std::string> SessionRun::Row(const std::string& first, std::size_t f
     return {};
 }
 
-veltsim::SessionOptions ScriptOptions(const std::string& script, std::vector<std::string>& lines) {
-    veltsim::SessionOptions options;
-    options.script = veltsim::ScriptLines(script);
-    options.print = [&lines](const std::string& line) { lines.push_back(line); };
-    return options;
+double SessionRun::CountAfter(const std::string& text) const {
+    const std::size_t at = Find(text);
+    EXPECT_LT(at, lines.size()) << text;
+    return at < lines.size() ? std::atof(lines[at].c_str() + lines[at].find(text) + text.size()) : -1.0;
 }
 
-SessionRun RunScript(const std::string& script) {
+double Number(const std::vector<std::string>& row, std::size_t cell) {
+    EXPECT_LT(cell, row.size());
+    return cell < row.size() ? std::atof(row[cell].c_str()) : 0.0;
+}
+
+SessionRun RunScript(const std::string& script, const std::string& plots) {
     SessionRun run;
-    veltsim::Session session(ScriptOptions(script, run.lines));
+    veltsim::SessionOptions options;
+    options.script = veltsim::ScriptLines(script);
+    options.plots = plots;
+    options.print = [&run](const std::string& line) { run.lines.push_back(line); };
+    veltsim::Session session(std::move(options));
     run.status = session.Execute();
     return run;
 }
 
-Person::Person(std::vector<Step> steps) : steps_(std::move(steps)) {
-    if (pipe(pipe_) != 0) pipe_[0] = pipe_[1] = -1;
-}
-
-Person::~Person() {
-    if (thread_.joinable()) thread_.join();
-    for (int fd : pipe_) {
-        if (fd >= 0) close(fd);
-    }
-}
-
-veltsim::SessionOptions Person::Options() {
+SessionRun RunPerson(const std::vector<Step>& steps, const std::string& plots, bool& referencesBack) {
+    int keys[2] = {-1, -1};
+    EXPECT_EQ(pipe(keys), 0);
+    Screen screen;
+    std::thread person([&] {
+        for (const Step& step : steps) {
+            if (!step.waitFor.empty() && !screen.WaitFor(step.waitFor)) break;
+            const std::string line = step.type + "\n";
+            if (write(keys[1], line.data(), line.size()) < 0) break;
+        }
+        close(keys[1]);
+    });
     veltsim::SessionOptions options;
     options.interactive = true;
-    options.inputFd = pipe_[0];
-    options.print = [this](const std::string& line) {
-        std::lock_guard lock(mutex_);
-        lines_.push_back(line);
-        printed_.notify_all();
-    };
-    thread_ = std::thread([this] { Type(); });
-    return options;
-}
-
-void Person::Type() {
-    for (const Step& step : steps_) {
-        if (!step.waitFor.empty() && !WaitFor(step.waitFor)) break;
-        const std::string line = step.type + "\n";
-        if (write(pipe_[1], line.data(), line.size()) < 0) break;
-    }
-    close(pipe_[1]);
-    pipe_[1] = -1;
-}
-
-bool Person::WaitFor(const std::string& text) {
-    std::unique_lock lock(mutex_);
-    return printed_.wait_for(lock, std::chrono::seconds(30), [&] {
-        for (const std::string& line : lines_) {
-            if (line.find(text) != std::string::npos) return true;
-        }
-        return false;
-    });
-}
-
-SessionRun Person::Finish(int status) {
-    if (thread_.joinable()) thread_.join();
-    std::lock_guard lock(mutex_);
-    return SessionRun{status, lines_};
-}
-
-SessionRun RunPerson(std::vector<Person::Step> steps, const std::string& plots, bool& referencesBack) {
-    Person person(std::move(steps));
-    veltsim::SessionOptions options = person.Options();
+    options.inputFd = keys[0];
     options.plots = plots;
-    veltsim::Session session(std::move(options));
-    const SessionRun run = person.Finish(session.Execute());
-    referencesBack = session.CountReferences() == session.InitialReferences();
+    options.print = [&screen](const std::string& line) {
+        std::lock_guard lock(screen.mutex);
+        screen.lines.push_back(line);
+        screen.printed.notify_all();
+    };
+    SessionRun run;
+    {
+        veltsim::Session session(std::move(options));
+        run.status = session.Execute();
+        referencesBack = session.CountReferences() == session.InitialReferences();
+    }
+    person.join();
+    close(keys[0]);
+    run.lines = screen.lines;
     return run;
 }
 

@@ -1,16 +1,13 @@
 #pragma once
 
-#include <condition_variable>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "session.h"
 
 namespace veltsimtest {
 
-// A session run to its end on a script, with every line it printed.
+// A session run to its end, with every line it printed.
 struct SessionRun {
     int status = -1;
     std::vector<std::string> lines;
@@ -19,43 +16,25 @@ struct SessionRun {
     bool Has(const std::string& text) const { return Find(text) < lines.size(); }
     // The cells of the first table row at or after `from` whose first cell is `first`.
     std::vector<std::string> Row(const std::string& first, std::size_t from = 0) const;
+    // The count in the first line that contains `text`: "... stopped after 1234 steps" -> 1234.
+    double CountAfter(const std::string& text) const;
 };
 
-veltsim::SessionOptions ScriptOptions(const std::string& script, std::vector<std::string>& lines);
-SessionRun RunScript(const std::string& script);
+// A cell as a number (0 when the row has no such cell, which fails the test).
+double Number(const std::vector<std::string>& row, std::size_t cell);
 
-// A person at the keyboard of an interactive session: types each line on the session's
-// standard input once a printed line holds what the step waits for (nothing: at once), and
-// ends the input after the last. Gives up waiting after 30 s, so a fault fails, not hangs.
-class Person {
-public:
-    struct Step {
-        std::string waitFor;
-        std::string type;
-    };
+// A session run on a script, its pages in the folder `plots` when one is named.
+SessionRun RunScript(const std::string& script, const std::string& plots = "");
 
-    explicit Person(std::vector<Step> steps);
-    ~Person();
-    // Options for an interactive session reading this person's typing.
-    veltsim::SessionOptions Options();
-    // What the session printed, once it has ended.
-    SessionRun Finish(int status);
-
-private:
-    void Type();
-    bool WaitFor(const std::string& text);
-
-    std::vector<Step> steps_;
-    int pipe_[2] = {-1, -1};
-    std::mutex mutex_;
-    std::condition_variable printed_;
-    std::vector<std::string> lines_;
-    std::thread thread_;
+// A person at the keyboard of an interactive session, its pages in the folder `plots`: types
+// each step's line once a printed line holds what the step waits for (nothing: at once), and
+// ends the input after the last; gives up waiting after 30 s, so that a fault fails, not hangs.
+// `referencesBack` tells whether every reference count is back where it was before start-up.
+struct Step {
+    std::string waitFor;
+    std::string type;
 };
-
-// A person's interactive session to its end, its pages in the folder `plots`. `referencesBack`
-// tells whether every reference count is back where it was before start-up wired anything.
-SessionRun RunPerson(std::vector<Person::Step> steps, const std::string& plots, bool& referencesBack);
+SessionRun RunPerson(const std::vector<Step>& steps, const std::string& plots, bool& referencesBack);
 
 // The path of a shipped sample.
 std::string Sample(const std::string& name);

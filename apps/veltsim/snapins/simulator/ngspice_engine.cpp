@@ -1,9 +1,7 @@
 #include "ngspice_engine.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
-#include <thread>
 
 #include "text_util.h"
 
@@ -129,10 +127,9 @@ bool NgspiceEngine::TakeExit(int& status) {
 void NgspiceEngine::settleExit() {
     if (!exitRequested_.exchange(false)) return;
     if (library_.Running()) Halt();
-    // A background thread that asked to exit has just left its last callback and is still on
-    // its way out of the library's code.
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    library_.Unload();
+    // A background thread that asked to exit has left its last callback but may still be on its
+    // way out of the library's code, which stays mapped for it.
+    library_.Retire();
     ready_ = false;
     exitPending_ = true;
 }

@@ -27,8 +27,8 @@ std::string WithoutStreamPrefix(const std::string& line);
 // typed during a run only set flags), so ngspice is never re-entered.
 //
 // ngspice's request to exit (its ControlledExit callback) ends nothing here: the engine
-// notes it, the library is unloaded once ngspice has returned, and it is loaded afresh by the
-// next command that needs it.
+// notes it, the library is retired once ngspice has returned, and a fresh instance is loaded by
+// the next command that needs it.
 class NgspiceEngine {
 public:
     explicit NgspiceEngine(RunChannel& channel);
@@ -55,7 +55,7 @@ public:
     bool VectorValue(const std::string& name, double& value) const;
 
     // True once after ngspice asked to exit; `status` is its exit status. The library has been
-    // unloaded by then.
+    // retired by then.
     bool TakeExit(int& status);
 
 private:
@@ -66,7 +66,7 @@ private:
     static int onInitData(pvecinfoall info, int id, void* self);
     static int onThread(NG_BOOL notRunning, int id, void* self);
 
-    // After any call into ngspice: unloads a library that asked to exit meanwhile.
+    // After any call into ngspice: retires a library that asked to exit meanwhile.
     void settleExit();
 
     RunChannel& channel_;

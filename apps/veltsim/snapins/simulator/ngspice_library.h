@@ -16,21 +16,20 @@ public:
     NgspiceLibrary() = default;
     NgspiceLibrary(const NgspiceLibrary&) = delete;
     NgspiceLibrary& operator=(const NgspiceLibrary&) = delete;
-    // Leaves the library mapped: see Unload.
+    // Leaves the library mapped: nothing ever unmaps an ngspice (see Retire).
     ~NgspiceLibrary() = default;
 
     // True when open (at once if it already is). Otherwise false, with `error` saying
-    // "ngspice shared library not found: " and the loader's reason, or naming the entry point
-    // that is missing.
+    // "ngspice shared library not found: " and the loader's reason, naming the entry point
+    // that is missing, or saying that a fresh instance could not be made.
     bool Load(std::string& error);
     bool IsLoaded() const { return handle_ != nullptr; }
-    // Unmaps the library, whoever else in the process opened it too. Only for an ngspice that
-    // has asked to exit: there is one ngspice per process, and once it has exited its state
-    // cannot be initialised again in place, only loaded afresh. A healthy library stays mapped
-    // for the life of the process (nothing closes it): opening it again gives back the same
-    // instance, which takes a new ngSpice_Init, and its memory stays reachable rather than
-    // lost.
-    void Unload();
+    // Sets aside an ngspice that has asked to exit, for every user in the process: there is one
+    // ngspice per process, and once it has exited its state cannot be initialised again in
+    // place. The next Load, here or by a later simulator, opens a fresh instance. A healthy
+    // library is never retired: opening it again gives back the same instance, which takes a
+    // new ngSpice_Init.
+    void Retire();
 
     decltype(&ngSpice_Init) Init = nullptr;
     decltype(&ngSpice_Command) Command = nullptr;
@@ -40,6 +39,8 @@ public:
     decltype(&ngSpice_CurPlot) CurrentPlot = nullptr;
 
 private:
+    bool bindEntryPoints(void* handle, std::string& error);
+
     void* handle_ = nullptr;
     std::string path_;
 };
