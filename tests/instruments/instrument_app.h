@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <regex>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,8 +15,6 @@
 #include "veltutil/grapher/grapher_source.h"
 #include "veltutil/logs/cmd_log.h"
 #include "veltutil/logs/cmd_log_dlg.h"
-#include "veltutil/platform/host/files/file.h"
-#include "veltutil/platform/host/windows/user_input.h"
 #include "veltutil/properties/variant.h"
 
 // The application around the test instruments: a front end that stands for the circuit
@@ -49,24 +48,12 @@ public:
     bool throwOnSet = false;
 };
 
-// The simulator: a grapher of its own.
-class TestSimulator : public CInstrumentInterface {
-public:
-    TestSimulator() : CInstrumentInterface("Simulator", nullptr) {}
-    Type GetType() override { return TypeSimulator; }
-    ComItem GetNthItem(ComItem::ItemType type, int n) override {
-        if (type == ComItem::ItemGrapher && n == 0) return ComItem(&grapher, false);
-        return ComItem();
-    }
-    CGrapherSource grapher{"simulator grapher"};
-};
-
-// The instrument agency: its event source (instruments hook event 6003 there), its grapher
-// and the simulator's run state, property 4004, whose sets it records.
+// The instrument agency, or the simulator: an event source (instruments hook the agency's event
+// 6003), a grapher and the simulator's run state, property 4004, whose sets the agency records.
 class TestAgency : public CInstrumentInterface {
 public:
-    TestAgency() : CInstrumentInterface("Agency", nullptr) {}
-    Type GetType() override { return TypeInstrumentAgency; }
+    explicit TestAgency(Type type = TypeInstrumentAgency) : CInstrumentInterface("Agency", nullptr), type_(type) {}
+    Type GetType() override { return type_; }
     ComItem GetNthItem(ComItem::ItemType type, int n) override {
         if (n != 0) return ComItem();
         if (type == ComItem::ItemEventSource) return ComItem(&events, false);
@@ -75,27 +62,28 @@ public:
     }
     long GetProperty(long id, OrvVariant& value, const OrvVariant*, CTreeInstance*) override {
         if (id != 4004) return S_FALSE;
-        value = OrvVariant(runState);
+        value = OrvVariant(stateSets.empty() ? 0 : stateSets.back());
         return S_OK;
     }
     long SetProperty(long id, const OrvVariant& value, const OrvVariant*, CTreeInstance*) override {
         if (id != 4004 || !value.GetInt()) return S_FALSE;
         stateSets.push_back(*value.GetInt());
         if (onSet) onSet();
-        runState = *value.GetInt();
         return S_OK;
     }
 
     CEventSource events{"Agency", static_cast<const char*>(nullptr)};
     CGrapherSource grapher{"agency grapher"};
     bool offerGrapher = true;
-    long runState = 0;
+    // The run states set, in order, failed ones included; the last is the state (0 before any).
     std::vector<long> stateSets;
     std::function<void()> onSet;
+
+private:
+    Type type_;
 };
 
-// The instrument manager: holds the document, passes it every command line and offers its
-// command log window for typing.
+// The instrument manager: holds the document and passes it every command line.
 class InstrumentManager final : public CInstrumentInterface {
 public:
     explicit InstrumentManager(CWnd* mainWindow) : CInstrumentInterface("Instruments", nullptr), doc(this, mainWindow) {}
@@ -113,63 +101,16 @@ public:
     // puts at the end of every line.
     std::string LogText() const {
         std::string lines = Log() ? Log()->GetDialog()->FormatLines().GetString() : "";
-        std::string text;
-        for (std::size_t start = 0, end; start < lines.size(); start = end + 1) {
-            end = lines.find('\n', start);
-            std::string line = lines.substr(start, end - start);
-            line.erase(line.find_last_not_of(' ') + 1);
-            text += line + '\n';
-        }
-        return text;
+        return std::regex_replace(lines, std::regex(" +\n"), "\n");
     }
     void ClearLog() const {
         if (Log()) Log()->GetDialog()->GetTree()->DeleteAllItems();
     }
-    // Types the line into the command entry and presses Return, as a person would.
-    void Type(const char* line) const {
-        CEdit* entry = Log()->GetDialog()->GetCommandEntry();
-        PostTypedText(*entry, line);
-        PostKeyPress(*entry, VK_RETURN);
-        PumpPosted();
-    }
+    // The line as a person submits it in the log's window.
+    void Type(const char* line) const { Log()->ExecuteCmd(line); }
 
-    // Stores every instrument into the file: its command reference string, then its state,
-    // which the document's "Serialize" command writes through this code's archive.
-    void StoreDocument(const std::string& path) {
-        CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
-        CArchive ar(&file, CArchive::store);
-        ar << static_cast<std::int32_t>(doc.GetNumEventSink());
-        for (int n = 0; n < doc.GetNumEventSink(); ++n) {
-            CInstrumentBase* instrument = doc.GetEventSink(n);
-            CString reference = instrument->GetName();
-            CInstrumentDocBase::ConvertCmdRefIDString(reference, instrument->GetTreeInstanceID(),
-                                                      instrument->IsTopLevelTreeInstance());
-            ar << reference;
-            doc.ExecuteCmd(("Serialize " + std::string(reference) + " " + AddressOf(ar) + " 0 0").c_str());
-        }
-        ar.Close();
-        file.Close();
-    }
-    // Creates each top-level instrument anew and loads every state; a loading archive makes
-    // the copies for sub-circuit instances.
-    void LoadDocument(const std::string& path) {
-        CFile file(path.c_str(), CFile::modeRead);
-        CArchive ar(&file, CArchive::load);
-        std::int32_t count = 0;
-        ar >> count;
-        for (std::int32_t i = 0; i < count; ++i) {
-            CString reference;
-            ar >> reference;
-            CString refID = reference;
-            CString instanceID;
-            int top = 1;
-            CInstrumentDocBase::ReverseCmdRefIDString(refID, instanceID, top);
-            if (top) doc.ExecuteCmd("new " + refID);
-            doc.ExecuteCmd(("Serialize " + std::string(reference) + " " + AddressOf(ar) + " 0 0").c_str());
-        }
-    }
+    // How code names its own object in a command line.
     static std::string AddressOf(const void* object) { return std::to_string(reinterpret_cast<long>(object)); }
-    static std::string AddressOf(const CArchive& ar) { return AddressOf(static_cast<const void*>(&ar)); }
 
     TestDoc doc;
 
@@ -180,11 +121,15 @@ protected:
     }
 };
 
-// The application at run time: main window, front end, container, the three snap-ins.
+// The application at run time: main window, front end, container, the three snap-ins;
+// started at once unless asked otherwise.
 struct InstrumentApp {
-    InstrumentApp() {
+    explicit InstrumentApp(bool start = true) {
         DrainQueue();
         mainWindow.Create("Velt", WS_POPUP | WS_VISIBLE, CRect(100, 100, 900, 700), nullptr);
+        if (start) Start();
+    }
+    void Start() {
         container.Create(&frontEnd);
         for (CInstrumentInterface* snapIn : SnapIns()) container.AddSnapin(snapIn);
         frontEnd.Initialize(&container);
@@ -199,7 +144,7 @@ struct InstrumentApp {
 
     CWnd mainWindow;
     DatabaseFrontEnd frontEnd;
-    TestSimulator simulator;
+    TestAgency simulator{CInstrumentInterface::TypeSimulator};
     TestAgency agency;
     std::unique_ptr<InstrumentManager> manager = std::make_unique<InstrumentManager>(&mainWindow);
     CSnapInContainer container;

@@ -7,15 +7,13 @@
 #include "veltutil/platform/host/files/mem_file.h"
 
 using velttest::TestDoc;
-using velttest::TestMeter;
-using velttest::TestScope;
 
 namespace {
 
-// Exposes the protected helpers a derived instrument uses.
-class OpenMeter : public TestMeter {
+// Exposes what a derived instrument reaches.
+class OpenMeter : public velttest::TestInstrument {
 public:
-    using TestMeter::TestMeter;
+    OpenMeter(TestDoc& doc, const char* refID) : TestInstrument(doc, refID, false) {}
     using CInstrumentBase::GetPinColors;
     using CInstrumentBase::GetPinLabels;
     using CInstrumentBase::GetSubcktName;
@@ -24,151 +22,77 @@ public:
     using CInstrumentBase::set_simulator_pause;
     using CInstrumentBase::set_simulator_start;
     using CInstrumentBase::set_simulator_stop;
-    void SetVersion(std::int32_t version) { m_nDataVersion = version; }
-    std::int32_t Version() const { return m_nDataVersion; }
-    int SimFlag() const { return m_nSimFlag; }
-    void SetSimFlag(int flag) { m_nSimFlag = flag; }
+    std::int32_t& Version() { return m_nDataVersion; }
+    double& X() { return m_dPosX; }
+    double& Y() { return m_dPosY; }
+    std::int32_t& SimFlag() { return m_nSimFlag; }
 };
-
-// Stores with `write`, then loads the bytes with `read`.
-template <class Write, class Read>
-void roundTrip(Write write, Read read) {
-    CMemFile stored;
-    {
-        CArchive ar(&stored, CArchive::store);
-        write(ar);
-    }
-    stored.SeekToBegin();
-    CArchive ar(&stored, CArchive::load);
-    read(ar);
-}
 
 }  // namespace
 
-TEST(InstrumentBase, StartsHiddenTopLevelUnplacedAtTheBaseVersion) {
-    TestDoc doc;
-    OpenMeter meter(doc, "XMM1");
-    EXPECT_STREQ(meter.GetName(), "XMM1");
-    EXPECT_EQ(meter.GetShown(), 0);
-    EXPECT_EQ(meter.IsTopLevelTreeInstance(), 1);
-    EXPECT_EQ(meter.GetTreeInstanceID(), "");
-    EXPECT_EQ(meter.PosX(), -1000.0);
-    EXPECT_EQ(meter.PosY(), -1000.0);
-    EXPECT_EQ(meter.Version(), 0x40000000);
-    EXPECT_EQ(meter.LoadedVersion(), 0x40000000);
-    EXPECT_EQ(&meter.GetDoc(), &doc);
-}
-
-TEST(InstrumentBase, SizesCountDisplayDataAsTheStoredFormatHasThem) {
-    EXPECT_EQ(CInstrumentBase::Size(CString("abc")), 4);
-    EXPECT_EQ(CInstrumentBase::Size(true), 4);
-    EXPECT_EQ(CInstrumentBase::Size(1L), 4);
-    EXPECT_EQ(CInstrumentBase::Size(static_cast<unsigned short>(1)), 2);
-    EXPECT_EQ(CInstrumentBase::Size(static_cast<unsigned char>(1)), 1);
-    EXPECT_EQ(CInstrumentBase::Size(1.0), 8);
-}
-
-TEST(InstrumentBase, CommonBlockIs24BytesAndMovesTheWritersVersionIntoTheReadersLoadedVersion) {
+// The common block moves the writer's version into the reader's loaded version; a section
+// marker is read ignoring case, and a wrong one is consumed and reported.
+TEST(InstrumentBase, ANewInstrumentStoresA24ByteCommonBlockAndSectionsAfterIt) {
     TestDoc doc;
     OpenMeter writer(doc, "XMM1");
-    writer.SetVersion(7);
-    writer.Show(1, 0);  // no window: nothing remembered
     OpenMeter reader(doc, "XMM2");
-    reader.SetVersion(9);
+    EXPECT_EQ(reader.IsTopLevelTreeInstance(), 1);
+    EXPECT_EQ(reader.X(), -1000.0);
+    EXPECT_EQ(reader.Y(), -1000.0);
+    EXPECT_EQ(reader.Version(), 0x40000000);
+    EXPECT_EQ(reader.LoadedVersion(), 0x40000000);
+    EXPECT_EQ(CInstrumentBase::Size(CString("abc")), 4);
+    EXPECT_EQ(CInstrumentBase::Size(true), 4);
+
+    writer.Version() = 7;
+    writer.X() = 0.25;
+    writer.Y() = -0.5;
+    reader.Version() = 9;
     CMemFile stored;
     {
         CArchive ar(&stored, CArchive::store);
         writer.Serialize(ar);
     }
     ASSERT_EQ(stored.GetLength(), 24u);
+    {
+        CArchive ar(&stored, CArchive::store);
+        writer.SerializeDataSection(ar, "SCOPE");
+        writer.SerializeDataSection(ar, "meter");
+    }
     stored.SeekToBegin();
     CArchive ar(&stored, CArchive::load);
     reader.Serialize(ar);
     EXPECT_EQ(reader.LoadedVersion(), 7);
     EXPECT_EQ(reader.Version(), 9);
-    EXPECT_EQ(reader.PosX(), -1000.0);
+    EXPECT_EQ(reader.X(), 0.25);
+    EXPECT_EQ(reader.Y(), -0.5);
+    try {
+        reader.SerializeDataSection(ar, "METER");
+        ADD_FAILURE() << "no exception";
+    } catch (const CString& message) {
+        EXPECT_EQ(message, "Error: wrong beginning of instrumnet data: [METER] ( ar >> [SCOPE])");
+    }
+    reader.SerializeDataSection(ar, "METER");
 }
 
-TEST(InstrumentBase, AWrongSectionMarkerThrowsTheMessageAfterConsumingIt) {
-    TestDoc doc;
-    OpenMeter meter(doc, "XMM1");
-    roundTrip(
-        [&](CArchive& ar) {
-            meter.SerializeDataSection(ar, "SCOPE");
-            meter.SerializeDataSection(ar, "meter");
-            ar << 5;
-        },
-        [&](CArchive& ar) {
-            try {
-                meter.SerializeDataSection(ar, "METER");
-                ADD_FAILURE() << "no exception";
-            } catch (const CString& message) {
-                EXPECT_EQ(message, "Error: wrong beginning of instrumnet data: [METER] ( ar >> [SCOPE])");
-            }
-            meter.SerializeDataSection(ar, "METER");  // markers compare ignoring case
-            int next = 0;
-            ar >> next;
-            EXPECT_EQ(next, 5);
-        });
-}
-
+// "text -> RefID/instance/top"
 TEST(CommandReferenceString, SplitsBackIntoRefIdTopLevelAndNonZeroInstance) {
-    struct Row {
-        const char* text;
-        const char* refID;
-        const char* instance;
-        int top;
-    };
-    const Row rows[] = {
-        {"XSC1_[]_0517", "XSC1", "517", 0},    {"XSC1_[]_11234", "XSC1", "1234", 1}, {"XSC1_[]_0abc", "XSC1", "", 0},
-        {"XSC1_[]_00", "XSC1", "", 0},         {"XSC1_[]_1", "XSC1", "", 1},         {"XSC1_[]_", "XSC1", "", 1},
-        {"XSC1_[]_x7", "XSC1", "7", 1},        {"XSC1", "XSC1", "", 1},              {"_[]_05", "", "5", 0},
-        {"a_[]_0_[]_07", "a", "", 0},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
-        CString s = row.text;
+    for (std::string row : {"XSC1_[]_0517 -> XSC1/517/0", "XSC1_[]_0abc -> XSC1//0", "XSC1_[]_00 -> XSC1//0",
+                            "XSC1_[]_ -> XSC1//1", "XSC1_[]_x7 -> XSC1/7/1", "XSC1 -> XSC1//1", "a_[]_0_[]_07 -> a//0"}) {
+        CString s = row.substr(0, row.find(' ')).c_str();
         CString instance = "stale";
         int top = -1;
         CInstrumentDocBase::ReverseCmdRefIDString(s, instance, top);
-        EXPECT_EQ(s, row.refID);
-        EXPECT_EQ(instance, row.instance);
-        EXPECT_EQ(top, row.top);
+        EXPECT_EQ(row.substr(0, row.find(' ')) + " -> " + s.GetString() + "/" + instance.GetString() + "/" + std::to_string(top), row);
     }
-
     CString s = "XSC1";
     CInstrumentDocBase::ConvertCmdRefIDString(s, "1234", 5);
     EXPECT_EQ(s, "XSC1_[]_11234");
-    CString instance;
-    int top = 0;
-    CInstrumentDocBase::ReverseCmdRefIDString(s, instance, top);
-    EXPECT_EQ(s + "/" + instance + "/" + CString(char('0' + top)), "XSC1/1234/1");
 }
 
-TEST(InstrumentBase, ShowWithRestoreUsesTheRememberedStateWithoutChangingIt) {
-    velttest::InstrumentApp app;
-    TestDoc& doc = app.doc();
-    auto* scope = static_cast<velttest::TestInstrument*>(doc.CreateInstrument("XSC1", ""));
-    ASSERT_NE(scope->Window(), nullptr);
-
-    scope->Show(1, 1);  // remembered hidden: stays hidden
-    EXPECT_FALSE(scope->Window()->IsWindowVisible());
-    scope->Show(1, 0);
-    EXPECT_TRUE(scope->Window()->IsWindowVisible());
-    EXPECT_EQ(scope->Remembered(), 1);
-    scope->Show(0, 1);  // hidden, still remembered as shown
-    EXPECT_EQ(scope->GetShown(), 0);
-    EXPECT_EQ(scope->Remembered(), 1);
-    scope->Show(1, 1);
-    EXPECT_EQ(scope->GetShown(), 1);
-    scope->Show(0, 0);
-    EXPECT_EQ(scope->Remembered(), 0);
-
-    scope->refresh_instrument_dialog(3);
-    EXPECT_EQ(scope->Window()->refreshes, 1);
-}
-
-TEST(InstrumentBase, PinColoursAndLabelsComeFromPairsOfLinesMatchedBeforeTheProbeSeparator) {
+// Pin colours and labels come from pairs of lines "pin\nvalue", pins compared on their part
+// before the probe separator "_0V_".
+TEST(InstrumentBase, PinColoursAndLabelsAreReadUnderTheReferenceString) {
     velttest::InstrumentApp app;
     app.frontEnd.texts[10012] = "A_0V_2\n255\nB\n7\nB\n9\n";
     app.frontEnd.texts[10011] = "_0V_A\nfirst\nA\nsecond\nC\n\nB\nlast";
@@ -219,15 +143,17 @@ TEST(InstrumentBase, DatabaseHelpersPublishUnderTheNameAndReadUnderTheReferenceS
     EXPECT_EQ(app.frontEnd.gets, (std::vector<std::string>{"10013 XMM1_[]_1", "10113 -"}));
     EXPECT_EQ(meter.GetPinLabels(), "");  // not answered
 
-    // Without an instance ID the front end is not asked.
+    // Without an instance ID the front end is not asked, though it would answer.
+    app.frontEnd.texts[10070] = "top";
     CString circuit = "unchanged";
     EXPECT_EQ(meter.IsBelongToCurrentCircuit(&circuit), 0);
     EXPECT_EQ(circuit, "unchanged");
     meter.SetTreeInstanceID("17");
-    EXPECT_EQ(meter.IsBelongToCurrentCircuit(&circuit), 0);  // asked, not answered
-    app.frontEnd.texts[10070] = "top";
     EXPECT_EQ(meter.IsBelongToCurrentCircuit(&circuit), 1);
     EXPECT_EQ(circuit, "top");
+    EXPECT_EQ(app.frontEnd.gets.back(), "10070 XMM1");
+    app.frontEnd.texts.erase(10070);
+    EXPECT_EQ(meter.IsBelongToCurrentCircuit(nullptr), 0);  // asked, not answered
 
     // Failures of the netlist and undo sets are swallowed; the first publication's pass.
     app.frontEnd.throwOnSet = true;
@@ -242,27 +168,24 @@ TEST(InstrumentBase, RunStateIsSetOnlyWhenItDiffersAndAgencyFailuresAreSwallowed
     const int references = meter.GetRefCount();
     std::vector<int> referencesWhileSetting;
     app.agency.onSet = [&] { referencesWhileSetting.push_back(meter.GetRefCount()); };
-
-    meter.SetSimFlag(5);
+    meter.SimFlag() = 5;
     meter.set_simulator_start();
-    meter.set_simulator_start();  // running already
     EXPECT_EQ(meter.SimFlag(), 0);
-    meter.SetSimFlag(5);
+    meter.set_simulator_start();  // running already
+    meter.SimFlag() = 5;
     meter.set_simulator_pause();
     EXPECT_EQ(meter.SimFlag(), 0);
-    meter.SetSimFlag(5);
+    meter.SimFlag() = 5;
     meter.set_simulator_pause();  // paused already: the flag stays
     EXPECT_EQ(meter.SimFlag(), 5);
     meter.set_simulator_stop();
-    EXPECT_EQ(app.agency.stateSets, (std::vector<long>{2, 1, 0}));
     EXPECT_EQ(referencesWhileSetting, (std::vector<int>{references + 1, references, references}));
 
     app.agency.onSet = [] { throw std::runtime_error("agency failed"); };
     meter.set_simulator_start();
     EXPECT_EQ(meter.GetRefCount(), references);
-    meter.SetSimFlag(5);
     meter.set_simulator_pause();
     EXPECT_EQ(meter.SimFlag(), 0);
-    meter.set_simulator_stop();  // stopped already: not asked
-    EXPECT_EQ(app.agency.stateSets, (std::vector<long>{2, 1, 0, 2, 1}));
+    meter.set_simulator_stop();
+    EXPECT_EQ(app.agency.stateSets, (std::vector<long>{2, 1, 0, 2, 1, 0}));
 }
