@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/instruments/instrument_app.h"
+#include "tests/instruments/test_instruments.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tests/instruments/instrument_app.h"
+#include "tests/instruments/test_instruments.h"
 #include "veltutil/platform/host/files/mem_file.h"
 
 using velttest::TestInstrument;
@@ -14,22 +14,17 @@ struct CommandLine : ::testing::Test {
     CommandLine()
         : scope(static_cast<TestInstrument*>(app.doc().CreateInstrument("XSC1", ""))),
           meter(static_cast<TestInstrument*>(app.doc().CreateInstrument("XMM1", ""))) {}
-    // The log's lines for the line run from code / typed into the command line window.
-    std::string Run(const std::string& line) {
+    // The log's lines for the line run from code, or typed into the command line window.
+    std::string Run(const std::string& line, bool typed = false) {
         app.manager->ClearLog();
-        app.doc().ExecuteCmd(line.c_str());
+        typed ? app.manager->Type(line.c_str()) : app.doc().ExecuteCmd(line.c_str());
         return app.manager->LogText();
     }
-    std::string Typed(const std::string& line) {
-        app.manager->ClearLog();
-        app.manager->Type(line.c_str());
-        return app.manager->LogText();
-    }
-    static std::string Address(const void* object) { return velttest::InstrumentManager::AddressOf(object); }
+    // How code names its own object in a command line.
+    static std::string Address(const void* object) { return std::to_string(reinterpret_cast<long>(object)); }
 
     velttest::InstrumentApp app;
-    TestInstrument* scope;
-    TestInstrument* meter;
+    TestInstrument *scope, *meter;
 };
 
 }  // namespace
@@ -59,24 +54,7 @@ TEST_F(CommandLine, EveryLineIsEchoedWithItsRepliesAsChildren) {
         {"listing", "listing\n|   XSC1[CEventSink-->Scope]\n|   XSC1[CEventSink-->Scope]\n|   XSC1[CEventSink-->Scope]\n"
                     "|   XMM2[CEventSink-->Meter]\n"},
     };
-    for (const auto& [line, log] : rows) {
-        SCOPED_TRACE(line);
-        EXPECT_EQ(Run(line), log);
-    }
-}
-
-TEST_F(CommandLine, HelpNamesTheCommandsForPeopleInNineLines) {
-    EXPECT_EQ(Typed("help"),
-              "help\n"
-              "|   List of available commands:\n"
-              "|   ---------------------------\n"
-              "|   help                -- display this help screen\n"
-              "|   listing             -- display the list of all available instruments\n"
-              "|   new <REFID>         -- create a new instrument with this REFID\n"
-              "|   delete <REFID>      -- delete the instrument with this REFID\n"
-              "|   show <REFID>        -- show the instrument REFID\n"
-              "|   hide <REFID>        -- show the instrument REFID\n"
-              "|   setnode <REFID> nth value -- set the value of the nth pin of instrument with REFID\n");
+    for (const auto& [line, log] : rows) EXPECT_EQ(Run(line), log);
 }
 
 // With a count above 0, hide keeps the remembered state and show brings back only that.
@@ -84,33 +62,30 @@ TEST_F(CommandLine, HelpNamesTheCommandsForPeopleInNineLines) {
 TEST_F(CommandLine, ShowAndHideSetTheWindowAndTheRememberedStateOrRestoreIt) {
     for (std::string row : {"show XSC1 1 -> 00", "show XSC1 -> 11", "hide XSC1 1 -> 01", "show XSC1 1 -> 11",
                             "hide XSC1 -> 00", "show XSC1 1 -> 00", "show XSC1 -3 -> 11"}) {
-        Run(row.substr(0, row.find(" -> ")));
-        EXPECT_EQ(row.substr(0, row.find(" -> ") + 4) + std::to_string(scope->Window()->IsWindowVisible()) +
-                      std::to_string(scope->Remembered()),
-                  row);
+        Run(row.substr(0, row.size() - 6));
+        EXPECT_EQ(std::to_string(scope->Window()->IsWindowVisible()) + std::to_string(scope->m_bShown),
+                  row.substr(row.size() - 2)) << row;
     }
 }
 
-TEST_F(CommandLine, SetNodeTruncatesThePinAndTakesDollarForEmpty) {
-    meter->pins = {"a", "b", "c"};
-    Run("setnode XMM1 2.9 $");
-    Run("setnode xmm1 -0.5 5V");
-    Run("setnode XMM1 7 x");  // no such pin: the meter ignores it
-    EXPECT_EQ(meter->pins, (std::vector<CString>{"5V", "b", ""}));
-}
-
-TEST_F(CommandLine, CodePassesAddressesOfItsOwnObjects) {
+// setnode truncates the pin number and takes "$" for the empty value.
+TEST_F(CommandLine, CodePassesAddressesOfItsOwnObjectsAndPinNumbers) {
+    meter->pins[2] = "c";
+    for (const char* line : {"setnode XMM1 2.9 $", "setnode xmm1 -0.5 5V", "setnode XMM1 0.1e1 x"}) Run(line);
+    EXPECT_EQ(meter->pins, (std::vector<CString>{"5V", "x", ""}));
     Run("show XSC1");
     int shown = -1;
     EXPECT_EQ(Run("getshow XSC1 " + Address(&shown)), "getshow XSC1 " + Address(&shown) + "\n");
     EXPECT_EQ(shown, 1);
     CString net = "stale";
     Run("netlist XMM1 " + Address(&net));
-    EXPECT_EQ(net, "XMM1 0 0 0");
+    EXPECT_EQ(net, "XMM1 5V x 0");
     int size = -1;
-    meter->samples = {1, 2};
     Run("SerializeDispDataSize XMM1 " + Address(&size));
-    EXPECT_EQ(size, 6 + 2 * 8);
+    EXPECT_EQ(size, 0);  // the base's answer
+    scope->samples = {1, 2};
+    Run("ClearData XSC1");
+    EXPECT_TRUE(scope->samples.empty());
 
     // Stored through the caller's archive, then loaded into a copy that the load makes.
     scope->label = "stored";
@@ -118,11 +93,13 @@ TEST_F(CommandLine, CodePassesAddressesOfItsOwnObjects) {
     {
         CArchive ar(&file, CArchive::store);
         Run("Serialize XSC1 " + Address(&ar) + " 0 0");
+        Run("Serialize XSC1_[]_08 " + Address(&ar) + " 0 0");  // stores nothing, makes no copy
     }
     scope->label = "since";
     file.SeekToBegin();
     CArchive ar(&file, CArchive::load);
     Run("Serialize XSC1_[]_042 " + Address(&ar) + " 0 0");
+    EXPECT_EQ(app.doc().Find("XSC1", "8", 0), nullptr);
     ASSERT_NE(app.doc().Find("XSC1", "42", 0), nullptr);
     EXPECT_EQ(app.doc().Find("XSC1", "42", 0)->label, "stored");
 
@@ -133,7 +110,7 @@ TEST_F(CommandLine, CodePassesAddressesOfItsOwnObjects) {
 }
 
 // Lines an instrument runs on behalf of a typed line come from code.
-TEST_F(CommandLine, TypedLinesNeverUseAnAddress) {
+TEST_F(CommandLine, TypedLinesNeverUseAnAddressWhereverTheyWait) {
     Run("show XSC1");
     int shown = -1;
     CString net = "stale";
@@ -141,26 +118,14 @@ TEST_F(CommandLine, TypedLinesNeverUseAnAddress) {
          {"getshow XSC1 " + Address(&shown), "netlist XMM1 " + Address(&net), "SerializeDispDataSize XSC1 " + Address(&shown),
           "Serialize XSC1_[]_09 " + Address(&shown) + " 0 0", std::string("getshow XSC1 -1")}) {
         std::string word = line.substr(0, line.find(' '));
-        EXPECT_EQ(Typed(line), line + "\n|   Address not accepted from the command line: " + word + "\n");
+        EXPECT_EQ(Run(line, true), line + "\n|   Address not accepted from the command line: " + word + "\n");
     }
-    EXPECT_EQ(shown, -1);
-    EXPECT_EQ(net, "stale");
     EXPECT_EQ(app.doc().Find("XSC1", "9", 0), nullptr);
-    EXPECT_EQ(Typed("netlist XMM1 0"), "netlist XMM1 0\n|   XMM1 0 0 0\n");
-    EXPECT_EQ(Typed("getshow XSC1"), "getshow XSC1\n|   Address required: getshow\n");
+    EXPECT_EQ(Run("netlist XMM1 0", true), "netlist XMM1 0\n|   XMM1 0 0 0\n");
+    EXPECT_EQ(Run("getshow XSC1", true), "getshow XSC1\n|   Address required: getshow\n");
 
-    app.doc().onNotice = [&](TestInstrument&, const std::string& notice) {
-        if (notice == "remove-begin") app.doc().ExecuteCmd(("getshow XSC1 " + Address(&shown)).c_str());
-    };
-    app.manager->Type("delete XMM1");
-    app.doc().onNotice = nullptr;
-    EXPECT_EQ(shown, 1);
-}
-
-// A line typed while someone holds the snap-in's command lock waits in its queue; it still
-// runs as typed when the lock goes, and a line from code queued beside it still runs as code.
-TEST_F(CommandLine, TheOriginOfALineTravelsWithItThroughTheSnapInsQueue) {
-    int shown = -1;
+    // A line typed while someone holds the snap-in's command lock waits in its queue; it still
+    // runs as typed when the lock goes, and a line from code queued beside it still runs as code.
     long key = 0;
     ASSERT_EQ(app.manager->LockExecuteCmd(key, nullptr), S_OK);
     app.manager->ClearLog();
@@ -172,4 +137,11 @@ TEST_F(CommandLine, TheOriginOfALineTravelsWithItThroughTheSnapInsQueue) {
               "getshow XSC1 " + Address(&shown) + "\n|   Address not accepted from the command line: getshow\n" +
                   "getshow XMM1 " + Address(&shown) + "\n");
     EXPECT_EQ(shown, 0);
+
+    app.doc().onNotice = [&](TestInstrument&, const std::string& notice) {
+        if (notice == "remove-begin") app.doc().ExecuteCmd(("getshow XSC1 " + Address(&shown)).c_str());
+    };
+    app.manager->Type("delete XMM1");
+    app.doc().onNotice = nullptr;
+    EXPECT_EQ(shown, 1);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "veltutil/framework/event_source.h"
 #include "veltutil/framework/gui_fe.h"
@@ -50,7 +51,6 @@ CInstrumentDocBase::CInstrumentDocBase(const CInstrumentDocBase& other)
 CInstrumentDocBase& CInstrumentDocBase::operator=(const CInstrumentDocBase& other) {
     if (this == &other) return *this;
     ReleaseCmdLog();
-    FreeCreatedLog(false);
     if (m_pGuiFE) releaseOne(*m_pGuiFE);
     ShareFrom(other);
     return *this;
@@ -58,7 +58,7 @@ CInstrumentDocBase& CInstrumentDocBase::operator=(const CInstrumentDocBase& othe
 
 CInstrumentDocBase::~CInstrumentDocBase() {
     ReleaseCmdLog();
-    FreeCreatedLog(true);
+    FreeCreatedLog();
     if (m_pGuiFE) releaseOne(*m_pGuiFE);
     // Nodes only: the elements are not owned (removing an instrument is Uninitialize's).
     m_Instruments.erase_all();
@@ -80,7 +80,7 @@ void CInstrumentDocBase::ShareFrom(const CInstrumentDocBase& other) {
 
 long CInstrumentDocBase::Initialize(CGuiFE* gui) {
     if (!gui || m_pGuiFE) return S_FALSE;
-    FreeCreatedLog(true);  // the log of an earlier initialization
+    FreeCreatedLog();  // the log of an earlier initialization
     m_pGuiFE = gui;
     gui->IncRefCount();
     m_CmdLog = gui->NewComItem(m_strName + " Log", ComItem::ItemCmdLog, 0);
@@ -117,7 +117,6 @@ long CInstrumentDocBase::Uninitialize() {
     for (CInstrumentBase* instrument : m_Instruments) RemoveInstrument(instrument);
     m_pEventSource = nullptr;
     ReleaseCmdLog();
-    FreeCreatedLog(false);
     return S_OK;
 }
 
@@ -133,14 +132,10 @@ void CInstrumentDocBase::ReleaseCmdLog() {
     if (log) log->Uninitialize();
 }
 
-void CInstrumentDocBase::FreeCreatedLog(bool lastChance) {
-    CTreeLog* log = lifetimes_->createdLog;
-    if (!log) return;
+void CInstrumentDocBase::FreeCreatedLog() {
+    CTreeLog* log = std::exchange(lifetimes_->createdLog, nullptr);
     // Its creation reference is the one left when no item names it any more.
-    bool named = log->GetRefCount() > 1;
-    if (named && !lastChance) return;
-    lifetimes_->createdLog = nullptr;
-    if (!named) delete log;
+    if (log && log->GetRefCount() <= 1) delete log;
 }
 
 CGrapherSource& CInstrumentDocBase::GetInstrumentGrapher() const {

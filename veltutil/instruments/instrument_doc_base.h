@@ -41,10 +41,10 @@ struct DocLifetimes;
 // outermost removal, clone or command line under way has ended.
 //
 // Command log: Initialize asks the front end for a new command log, which this document owns.
-// Uninitialize closes it and gives back the document's reference; the log is freed once no
-// counted item names it, at the latest when the document goes (one still named then is left to
-// its items, which must not outlive it by a design of items). A copy of the document refers to
-// the original's log and leaves it alone.
+// Uninitialize closes it and gives back the document's reference without freeing it; the
+// document frees it when it goes (or is initialized again) unless counted items still name it,
+// in which case it is left to them. A copy of the document refers to the original's log and
+// leaves it alone.
 class VELTUTIL_API CInstrumentDocBase {
 public:
     // "_[]_".
@@ -154,12 +154,11 @@ private:
     void ShareFrom(const CInstrumentDocBase& other);
     // The command log when it is the one this document created, else null.
     CTreeLog* CreatedCmdLog() const;
-    // Lets go of the command log item; the log this document created is unregistered, closed
-    // and freed when no counted item names it (see FreeCreatedLog).
+    // Lets go of the command log item; the log this document created is unregistered and
+    // closed, and kept for FreeCreatedLog.
     void ReleaseCmdLog();
-    // Frees the log this document created when its creation reference is the only one left.
-    // `lastChance`: a log still named is no longer this document's to free.
-    void FreeCreatedLog(bool lastChance);
+    // Frees the log this document created unless counted items still name it, then forgets it.
+    void FreeCreatedLog();
 
     std::unique_ptr<veltutil::detail::DocLifetimes> lifetimes_;
 };

@@ -16,8 +16,8 @@ namespace veltutil::detail {
 // operations may still be running on it (an instrument whose removal notice removes its own
 // RefID, a copy whose OnInsert does).
 struct DocLifetimes {
-    // The command log Initialize created. It is freed once no counted item but its creation
-    // reference names it; until then it is kept here.
+    // The command log Initialize created, until the document frees it (when it goes or is
+    // initialized again).
     CTreeLog* createdLog = nullptr;
     // Operations under way.
     int operations = 0;
