@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tests/instruments/instrument_app.h"
+#include "tests/instruments/test_instruments.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/instruments/instrument_app.h"
+#include "tests/instruments/test_instruments.h"
 
 namespace {
 
@@ -57,8 +57,8 @@ BENCHMARK(BM_ShowCommand_WithLog);
 BENCHMARK(BM_ShowCommand_WithoutLog);
 BENCHMARK(BM_ShowCommand_FloorFindOnly);
 
-velttest::TestScope& bigScope(velttest::TestDoc& doc) {
-    auto* scope = static_cast<velttest::TestScope*>(doc.CreateInstrument("XSC1", ""));
+velttest::TestInstrument& bigScope(velttest::TestDoc& doc) {
+    auto* scope = static_cast<velttest::TestInstrument*>(doc.CreateInstrument("XSC1", ""));
     scope->samples.resize(kSamples);
     for (std::size_t i = 0; i < kSamples; ++i) scope->samples[i] = static_cast<double>(i) * 0.5;
     return *scope;
@@ -77,7 +77,7 @@ void BM_CloneScope1MB(benchmark::State& state) {
 
 void BM_CloneScope1MB_FloorVectorCopy(benchmark::State& state) {
     velttest::TestDoc doc;
-    velttest::TestScope& scope = bigScope(doc);
+    velttest::TestInstrument& scope = bigScope(doc);
     for (auto _ : state) {
         auto copy = std::make_unique<std::vector<double>>(scope.samples);
         benchmark::DoNotOptimize(copy->data());

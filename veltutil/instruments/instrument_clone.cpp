@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "veltutil/instruments/instrument_doc_base.h"
+#include "veltutil/instruments/internal/doc_lifetimes.h"
 #include "veltutil/platform/host/files/archive.h"
 #include "veltutil/platform/host/files/mem_file.h"
 
@@ -44,6 +45,7 @@ void load(CInstrumentBase& instrument, const StoredState& state) {
 
 CInstrumentBase* CInstrumentDocBase::CloneInstrument(const CString& refID, const CString& instanceID) {
     if (CInstrumentBase* copy = FindInstrument(refID, instanceID, 0)) return copy;
+    veltutil::detail::DocOperation operation(*lifetimes_);
     CInstrumentBase* source = FindInstrument(refID, CString(), 1);
     if (!source) return nullptr;
     StoredState state = store(*source);
@@ -57,5 +59,7 @@ CInstrumentBase* CInstrumentDocBase::CloneInstrument(const CString& refID, const
         RemoveInstrument(copy);
         throw;
     }
-    return copy;
+    // A copy that removed itself meanwhile (from its OnInsert, say) is no copy; the operation
+    // kept it in memory until here.
+    return lifetimes_->IsRetiring(copy) ? nullptr : copy;
 }

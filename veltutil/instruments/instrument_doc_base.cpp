@@ -2,11 +2,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "veltutil/framework/event_source.h"
 #include "veltutil/framework/gui_fe.h"
 #include "veltutil/framework/instrument_interface.h"
 #include "veltutil/grapher/grapher_source.h"
+#include "veltutil/instruments/internal/doc_lifetimes.h"
 #include "veltutil/logs/tree_log.h"
 
 namespace {
@@ -35,9 +37,14 @@ T& present(T* object, const char* what) {
 
 CInstrumentDocBase::CInstrumentDocBase(const CString& name, const CString& name2, const CString& name3,
                                        CInstrumentInterface* instrMgr)
-    : m_pInstrMgr(instrMgr), m_strName(name), m_strName2(name2), m_strName3(name3) {}
+    : m_pInstrMgr(instrMgr),
+      m_strName(name),
+      m_strName2(name2),
+      m_strName3(name3),
+      lifetimes_(std::make_unique<veltutil::detail::DocLifetimes>()) {}
 
-CInstrumentDocBase::CInstrumentDocBase(const CInstrumentDocBase& other) : m_pInstrMgr(other.m_pInstrMgr) {
+CInstrumentDocBase::CInstrumentDocBase(const CInstrumentDocBase& other)
+    : m_pInstrMgr(other.m_pInstrMgr), lifetimes_(std::make_unique<veltutil::detail::DocLifetimes>()) {
     ShareFrom(other);
 }
 
@@ -51,6 +58,7 @@ CInstrumentDocBase& CInstrumentDocBase::operator=(const CInstrumentDocBase& othe
 
 CInstrumentDocBase::~CInstrumentDocBase() {
     ReleaseCmdLog();
+    FreeCreatedLog();
     if (m_pGuiFE) releaseOne(*m_pGuiFE);
     // Nodes only: the elements are not owned (removing an instrument is Uninitialize's).
     m_Instruments.erase_all();
@@ -68,11 +76,11 @@ void CInstrumentDocBase::ShareFrom(const CInstrumentDocBase& other) {
     m_strName = other.m_strName;
     m_strName2 = other.m_strName2;
     m_strName3 = other.m_strName3;
-    ownsCmdLog_ = false;
 }
 
 long CInstrumentDocBase::Initialize(CGuiFE* gui) {
     if (!gui || m_pGuiFE) return S_FALSE;
+    FreeCreatedLog();  // the log of an earlier initialization
     m_pGuiFE = gui;
     gui->IncRefCount();
     m_CmdLog = gui->NewComItem(m_strName + " Log", ComItem::ItemCmdLog, 0);
@@ -81,7 +89,7 @@ long CInstrumentDocBase::Initialize(CGuiFE* gui) {
         m_CmdLog.SetValue();
         return S_FALSE;
     }
-    ownsCmdLog_ = true;
+    lifetimes_->createdLog = log;
     gui->Register(m_CmdLog);
     if (long failed = log->Initialize(nullptr)) return failed;
     long named = log->SetCmdLogName(m_strName + " Command Line");
@@ -101,7 +109,7 @@ long CInstrumentDocBase::Initialize(CGuiFE* gui) {
 long CInstrumentDocBase::Uninitialize() {
     if (!m_pGuiFE) return S_OK;
     CGuiFE* gui = m_pGuiFE;
-    if (ownsCmdLog_ && m_CmdLog) gui->Unregister(m_CmdLog);
+    if (CreatedCmdLog()) gui->Unregister(m_CmdLog);
     releaseOne(*gui);
     m_pGuiFE = nullptr;
     // Every instrument goes, with or without the agency's event source: none is left behind
@@ -112,15 +120,22 @@ long CInstrumentDocBase::Uninitialize() {
     return S_OK;
 }
 
+CTreeLog* CInstrumentDocBase::CreatedCmdLog() const {
+    CTreeLog* log = m_CmdLog.GetCmdLog();
+    return log && log == lifetimes_->createdLog ? log : nullptr;
+}
+
 void CInstrumentDocBase::ReleaseCmdLog() {
-    CTreeLog* log = ownsCmdLog_ ? m_CmdLog.GetCmdLog() : nullptr;
+    CTreeLog* log = CreatedCmdLog();
     if (log && m_pGuiFE) m_pGuiFE->Unregister(m_CmdLog);
     m_CmdLog.SetValue();
-    ownsCmdLog_ = false;
-    if (!log) return;
-    log->Uninitialize();
-    releaseOne(*log);  // the reference it was created with
-    delete log;
+    if (log) log->Uninitialize();
+}
+
+void CInstrumentDocBase::FreeCreatedLog() {
+    CTreeLog* log = std::exchange(lifetimes_->createdLog, nullptr);
+    // Its creation reference is the one left when no item names it any more.
+    if (log && log->GetRefCount() <= 1) delete log;
 }
 
 CGrapherSource& CInstrumentDocBase::GetInstrumentGrapher() const {

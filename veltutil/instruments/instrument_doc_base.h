@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "veltutil/export.h"
 #include "veltutil/foundation/slist.h"
 #include "veltutil/instruments/instrument_base.h"
@@ -11,9 +13,11 @@ class CEventSource;
 class CGrapherSource;
 class CGuiFE;
 class CInstrumentInterface;
+class CTreeLog;
 
 namespace veltutil::detail {
 class InstrumentCommandLine;
+struct DocLifetimes;
 }
 
 // Base of an instrument snap-in's document: the live instruments, their connection to the
@@ -32,11 +36,15 @@ class InstrumentCommandLine;
 //
 // The list is walked and changed under its removal lock only; removal works while a walk holds
 // it (the node is then marked and freed when the last walk ends), so an instrument may run
-// commands that walk or change the list from inside its removal notifications.
+// commands that walk or change the list from inside its removal notifications and OnInsert,
+// its own removal included. An instrument is removed once, and stays in memory until the
+// outermost removal, clone or command line under way has ended.
 //
-// Command log: Initialize asks the front end for a new command log, which this document owns
-// and destroys in Uninitialize; a copy of the document refers to the original's log and leaves
-// it alone.
+// Command log: Initialize asks the front end for a new command log, which this document owns.
+// Uninitialize closes it and gives back the document's reference without freeing it; the
+// document frees it when it goes (or is initialized again) unless counted items still name it,
+// in which case it is left to them. A copy of the document refers to the original's log and
+// leaves it alone.
 class VELTUTIL_API CInstrumentDocBase {
 public:
     // "_[]_".
@@ -144,10 +152,13 @@ private:
 
     // The front end and the log, as a copy or an assignment takes them over.
     void ShareFrom(const CInstrumentDocBase& other);
-    // Unregisters and destroys the command log when this document owns it, else lets go of it.
+    // The command log when it is the one this document created, else null.
+    CTreeLog* CreatedCmdLog() const;
+    // Lets go of the command log item; the log this document created is unregistered and
+    // closed, and kept for FreeCreatedLog.
     void ReleaseCmdLog();
-    // Lowers the instrument's count and deletes it when none is left.
-    static void Release(CInstrumentBase* instrument);
+    // Frees the log this document created unless counted items still name it, then forgets it.
+    void FreeCreatedLog();
 
-    bool ownsCmdLog_ = false;
+    std::unique_ptr<veltutil::detail::DocLifetimes> lifetimes_;
 };

@@ -1,10 +1,30 @@
 // The document's list of instruments: adding, finding and removing under the removal lock,
-// and the command reference strings that name them.
+// the lifetimes of removed instruments, and the command reference strings that name them.
+#include <algorithm>
 #include <cstdlib>
 
 #include "veltutil/framework/event_source.h"
 #include "veltutil/framework/registered_events.h"
 #include "veltutil/instruments/instrument_doc_base.h"
+#include "veltutil/instruments/internal/doc_lifetimes.h"
+
+namespace veltutil::detail {
+
+bool DocLifetimes::IsRetiring(const CInstrumentBase* instrument) const {
+    return std::find(retiring.begin(), retiring.end(), instrument) != retiring.end();
+}
+
+DocOperation::~DocOperation() {
+    if (--lifetimes_.operations > 0) return;
+    // Taken first: an instrument's destructor may start operations of its own.
+    std::vector<CInstrumentBase*> retired;
+    retired.swap(lifetimes_.retiring);
+    for (CInstrumentBase* instrument : retired) {
+        if (instrument->GetRefCount() == 0) delete instrument;
+    }
+}
+
+}  // namespace veltutil::detail
 
 const CString CInstrumentDocBase::m_strCmdRefIDSeparatorString("_[]_");
 
@@ -38,7 +58,11 @@ void CInstrumentDocBase::NewInstrument(CInstrumentBase* instrument, const CStrin
 }
 
 void CInstrumentDocBase::RemoveInstrument(CInstrumentBase* instrument) {
-    if (!instrument) return;
+    // Asked again from inside its own removal (a notice that deletes its RefID), or after it in
+    // the same outer operation: the first removal does it all, once.
+    if (!instrument || lifetimes_->IsRetiring(instrument)) return;
+    veltutil::detail::DocOperation operation(*lifetimes_);
+    lifetimes_->retiring.push_back(instrument);
     instrument->OnRemoveBegin();
     instrument->OnRemoveEnd();
     if (m_pEventSource) m_pEventSource->UnregisterEventHook(EVENT_SWITCH_SETUP, instrument, nullptr);
@@ -50,12 +74,8 @@ void CInstrumentDocBase::RemoveInstrument(CInstrumentBase* instrument) {
         m_Instruments.remove(it.node());
         break;
     }
-    Release(instrument);
-}
-
-void CInstrumentDocBase::Release(CInstrumentBase* instrument) {
+    // Deleted by the outermost operation when this was its last reference.
     if (instrument->GetRefCount() > 0) instrument->DecRefCount();
-    if (instrument->GetRefCount() == 0) delete instrument;
 }
 
 CInstrumentBase* CInstrumentDocBase::FindInstrument(const CString& refID, const CString& instanceID, int bTop) {
