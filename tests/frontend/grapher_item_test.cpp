@@ -13,7 +13,6 @@
 #include "tests/support/app_front_end.h"
 #include "plotter/recording_module.h"
 #include "veltutil/framework/snap_in_container.h"
-#include "veltutil/grapher/grapher_page.h"
 #include "veltutil/grapher/grapher_source.h"
 #include "veltutil/grapher/std_grapher_page.h"
 #include "veltutil/platform/host/windows/message_box.h"
@@ -113,26 +112,8 @@ TEST_F(GrapherItemTest, EachFailureShowsItsMessageAndAFailedLoadCanBeRetried) {
     EXPECT_EQ(module.Recording().CallsOf(-1).size(), 2u);
 }
 
-TEST_F(GrapherItemTest, WithNoModuleChosenThePagesOfAnItemAreDrawnAsFiles) {
-    TempDir dir;
-    velttest::ModulePath defaultSearch(nullptr);
-    ::setenv("VELT_GRAPHER_OUTPUT", (dir / "plots").c_str(), 1);
-    {
-        ComItem item = frontEnd.NewComItem("plots", ComItem::ItemGrapher, 0);
-        ASSERT_TRUE(item);
-        CGrapherSource* source = item.GetGrapher();
-        CGrapherPage page;
-        ASSERT_EQ(source->Create(1, page), S_OK);
-        ASSERT_TRUE(page.IsOpened());
-        EXPECT_EQ(page.SetTitle("Through the front end"), S_OK);
-        EXPECT_EQ(source->Show(1), S_OK);
-        EXPECT_NE(ReadFile(dir / "plots/index.html").find("Through the front end"), std::string::npos);
-        EXPECT_EQ(page.CloseNow(), S_OK);
-    }
-    ::unsetenv("VELT_GRAPHER_OUTPUT");
-}
-
-// A first-order low-pass, fed as the simulator's AC analysis feeds it: one complex value a point.
+// With no module chosen, an item's pages are drawn as files. A first-order low-pass, fed as the
+// simulator's AC analysis feeds it: one complex value a point.
 TEST_F(GrapherItemTest, AStandardMagnitudePhasePageOnTheDrawingModuleKeepsEveryPointItWasFed) {
     TempDir dir;
     velttest::ModulePath defaultSearch(nullptr);

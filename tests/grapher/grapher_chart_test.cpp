@@ -98,9 +98,6 @@ TEST_F(ChartTest, StandardTableRowValuesFollowTheDiagramType) {
     const Row rows[] = {
         {DIAGRAM_SINGLE_VALUE, {2, 3}, {"SetRowItemDouble table, 4, 1, 2"}},
         {DIAGRAM_REAL_IMAGINARY, {2, 3}, {"SetRowItemDouble table, 4, 1, 2", "SetRowItemDouble table, 4, 2, 3"}},
-        {DIAGRAM_MAGNITUDE_PHASE_FROM_COMPLEX, {3, 4},
-         {"SetRowItemDouble table, 4, 1, 5", "SetRowItemDouble table, 4, 2, 53.130102354152477"}},
-        {DIAGRAM_MAGNITUDE_PHASE, {2, 3}, {"SetRowItemDouble table, 4, 1, 2", "SetRowItemDouble table, 4, 2, 3"}},
         // Gain 2 between a reference 1 and a measured 2i: phase 90 on every row, each row afresh.
         {DIAGRAM_GAIN_PHASE, {1, 0, 0, 0, 0, 2, 0, 0}, {"SetRowItemDouble table, 4, 1, 2", "SetRowItemDouble table, 4, 2, 90"}},
         {static_cast<GrapherDiagramType>(5), {2, 3}, {}},
