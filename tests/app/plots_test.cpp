@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "plot_files.h"
 #include "session_support.h"
 #include "tests/support/temp_dir.h"
 

@@ -36,6 +36,20 @@ struct Step {
 };
 SessionRun RunPerson(const std::vector<Step>& steps, const std::string& plots, bool& referencesBack);
 
+// Reading back what the drawing plotting module wrote: comma-separated fields, one row per
+// line; a field in double quotes may hold commas, and "" stands for a quote in it.
+//   a,"b, ""c""",d -> {"a", "b, \"c\"", "d"}
+using Csv = std::vector<std::vector<std::string>>;
+Csv ReadCsv(const std::string& path);
+
+// A page of the folder, found by its heading, with the files it links to; empty when none has
+// the heading.
+struct Page {
+    std::string html;
+    std::vector<std::string> graphSvg, graphCsv, tableCsv;
+};
+Page FindPage(const std::string& folder, const std::string& heading);
+
 // The path of a shipped sample.
 std::string Sample(const std::string& name);
 // The RC low-pass sample made long: 500,008 steps, seconds of running.

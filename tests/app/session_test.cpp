@@ -5,7 +5,6 @@
 #include <fstream>
 #include <string>
 
-#include "plot_files.h"
 #include "session_support.h"
 #include "tests/support/temp_dir.h"
 
