@@ -30,18 +30,20 @@ struct Folder {
     }
 };
 
-// One point of every trace: X, then four Y values.
+// Interleaved points: X, then one Y value per trace, each trace a sine of its own frequency.
+std::vector<double> MakePoints(int count, int traces, double xStep, double frequency) {
+    std::vector<double> values;
+    values.reserve(static_cast<std::size_t>(count) * (traces + 1));
+    for (int i = 0; i < count; ++i) {
+        double x = i * xStep;
+        values.push_back(x);
+        for (int t = 0; t < traces; ++t) values.push_back(std::sin(x * frequency * (t + 1)) + 0.01 * (i % 17));
+    }
+    return values;
+}
+
 const std::vector<double>& Points() {
-    static const std::vector<double> points = [] {
-        std::vector<double> values;
-        values.reserve(static_cast<std::size_t>(kPoints) * (kTraces + 1));
-        for (int i = 0; i < kPoints; ++i) {
-            double x = i * 1e-6;
-            values.push_back(x);
-            for (int t = 0; t < kTraces; ++t) values.push_back(std::sin(x * 1000 * (t + 1)) + 0.01 * (i % 17));
-        }
-        return values;
-    }();
+    static const std::vector<double> points = MakePoints(kPoints, kTraces, 1e-6, 1000);
     return points;
 }
 
@@ -103,16 +105,7 @@ constexpr int kLongTraces = 2;
 constexpr int kLongPoints = 10'000'000;
 
 const std::vector<double>& LongPoints() {
-    static const std::vector<double> points = [] {
-        std::vector<double> values;
-        values.reserve(static_cast<std::size_t>(kLongPoints) * (kLongTraces + 1));
-        for (int i = 0; i < kLongPoints; ++i) {
-            double x = i * 1e-9;
-            values.push_back(x);
-            for (int t = 0; t < kLongTraces; ++t) values.push_back(std::sin(x * 1e6 * (t + 1)) + 0.01 * (i % 17));
-        }
-        return values;
-    }();
+    static const std::vector<double> points = MakePoints(kLongPoints, kLongTraces, 1e-9, 1e6);
     return points;
 }
 
