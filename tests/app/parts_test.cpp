@@ -85,7 +85,10 @@ TEST(Deck, TitleAnalysesMeasuresAndSavedDeviceParameters) {
     }
     std::ofstream(dir / "empty.cir");
     EXPECT_FALSE(veltsim::ReadDeck(dir / "empty.cir", deck, error));
-    EXPECT_EQ(error, "cannot read deck: " + dir / "empty.cir" + " is empty");
+    EXPECT_EQ(error, "cannot read deck: " + dir / "empty.cir" + ": empty");
+    dir.MakeDir("folder.cir");
+    EXPECT_FALSE(veltsim::ReadDeck(dir / "folder.cir", deck, error));
+    EXPECT_EQ(error, "cannot read deck: " + dir / "folder.cir" + ": Is a directory");
 }
 
 TEST(TextTable, ColumnsAlignedToTheirWidestCell) {

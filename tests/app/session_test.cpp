@@ -42,7 +42,7 @@ TEST(Session, BadInputIsReportedAndTheSessionGoesOn) {
         std::string script;
         std::string message;
     } rows[] = {
-        {"load " + dir / "none.cir", "cannot read deck: " + dir / "none.cir"},
+        {"load " + dir / "none.cir", "cannot read deck: " + dir / "none.cir" + ": No such file or directory"},
         {"load " + dir / "rejected.cir", "ngspice rejected the deck"},
         {"load " + dir / "rejected.cir", "could not find a valid modelname"},
         {"load " + rc + "; run; probe nosuch", "unknown node: nosuch"},

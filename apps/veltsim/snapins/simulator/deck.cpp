@@ -1,6 +1,9 @@
 #include "deck.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "text_util.h"
@@ -42,9 +45,17 @@ std::vector<std::string> logicalCards(const std::vector<std::string>& lines) {
 }  // namespace
 
 bool ReadDeck(const std::string& path, Deck& deck, std::string& error) {
+    const std::string prefix = "cannot read deck: " + path + ": ";
+    // A directory opens as a stream and then reads as nothing; say what it is instead.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        error = prefix + std::strerror(EISDIR);
+        return false;
+    }
+    errno = 0;
     std::ifstream file(path);
     if (!file) {
-        error = "cannot read deck: " + path;
+        error = prefix + (errno ? std::strerror(errno) : "cannot be opened");
         return false;
     }
     Deck read;
@@ -54,7 +65,7 @@ bool ReadDeck(const std::string& path, Deck& deck, std::string& error) {
         read.lines.push_back(line);
     }
     if (read.lines.empty()) {
-        error = "cannot read deck: " + path + " is empty";
+        error = prefix + "empty";
         return false;
     }
     read.title = read.lines.front();

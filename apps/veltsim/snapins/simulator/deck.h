@@ -19,8 +19,8 @@ struct Deck {
     bool savesDeviceParameters = false;
 };
 
-// False, with `error` saying so ("cannot read deck: PATH"), when the file cannot be read or is
-// empty.
+// False, with `error` saying why ("cannot read deck: PATH: No such file or directory", "...: Is
+// a directory", "...: empty"), when the file cannot be read or is empty.
 bool ReadDeck(const std::string& path, Deck& deck, std::string& error);
 
 // ".meas tran rms_out RMS V(out) FROM=5m TO=10m" -> analysis "tran", name "rms_out"; false for
