@@ -14,10 +14,12 @@ long SvgGrapher::CreateGraph(CGraphPage* pageHandle, unsigned long id, CGraph** 
     fresh.id = id;
     // Every create hands out a handle of its own: a client closes the graph it held once it has
     // the new one, and that close must not reach the new graph.
-    if (Graph* held = store_.FindGraph(*graph); held != nullptr && held->page == pageSerial)
+    if (Graph* held = store_.FindGraph(*graph); held != nullptr && held->page == pageSerial) {
+        output_.RemoveGraphFiles(pageSerial, ObjectStore::SerialOf(*graph));
         *graph = store_.ReplaceGraph(*graph, std::move(fresh));
-    else
+    } else {
         *graph = store_.AddGraph(std::move(fresh));
+    }
     page->dirty = true;
     return S_OK;
 }

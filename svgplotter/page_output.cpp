@@ -75,6 +75,13 @@ std::string PageOutput::GraphStem(std::uint64_t page, std::uint64_t graph) {
     return "page" + std::to_string(page) + "-graph" + std::to_string(graph);
 }
 
+void PageOutput::RemoveGraphFiles(std::uint64_t page, std::uint64_t graph) const {
+    const fs::path stem = Directory() / GraphStem(page, graph);
+    std::error_code ignored;
+    fs::remove(fs::path(stem).concat(".svg"), ignored);
+    fs::remove(fs::path(stem).concat(".csv"), ignored);
+}
+
 std::string PageOutput::TableFile(std::uint64_t page, std::uint64_t table) {
     return "page" + std::to_string(page) + "-table" + std::to_string(table) + ".csv";
 }

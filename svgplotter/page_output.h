@@ -45,6 +45,9 @@ public:
     // folder that has gone away is not made again.
     long FlushAll(bool createFolder = true);
     long WriteIndex();
+    // Removes the files a graph that left its page was written to, so that the folder holds no
+    // picture that no page shows.
+    void RemoveGraphFiles(std::uint64_t page, std::uint64_t graph) const;
 
     static std::string PageFile(std::uint64_t page);
     static std::string GraphStem(std::uint64_t page, std::uint64_t graph);

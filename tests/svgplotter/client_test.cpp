@@ -1,6 +1,8 @@
 // The drawing module driven through the library's client classes, as applications drive it.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "plot_fixture.h"
 #include "veltutil/grapher/grapher_source.h"
 #include "veltutil/grapher/std_grapher_page.h"
@@ -26,5 +28,10 @@ TEST_F(Client, AStandardGraphOpenedAgainTakesDataAndReplacesTheOldOnThePage) {
         std::size_t graphs = 0;
         for (std::size_t at = 0; (at = html.find("<div class=\"graph\">", at)) != std::string::npos; ++at) ++graphs;
         EXPECT_EQ(graphs, 2u);
+        // Only the graphs the page shows have files.
+        std::size_t pictures = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(Out("")))
+            pictures += entry.path().extension() == ".svg";
+        EXPECT_EQ(pictures, 2u) << traces;
     }
 }
