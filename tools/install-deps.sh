@@ -2,7 +2,9 @@
 # Installs what a fresh Debian machine lacks to build, test and benchmark veltutil. The drawing
 # plotting module's tests look at its pages in headless Chromium (screenshots read through
 # netpbm's pngtopnm, in DejaVu fonts; the library's own table headings are Chinese, which the
-# Droid fallback font draws) and check its SVG with xmllint. veltsim runs ngspice.
+# Droid fallback font draws) and check its SVG with xmllint. veltsim runs ngspice. The Qt face
+# shows the library's windows through Qt 6; its checks run offscreen and once on a virtual X
+# server (xvfb, typed into with xdotool), with a CJK font for the log window's Chinese texts.
 # Runs as root, or as a user who may use sudo. Supported: Debian 12 (bookworm).
 set -euo pipefail
 supported="Debian 12 (bookworm)"
@@ -10,7 +12,8 @@ packages=(cmake g++ clang libclang-rt-14-dev make pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev rapidjson-dev libboost-dev libsigc++-3.0-dev
           chromium netpbm libxml2-utils fonts-dejavu-core fonts-droid-fallback
-          libngspice0 libngspice0-dev)
+          libngspice0 libngspice0-dev
+          qt6-base-dev xvfb xauth xdotool fonts-noto-cjk)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
