@@ -1,5 +1,7 @@
 #include "run_channel.h"
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace veltsim {
@@ -20,13 +22,23 @@ void RunChannel::PushPlot(PlotStart plot) {
     pending_.plots.push_back(std::move(plot));
 }
 
-bool RunChannel::PushRow(const double* values, std::size_t count) {
+bool RunChannel::PushRow(const double* values, std::size_t count) { return PushRows(values, 1, count); }
+
+bool RunChannel::PushRows(const void* bytes, std::size_t rows, std::size_t width) {
+    const char* next = static_cast<const char*>(bytes);
     std::unique_lock lock(mutex_);
-    room_.wait(lock, [&] { return cancelled_ || pending_.rows < capacity_; });
-    if (cancelled_) return false;
-    pending_.entries.push_back({ChannelBatch::kRow, pending_.values.size()});
-    pending_.values.insert(pending_.values.end(), values, values + count);
-    ++pending_.rows;
+    while (rows > 0) {
+        room_.wait(lock, [&] { return cancelled_ || pending_.rows < capacity_; });
+        if (cancelled_) return false;
+        const std::size_t taken = std::min(rows, capacity_ - pending_.rows);
+        const std::size_t first = pending_.values.size();
+        pending_.values.resize(first + taken * width);
+        std::memcpy(pending_.values.data() + first, next, taken * width * sizeof(double));
+        for (std::size_t row = 0; row < taken; ++row) pending_.entries.push_back({ChannelBatch::kRow, first + row * width});
+        pending_.rows += taken;
+        next += taken * width * sizeof(double);
+        rows -= taken;
+    }
     return true;
 }
 

@@ -14,6 +14,7 @@ struct PlotStart {
     std::string type;   // "tran", "ac", "op", ...: the name without its number
     std::string title;  // "Transient Analysis"
     std::vector<std::string> vectors;
+    bool complex = false;  // some vector has an imaginary part (an AC sweep)
 };
 
 // What ngspice's thread handed over since the last take, in order. Each row is one accepted
@@ -49,6 +50,9 @@ public:
     void PushPlot(PlotStart plot);
     // False when the row was dropped because the channel is cancelled.
     bool PushRow(const double* values, std::size_t count);
+    // `rows` steps of `width` values each, read from `bytes` (which need not be aligned), as
+    // PushRow would take them one by one, under one lock while there is room.
+    bool PushRows(const void* bytes, std::size_t rows, std::size_t width);
     void PushText(std::string text);
     void PushEnd();
 

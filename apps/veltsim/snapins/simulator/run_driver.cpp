@@ -116,6 +116,9 @@ void RunDriver::Run() {
     outputTexts(next);
     channel_.TakeAll(batch);
     outputTexts(0);
+    // An engine that ended during the run took the rest of the run with it.
+    summary_.lost = summary_.started && !engine_.IsReady();
+    halted_ = halted_ || summary_.lost;
     if (inAnalysis) {
         OrvVariant in(analysisType_.c_str());
         Raise(EVENT_ANALYSIS_END, in);

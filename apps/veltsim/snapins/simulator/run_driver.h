@@ -14,7 +14,8 @@ namespace veltsim {
 // How a run went, for the listener's closing report.
 struct RunSummary {
     bool started = false;        // false: ngspice would not start the command
-    bool stopped = false;        // ended by a stop request rather than by ngspice
+    bool stopped = false;        // ended by a stop request or with the engine rather than by ngspice
+    bool lost = false;           // ended because ngspice's engine ended during the run
     DWORD stopLatencyMs = 0;     // from the request to ngspice's thread having halted
     std::size_t steps = 0;       // accepted steps taken
     DWORD milliseconds = 0;      // from start to end

@@ -119,6 +119,8 @@ void SimulatorSnapIn::RunEnded(const RunSummary& summary) {
     if (!summary.started && !summary.stopped) {
         ++failures_;
         SayUnder(runLine_, "ngspice would not start the run");
+    } else if (summary.lost) {
+        SayUnder(runLine_, "ended with ngspice after " + steps(summary.steps) + "; data so far kept");
     } else if (summary.stopped) {
         SayUnder(runLine_, "stopped by request after " + steps(summary.steps) + "; " +
                                std::to_string(summary.stopLatencyMs) + " ms from the request to the halt; data so far kept");

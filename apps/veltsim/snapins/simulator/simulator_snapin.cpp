@@ -187,18 +187,28 @@ void SimulatorSnapIn::ToAuditTrail(const std::string& text) {
 bool SimulatorSnapIn::PrepareEngine() {
     std::string error;
     const bool ready = engine_.Prepare(error);
-    if (!ready) Fail(error);
     ChannelBatch batch;
     channel_.TakeAll(batch);
     for (const std::string& text : batch.texts) ToAuditTrail(WithoutStreamPrefix(text));
+    if (!ready) {
+        ReportExit();
+        Fail(error);
+    }
     return ready;
 }
 
 bool SimulatorSnapIn::ReportExit() {
     int status = 0;
-    if (!engine_.TakeExit(status)) return false;
-    Fail("ngspice exited (status " + std::to_string(status) + "); it is loaded afresh for the next command");
-    deck_.reset();
+    std::string crash;
+    if (engine_.TakeExit(status)) {
+        Fail("ngspice exited (status " + std::to_string(status) + ")");
+    } else if (engine_.TakeCrash(crash)) {
+        Fail(crash);
+    } else {
+        return false;
+    }
+    // The deck stays loaded: the engine hands it to the fresh ngspice.
+    Say("a fresh ngspice takes over at the next command that needs one");
     return true;
 }
 

@@ -74,7 +74,8 @@ private:
     void ToAuditTrail(const std::string& text);
     // Makes ngspice ready, saying why not when it cannot be.
     bool PrepareEngine();
-    // Reports an exit that ngspice asked for during the last call into it; true when it did.
+    // Reports an exit that ngspice asked for, or a crash of its engine, since the last report;
+    // true when there was one.
     bool ReportExit();
     // The measures of `record`'s analysis under the current settings.
     const AnalysisMeasures& MeasuresOf(std::size_t analysis);

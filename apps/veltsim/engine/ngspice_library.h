@@ -10,26 +10,20 @@ namespace veltsim {
 // message rather than a loader error, and its documented entry points.
 //
 // It is opened from the path in the environment variable VELTSIM_NGSPICE when that is set,
-// else as "libngspice.so.0" through the system's library search.
+// else as "libngspice.so.0" through the system's library search. Only the engine process opens
+// it, once: an ngspice that asked to exit ends its process, so no instance is ever opened again.
 class NgspiceLibrary {
 public:
     NgspiceLibrary() = default;
     NgspiceLibrary(const NgspiceLibrary&) = delete;
     NgspiceLibrary& operator=(const NgspiceLibrary&) = delete;
-    // Leaves the library mapped: nothing ever unmaps an ngspice (see Retire).
+    // Leaves the library mapped: its background thread may still be on its way out of it.
     ~NgspiceLibrary() = default;
 
     // True when open (at once if it already is). Otherwise false, with `error` saying
-    // "ngspice shared library not found: " and the loader's reason, naming the entry point
-    // that is missing, or saying that a fresh instance could not be made.
+    // "ngspice shared library not found: " and the loader's reason, or naming the entry point
+    // that is missing.
     bool Load(std::string& error);
-    bool IsLoaded() const { return handle_ != nullptr; }
-    // Sets aside an ngspice that has asked to exit, for every user in the process: there is one
-    // ngspice per process, and once it has exited its state cannot be initialised again in
-    // place. The next Load, here or by a later simulator, opens a fresh instance. A healthy
-    // library is never retired: opening it again gives back the same instance, which takes a
-    // new ngSpice_Init.
-    void Retire();
 
     decltype(&ngSpice_Init) Init = nullptr;
     decltype(&ngSpice_Command) Command = nullptr;
@@ -42,7 +36,6 @@ private:
     bool bindEntryPoints(void* handle, std::string& error);
 
     void* handle_ = nullptr;
-    std::string path_;
 };
 
 }  // namespace veltsim

@@ -1,0 +1,81 @@
+#include "output_queue.h"
+
+#include <cstring>
+
+namespace veltsim::engine {
+
+OutputQueue::OutputQueue(int fd) : fd_(fd), writer_([this] { writeLoop(); }) {}
+
+OutputQueue::~OutputQueue() {
+    {
+        std::lock_guard lock(mutex_);
+        closing_ = true;
+    }
+    ready_.notify_one();
+    writer_.join();
+}
+
+void OutputQueue::Send(Kind kind, std::string_view payload) {
+    {
+        std::lock_guard lock(mutex_);
+        if (broken_) return;
+        AppendMessage(pending_, kind, payload);
+        rowsAt_ = kNoRows;
+    }
+    ready_.notify_one();
+}
+
+void OutputQueue::SendRow(const double* values, std::size_t width) {
+    const std::size_t bytes = width * sizeof(double);
+    std::unique_lock lock(mutex_);
+    written_.wait(lock, [&] { return broken_ || pending_.size() < kCapacity; });
+    if (broken_) return;
+    if (rowsAt_ == kNoRows || rowsWidth_ != width) {
+        rowsAt_ = pending_.size();
+        rowsWidth_ = width;
+        PayloadWriter payload;
+        payload.Int(static_cast<std::int64_t>(width));
+        AppendMessage(pending_, Kind::kRows, payload.bytes);
+    }
+    pending_.append(reinterpret_cast<const char*>(values), bytes);
+    Header header{};
+    std::memcpy(&header, pending_.data() + rowsAt_, sizeof header);
+    header.size += static_cast<std::uint32_t>(bytes);
+    std::memcpy(pending_.data() + rowsAt_, &header, sizeof header);
+    // The writer is woken only when it waits: while it writes, it finds the row on its return.
+    const bool wake = writerWaiting_;
+    lock.unlock();
+    if (wake) ready_.notify_one();
+}
+
+void OutputQueue::Flush() {
+    std::unique_lock lock(mutex_);
+    written_.wait(lock, [&] { return broken_ || (pending_.empty() && !writing_); });
+}
+
+void OutputQueue::writeLoop() {
+    std::string batch;
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        writerWaiting_ = true;
+        ready_.wait(lock, [&] { return closing_ || !pending_.empty(); });
+        writerWaiting_ = false;
+        if (pending_.empty()) return;
+        batch.clear();
+        std::swap(batch, pending_);
+        rowsAt_ = kNoRows;
+        writing_ = true;
+        lock.unlock();
+        written_.notify_all();
+        const bool sent = WriteAll(fd_, batch.data(), batch.size());
+        lock.lock();
+        writing_ = false;
+        if (!sent) {
+            broken_ = true;
+            pending_.clear();
+        }
+        written_.notify_all();
+    }
+}
+
+}  // namespace veltsim::engine
