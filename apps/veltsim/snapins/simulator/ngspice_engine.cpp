@@ -296,7 +296,13 @@ void NgspiceEngine::dispatch(Kind kind, const std::string& payload) {
 }
 
 void NgspiceEngine::settle() {
-    if (socket_ < 0 || !ended_) return;
+    if (socket_ < 0) return;
+    {
+        // An engine whose ngspice asked to exit leaves once it has answered.
+        std::unique_lock lock(mutex_);
+        if (!ended_ && !exitAsked_) return;
+        changed_.wait(lock, [&] { return ended_.load(); });
+    }
     release();
     if (exitAsked_) {
         exitPending_ = true;

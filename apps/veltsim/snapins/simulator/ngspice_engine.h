@@ -48,7 +48,7 @@ public:
 
     // Starts and initialises an engine when none is ready; false with the reason otherwise.
     bool Prepare(std::string& error);
-    bool IsReady() const { return ready_ && !ended_; }
+    bool IsReady() const { return ready_ && !ended_ && !exitAsked_; }
 
     // Hands the deck to ngspice. False when ngspice rejects it; its own error lines are then
     // in `errors`. Output text of the call goes to the channel either way. An accepted deck is
@@ -113,7 +113,7 @@ private:
     std::string reply_;
     std::atomic<bool> ended_{false};
     int waitStatus_ = 0;
-    bool exitAsked_ = false;
+    std::atomic<bool> exitAsked_{false};
     int exitStatus_ = 0;
     bool hung_ = false;
     // ngspice's output during LoadCircuit, read for its error lines.
