@@ -133,3 +133,30 @@ TEST(Engine, QuitThenRunTakesAFreshNgspice) {
     ASSERT_LT(finished, run.lines.size());
     EXPECT_NE(run.lines[finished].find(", 10008 steps"), std::string::npos);
 }
+
+// A signal that the run did not keep is read from the engine when it is first asked for, and
+// measures as it would have had it been kept: a transient's real values, an AC sweep's complex
+// ones.
+TEST(Engine, SignalNotKeptIsFetchedWithTheSameNumbers) {
+    const struct {
+        const char* deck;
+        const char* setting;
+        const char* first;
+        const char* later;
+    } rows[] = {
+        {"rc_lowpass.cir", "window 5m 10m", "out", "in"},
+        {"filter_ac.cir", "at 1k", "in", "out"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.deck);
+        const std::string load = "load " + veltsimtest::Sample(row.deck) + "; " + row.setting;
+        const SessionRun kept = RunScript(load + "; probe " + row.first + " " + row.later + "; run; results");
+        const SessionRun fetched = RunScript(load + "; probe " + row.first + "; run; probe " + row.later + "; results");
+        ASSERT_EQ(kept.status, 0);
+        ASSERT_EQ(fetched.status, 0);
+        const std::string name = std::string("V(") + row.later + ")";
+        const std::vector<std::string> expected = kept.Row(name, kept.Find("> results"));
+        ASSERT_GT(expected.size(), 2u);
+        EXPECT_EQ(fetched.Row(name, fetched.Find("> results")), expected);
+    }
+}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "kept_signals.h"
 #include "simulator_snapin.h"
 #include "text_table.h"
 #include "text_util.h"
@@ -83,7 +84,8 @@ long SimulatorSnapIn::Status(const Args&) {
 }
 
 void SimulatorSnapIn::AnalysisBegun(const PlotStart& plot) {
-    analyses_.push_back(std::make_unique<AnalysisRecord>(plot));
+    analyses_.push_back(std::make_unique<AnalysisRecord>(plot, EngineFetch()));
+    analyses_.back()->Keep(KeptSignals(*analyses_.back(), settings_));
     measures_.push_back(std::make_unique<AnalysisMeasures>(*analyses_.back(), settings_));
     plots_.BeginAnalysis(*analyses_.back(), settings_.probes, deck_->title + ": " + plot.name + " (" + plot.title + ")");
     SayUnder(runLine_, describe(plot) + " begun, " + std::to_string(plot.vectors.size()) + " signals");
@@ -128,6 +130,10 @@ void SimulatorSnapIn::RunEnded(const RunSummary& summary) {
         SayUnder(runLine_, "finished in " + seconds(summary.milliseconds) + ", " + steps(summary.steps));
     }
     if (runFailed_) ++failures_;
+    // Measures of signals that could not be fetched during the run are made again from the engine.
+    if (std::any_of(analyses_.begin(), analyses_.end(), [](const auto& record) { return record->Missed(); })) {
+        ++settings_.version;
+    }
     if (!settings_.probes.empty() && !analyses_.empty()) ReportResults(runLine_);
     PlotResults(summary);
     ReportExit();

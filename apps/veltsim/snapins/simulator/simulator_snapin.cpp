@@ -212,6 +212,17 @@ bool SimulatorSnapIn::ReportExit() {
     return true;
 }
 
+AnalysisRecord::Fetch SimulatorSnapIn::EngineFetch() {
+    return [this](const AnalysisRecord& record, int signal, std::vector<double>& values, bool& complex) {
+        // During a run the engine answers nothing but a halt.
+        if (driver_.IsBusy()) return AnalysisRecord::Fetched::kNotNow;
+        const std::string& name = record.Signals()[static_cast<std::size_t>(signal)].ngspice;
+        const bool fetched = engine_.FetchVector(record.Plot(), name, values, complex);
+        ReportExit();
+        return fetched ? AnalysisRecord::Fetched::kYes : AnalysisRecord::Fetched::kNever;
+    };
+}
+
 const AnalysisMeasures& SimulatorSnapIn::MeasuresOf(std::size_t analysis) {
     std::unique_ptr<AnalysisMeasures>& measures = measures_[analysis];
     if (!measures || measures->Version() != settings_.version) {

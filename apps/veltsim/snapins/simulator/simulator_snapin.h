@@ -77,6 +77,9 @@ private:
     // Reports an exit that ngspice asked for, or a crash of its engine, since the last report;
     // true when there was one.
     bool ReportExit();
+    // Reads a signal that a record of the last run does not keep from the engine, while no
+    // run goes on.
+    AnalysisRecord::Fetch EngineFetch();
     // The measures of `record`'s analysis under the current settings.
     const AnalysisMeasures& MeasuresOf(std::size_t analysis);
 
