@@ -160,3 +160,12 @@ TEST(Engine, SignalNotKeptIsFetchedWithTheSameNumbers) {
         EXPECT_EQ(fetched.Row(name, fetched.Find("> results")), expected);
     }
 }
+
+// The engine holds nothing of the session's open: typed input that ends, ends the session.
+TEST(Engine, EndOfTypedInputEndsTheSessionAfterARun) {
+    bool referencesBack = false;
+    const SessionRun run = veltsimtest::RunPerson(
+        {{"", "load " + veltsimtest::Sample("rc_lowpass.cir") + "\nrun"}, {"finished in", "status"}}, "", referencesBack);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.Has("idle; deck "));
+}

@@ -25,8 +25,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::signal(SIGPIPE, SIG_IGN);
-    // A program that ngspice starts (its shell command) must not hold the socket open after
-    // this process has ended, or the simulator would not see the end.
+    // Descriptors the simulator's process left open (the write end of a pipe its input comes
+    // through) must not be held open here, or its reader would never see their end; nor may a
+    // program that ngspice starts (its shell command) hold the socket after this process ended.
+    const unsigned socket = static_cast<unsigned>(fd);
+    if (socket > 3) close_range(3, socket - 1, 0);
+    close_range(socket + 1, ~0U, 0);
     fcntl(static_cast<int>(fd), F_SETFD, FD_CLOEXEC);
     // Never destroyed: ngspice's thread may still be in a callback that sends. The process
     // ends straight away, as ngspice's teardown at exit is no business of one that is done.
