@@ -30,9 +30,8 @@ void OutputQueue::SendRow(const double* values, std::size_t width) {
     std::unique_lock lock(mutex_);
     written_.wait(lock, [&] { return broken_ || pending_.size() < kCapacity; });
     if (broken_) return;
-    if (rowsAt_ == kNoRows || rowsWidth_ != width) {
+    if (rowsAt_ == kNoRows) {
         rowsAt_ = pending_.size();
-        rowsWidth_ = width;
         PayloadWriter payload;
         payload.Int(static_cast<std::int64_t>(width));
         AppendMessage(pending_, Kind::kRows, payload.bytes);

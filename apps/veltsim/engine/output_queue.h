@@ -44,9 +44,9 @@ private:
     std::condition_variable ready_;    // the writer waits for messages
     std::condition_variable written_;  // producers wait for room or for a flush
     std::string pending_;
-    // Where in pending_ the last message starts when it is a kRows one, and its width.
+    // Where in pending_ the last message starts when it is a kRows one. Steps of one width
+    // follow each other: a plot of another width is announced by a message of its own.
     std::size_t rowsAt_ = kNoRows;
-    std::size_t rowsWidth_ = 0;
     bool writing_ = false;
     bool writerWaiting_ = false;
     bool closing_ = false;
