@@ -122,6 +122,32 @@ TEST(Engine, EngineKilledDuringARunKeepsTheDataSoFar) {
     EXPECT_LT(run.Find("finished in", ended), run.lines.size());
 }
 
+// An engine that does not answer the stop (held by SIGSTOP here) is ended within the halt's
+// limit; the run ends with the data so far.
+TEST(Engine, HungEngineIsEndedWhenItDoesNotAnswerTheStop) {
+    TempDir dir;
+    bool referencesBack = false;
+    auto typedAt = std::chrono::steady_clock::now();
+    const SessionRun run = veltsimtest::RunPerson(
+        {
+            {"", "load " + veltsimtest::LongDeck(dir / "") + "\nrun"},
+            {"analysis (Transient Analysis) begun", "stop",
+             [&] {
+                 const pid_t engine = engineChild();
+                 ASSERT_GT(engine, 0);  // kill(0, ...) would hold this whole process group
+                 ASSERT_EQ(::kill(engine, SIGSTOP), 0);
+                 typedAt = std::chrono::steady_clock::now();
+             }},
+            {"ngspice did not answer", "status"},
+        },
+        "", referencesBack);
+    const auto waited = std::chrono::steady_clock::now() - typedAt;
+    EXPECT_EQ(run.status, 1);
+    EXPECT_LT(run.Find("ended with ngspice after "), run.Find("ngspice did not answer in time and was ended during: run"));
+    EXPECT_TRUE(run.Has("idle; deck "));
+    EXPECT_LT(waited, std::chrono::seconds(10));
+}
+
 // ngspice's quit ends its engine; the deck stays loaded and runs in a fresh one.
 TEST(Engine, QuitThenRunTakesAFreshNgspice) {
     const SessionRun run = RunScript("load " + veltsimtest::Sample("rc_lowpass.cir") + "; spice quit; status; run");

@@ -102,6 +102,7 @@ SessionRun RunPerson(const std::vector<Step>& steps, const std::string& plots, b
     std::thread person([&] {
         for (const Step& step : steps) {
             if (!step.waitFor.empty() && !screen.WaitFor(step.waitFor)) break;
+            if (step.before) step.before();
             const std::string line = step.type + "\n";
             if (write(keys[1], line.data(), line.size()) < 0) break;
         }

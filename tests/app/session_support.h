@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,7 @@ SessionRun RunScript(const std::string& script, const std::string& plots = "");
 struct Step {
     std::string waitFor;
     std::string type;
+    std::function<void()> before = {};  // done once waitFor is seen, before typing
 };
 SessionRun RunPerson(const std::vector<Step>& steps, const std::string& plots, bool& referencesBack);
 
