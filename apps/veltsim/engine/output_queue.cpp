@@ -21,6 +21,7 @@ void OutputQueue::Send(Kind kind, std::string_view payload) {
         if (broken_) return;
         AppendMessage(pending_, kind, payload);
         rowsAt_ = kNoRows;
+        urgent_ = true;
     }
     ready_.notify_one();
 }
@@ -30,6 +31,7 @@ void OutputQueue::SendRow(const double* values, std::size_t width) {
     std::unique_lock lock(mutex_);
     written_.wait(lock, [&] { return broken_ || pending_.size() < kCapacity; });
     if (broken_) return;
+    const bool first = pending_.empty();
     if (rowsAt_ == kNoRows) {
         rowsAt_ = pending_.size();
         PayloadWriter payload;
@@ -41,8 +43,9 @@ void OutputQueue::SendRow(const double* values, std::size_t width) {
     std::memcpy(&header, pending_.data() + rowsAt_, sizeof header);
     header.size += static_cast<std::uint32_t>(bytes);
     std::memcpy(pending_.data() + rowsAt_, &header, sizeof header);
-    // The writer is woken only when it waits: while it writes, it finds the row on its return.
-    const bool wake = writerWaiting_;
+    // The writer is woken only when it waits, and then for the first step of a batch and for a
+    // full one: while it writes, it finds the steps on its return.
+    const bool wake = writerWaiting_ && (first || pending_.size() >= kBatch);
     lock.unlock();
     if (wake) ready_.notify_one();
 }
@@ -58,11 +61,13 @@ void OutputQueue::writeLoop() {
     for (;;) {
         writerWaiting_ = true;
         ready_.wait(lock, [&] { return closing_ || !pending_.empty(); });
+        ready_.wait_for(lock, kGather, [&] { return closing_ || urgent_ || pending_.size() >= kBatch; });
         writerWaiting_ = false;
         if (pending_.empty()) return;
         batch.clear();
         std::swap(batch, pending_);
         rowsAt_ = kNoRows;
+        urgent_ = false;
         writing_ = true;
         lock.unlock();
         written_.notify_all();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -14,8 +15,10 @@ namespace veltsim::engine {
 
 // The engine's side of the socket: messages from any thread go out in the order they were
 // handed over, written by a thread of its own, so that ngspice's thread only copies a step and
-// goes on. Steps are gathered into one kRows message while the writer is busy, which batches
-// them under load and sends each at once when the simulator keeps up.
+// goes on. Steps are gathered into one kRows message for at most kGather, or until kBatch bytes
+// wait: a write, a read and a wake per step would cost more system time than ngspice's own work
+// on a small circuit. Every other message (text, a plot start, the end, a reply) goes at once,
+// with the steps before it.
 //
 // At most kCapacity bytes wait: ngspice's thread then waits for the writer, as the simulator
 // holds a paused run by not reading. Other messages never wait. Once the simulator is gone,
@@ -35,6 +38,8 @@ public:
 
 private:
     static constexpr std::size_t kCapacity = std::size_t{1} << 20;
+    static constexpr std::size_t kBatch = std::size_t{1} << 15;
+    static constexpr std::chrono::milliseconds kGather{1};
     static constexpr std::size_t kNoRows = static_cast<std::size_t>(-1);
 
     void writeLoop();
@@ -49,6 +54,7 @@ private:
     std::size_t rowsAt_ = kNoRows;
     bool writing_ = false;
     bool writerWaiting_ = false;
+    bool urgent_ = false;  // a message other than steps waits
     bool closing_ = false;
     bool broken_ = false;
     std::thread writer_;
