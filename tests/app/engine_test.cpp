@@ -187,6 +187,28 @@ TEST(Engine, SignalNotKeptIsFetchedWithTheSameNumbers) {
     }
 }
 
+// A probe added while the run goes on cannot be fetched until the run ends; it is measured then,
+// with the same numbers as had it been probed from the start.
+TEST(Engine, ProbeAddedDuringARunIsMeasuredAtItsEnd) {
+    TempDir dir;
+    const std::string load = "load " + veltsimtest::LongDeck(dir / "");
+    const SessionRun kept = RunScript(load + "; window 5m 10m; probe out in; run; results");
+    bool referencesBack = false;
+    const SessionRun added = veltsimtest::RunPerson(
+        {
+            {"", load + "\nwindow 5m 10m\nprobe out\nrun"},
+            {"analysis (Transient Analysis) begun", "probe in\nresults"},
+            {"finished in", "results"},
+        },
+        "", referencesBack);
+    ASSERT_EQ(kept.status, 0);
+    ASSERT_EQ(added.status, 0);
+    const std::vector<std::string> expected = kept.Row("V(in)", kept.Find("> results"));
+    ASSERT_EQ(expected.size(), 8u);
+    const std::size_t during = added.Find("> results");
+    EXPECT_EQ(added.Row("V(in)", added.Find("> results", during + 1)), expected);
+}
+
 // The engine holds nothing of the session's open: typed input that ends, ends the session.
 TEST(Engine, EndOfTypedInputEndsTheSessionAfterARun) {
     bool referencesBack = false;
