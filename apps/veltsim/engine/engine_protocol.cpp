@@ -71,7 +71,7 @@ std::string PayloadReader::Text() {
 
 std::vector<double> PayloadReader::Doubles() {
     std::vector<double> values(rest_.size() / sizeof(double));
-    std::memcpy(values.data(), rest_.data(), values.size() * sizeof(double));
+    if (!values.empty()) std::memcpy(values.data(), rest_.data(), values.size() * sizeof(double));
     rest_ = {};
     return values;
 }
