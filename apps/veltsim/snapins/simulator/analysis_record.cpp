@@ -1,12 +1,25 @@
 #include "analysis_record.h"
 
+#include <string_view>
+
 namespace veltsim {
+
+namespace {
+
+// A DC sweep's abscissa is named after what it sweeps: "v-sweep", "i-sweep", "temp-sweep",
+// "res-sweep".
+bool isSweepScale(const std::string& vector) {
+    constexpr std::string_view kSuffix = "-sweep";
+    return vector.size() > kSuffix.size() && vector.compare(vector.size() - kSuffix.size(), kSuffix.size(), kSuffix) == 0;
+}
+
+}  // namespace
 
 AnalysisRecord::AnalysisRecord(const PlotStart& plot) : type_(plot.type), plot_(plot.name), title_(plot.title) {
     for (const std::string& vector : plot.vectors) {
         signals_.push_back(BridgeNgspiceName(vector));
         const NODE_TYPE kind = signals_.back().spice.GetNodeType();
-        if (scale_ < 0 && (kind == NODE_TIME || kind == NODE_FREQUENCY)) scale_ = static_cast<int>(signals_.size()) - 1;
+        if (scale_ < 0 && (kind == NODE_TIME || kind == NODE_FREQUENCY || isSweepScale(vector))) scale_ = static_cast<int>(signals_.size()) - 1;
     }
 }
 

@@ -14,8 +14,8 @@ namespace veltsim {
 // kept so that measures asked for after the run (or while it goes on) see the data so far.
 class AnalysisRecord {
 public:
-    // Names the signals of the plot; its abscissa ("time", "frequency") is absent from an
-    // operating point (ScaleIndex -1).
+    // Names the signals of the plot; its abscissa ("time", "frequency", a DC sweep's
+    // "v-sweep") is absent from an operating point and the other one-row analyses (ScaleIndex -1).
     explicit AnalysisRecord(const PlotStart& plot);
 
     // One step: real and imaginary part of every signal, in the plot's order.
