@@ -75,7 +75,9 @@ void AnalysisPlot::OpenGraph(const AnalysisRecord& record) {
         const int trace = static_cast<int>(k);
         const bool right = voltages && isCurrent(record, signals_[k]);
         graph.AddTrace();
-        graph.SetTraceLabel(trace, record.Signals()[static_cast<std::size_t>(signals_[k])].spice.GetNode(), ChartType{});
+        // ngspice's own figures (the noise densities) are no node's voltage: they keep its names.
+        const SignalName& name = record.Signals()[static_cast<std::size_t>(signals_[k])];
+        graph.SetTraceLabel(trace, ProbesApply(record) ? name.spice.GetNode() : CString(name.ngspice.c_str()), ChartType{});
         if (right) graph.SetTraceAxis(trace, AXIS_POSITION_0, AXIS_POSITION_1);
     }
     graph.SetTitle(record.Title().c_str());
