@@ -13,6 +13,7 @@
 
 using veltsimtest::Csv;
 using veltsimtest::FindPage;
+using veltsimtest::Number;
 using veltsimtest::Page;
 using veltsimtest::ReadCsv;
 using veltsimtest::SessionRun;
@@ -46,7 +47,7 @@ struct AnalysesTest : ::testing::Test {
     static void SetUpTestSuite() {
         folder = new TempDir;
         terminal = veltsimtest::RunScript(
-            "load " + deck("diode_dc.cir") + "; probe k I(V1); run; spice print v(k)[40] v1#branch[40]; " +
+            "load " + deck("diode_dc.cir") + "; probe k I(V1) ref; run; spice print v(k)[40] v1#branch[40]; dc V1 0 2 1; " +
                 "load " + deck("bjt_family.cir") + "; probe I(VC); run; spice print vc#branch[152]; " +
                 "load " + deck("rc_noise.cir") + "; probe out; run; spice print onoise_total inoise_total; " +
                 "spice setplot noise1; spice print onoise_spectrum[0]; " +
@@ -87,14 +88,20 @@ TEST_F(AnalysesTest, DcSweepGivesTheCurveAndItsExtremesAgainstTheSweptSource) {
     ASSERT_EQ(current.size(), 10u);
     ExpectAgrees(number(current[6]), printed(terminal, "v1#branch[40]", print));
     EXPECT_EQ(current[7], "2");  // the source's current is most negative at the top
+    const std::vector<std::string> flat = terminal.Row("V(ref)", run);
+    ASSERT_EQ(flat.size(), 10u);
+    EXPECT_EQ(flat[7], "0");  // a level curve reaches its extremes first where it starts
+    EXPECT_EQ(flat[9], "0");
 
     const Page page = FindPage(Plots(), "Diode characteristic through a 1k resistor: dc1 (DC transfer characteristic)");
     ASSERT_EQ(page.graphCsv.size(), 1u);
     const Csv data = ReadCsv(page.graphCsv.front());
     ASSERT_EQ(data.size(), 1u + 41u);
-    EXPECT_EQ(data.front(), (std::vector<std::string>{"V1 (V)", "V(k)", "I(v1)"}));
+    EXPECT_EQ(data.front(), (std::vector<std::string>{"V1 (V)", "V(k)", "I(v1)", "V(ref)"}));
     EXPECT_NEAR(number(data.back()[0]), 2.0, 1e-9);
-    EXPECT_EQ(pageTable(Plots(), "Diode characteristic through a 1k resistor: dc1 (DC transfer characteristic)").size(), 3u);
+    EXPECT_EQ(pageTable(Plots(), "Diode characteristic through a 1k resistor: dc1 (DC transfer characteristic)").size(), 4u);
+    // Typed as the deck names the source, the sweep runs too.
+    EXPECT_LT(terminal.Find("dc2: .dc, 3 steps", terminal.Find("> dc V1 0 2 1")), terminal.lines.size());
 }
 
 // A nested sweep: one curve per base current, drawn apart, each with its own results.
@@ -135,7 +142,7 @@ TEST_F(AnalysesTest, NoiseGivesTheSpectraAndTheTotals) {
     const std::vector<std::string> output = terminal.Row("onoise_total", run);
     ASSERT_EQ(output.size(), 2u);
     ExpectAgrees(number(output[1]), printed(terminal, "onoise_total", print));
-    ExpectAgrees(number(terminal.Row("inoise_total", run)[1]), printed(terminal, "inoise_total", print));
+    ExpectAgrees(Number(terminal.Row("inoise_total", run), 1), printed(terminal, "inoise_total", print));
     EXPECT_NEAR(number(output[1]), std::sqrt(1.380649e-23 * 300.15 / 10e-9), 0.01e-6);
     EXPECT_FALSE(terminal.Has("unknown node: out"));  // a probe names no noise figure
 
@@ -157,9 +164,9 @@ TEST_F(AnalysesTest, TransferFunctionGivesGainAndImpedances) {
     const std::size_t run = terminal.Find("tf1: .tf, 1 step");
     ASSERT_LT(run, terminal.lines.size());
     const std::size_t print = terminal.Find("> spice print all", run);
-    ExpectAgrees(number(terminal.Row("transfer", run)[2]), printed(terminal, "transfer_function", print));
-    ExpectAgrees(number(terminal.Row("output", run)[4]), printed(terminal, "output_impedance_at_v(c)", print));
-    ExpectAgrees(number(terminal.Row("input", run)[4]), printed(terminal, "vin#input_impedance", print));
+    ExpectAgrees(Number(terminal.Row("transfer", run), 2), printed(terminal, "transfer_function", print));
+    ExpectAgrees(Number(terminal.Row("output", run), 4), printed(terminal, "output_impedance_at_v(c)", print));
+    ExpectAgrees(Number(terminal.Row("input", run), 4), printed(terminal, "vin#input_impedance", print));
     const Csv table = pageTable(Plots(), "Emitter-degenerated common-emitter amplifier, small-signal transfer function: tf1 (Transfer Function)");
     ASSERT_EQ(table.size(), 4u);
     EXPECT_EQ(table[1][0], "transfer function");
@@ -181,7 +188,6 @@ TEST_F(AnalysesTest, PoleZeroGivesTheRootsAsComplexNumbers) {
         EXPECT_NEAR(number(pole[4]), std::hypot(number(pole[2]), number(pole[3])) / (2 * M_PI), 1e-3);
         EXPECT_NEAR(number(pole[5]), std::hypot(number(pole[2]), number(pole[3])) / (2 * std::abs(number(pole[2]))), 1e-5);
     }
-    EXPECT_GT(number(terminal.Row("pole", terminal.Find("pole 1", run))[3]), 0.0);
     const Csv table = pageTable(Plots(), "Series RLC low-pass: poles and zeros: pz1 (Pole-Zero Analysis)");
     ASSERT_EQ(table.size(), 3u);
     EXPECT_EQ(table[1][0], "pole 1");
@@ -192,7 +198,7 @@ TEST_F(AnalysesTest, PoleZeroGivesTheRootsAsComplexNumbers) {
 TEST_F(AnalysesTest, ControlBlockRunsItsAnalysesOnRun) {
     const std::size_t load = terminal.Find("loaded " + deck("rc_control.cir"));
     ASSERT_LT(load, terminal.lines.size());
-    EXPECT_LT(terminal.Find("analyses: a .control block of 3 commands", load), terminal.Find("> spice print V(out)", load));
+    EXPECT_LT(terminal.Find("analyses: a .control block of 4 commands", load), terminal.Find("> spice print V(out)", load));
     // Nothing ran at the load, so ngspice has no such vector yet.
     EXPECT_LT(terminal.Find("vector out is not available", load), terminal.Find("> probe out", load));
     const std::size_t run = terminal.Find("run of " + deck("rc_control.cir") + " with its .control block", load);
@@ -205,9 +211,15 @@ TEST_F(AnalysesTest, ControlBlockRunsItsAnalysesOnRun) {
     EXPECT_NEAR(number(transient[5]), 1.0 - std::exp(-2.0), 1e-3);  // charged for two time constants
     const std::size_t ac = terminal.Find("ac1: .ac, ", run);
     ASSERT_LT(ac, terminal.lines.size());
-    EXPECT_EQ(number(terminal.Row("V(out)", ac)[1]), number(terminal.Row("length(frequency)", ac)[2]));
+    const double points = Number(terminal.Row("length(frequency)", ac), 2);  // as ngspice counts them
+    EXPECT_GT(points, 0.0);
+    EXPECT_EQ(Number(terminal.Row("V(out)", ac), 1), points);
     EXPECT_EQ(FindPage(Plots(), "RC low-pass run from a .control block: tran1 (Transient Analysis)").graphCsv.size(), 1u);
     EXPECT_EQ(FindPage(Plots(), "RC low-pass run from a .control block: ac1 (AC Analysis)").graphCsv.size(), 2u);
+    // The block's own sweep is drawn against the source it names.
+    const Page sweep = FindPage(Plots(), "RC low-pass run from a .control block: dc1 (DC transfer characteristic)");
+    ASSERT_EQ(sweep.graphCsv.size(), 1u);
+    EXPECT_EQ(ReadCsv(sweep.graphCsv.front()).front().front(), "V1 (V)");
 }
 
 TEST_F(AnalysesTest, TransientThatGivesUpSaysItFailed) {

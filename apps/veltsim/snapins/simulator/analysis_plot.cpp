@@ -45,11 +45,11 @@ std::vector<int> SignalsToPlot(const AnalysisRecord& record, const std::vector<s
         for (const std::string& probe : probes) take(record.Find(VeltFromTyped(probe)));
         return signals;
     }
-    // Noise spectra are drawn whatever is probed: the probes name none of them.
+    // Noise spectra are drawn whatever is probed: the probes name none of them. (Their names
+    // read as voltages.)
     for (std::size_t i = 0; i < record.Signals().size(); ++i) {
         const int signal = static_cast<int>(i);
-        const bool drawn = !ProbesApply(record) || record.Signals()[i].spice.GetNodeType() == NODE_VOLTAGE;
-        if (drawn && signal != record.ScaleIndex()) take(signal);
+        if (record.Signals()[i].spice.GetNodeType() == NODE_VOLTAGE && signal != record.ScaleIndex()) take(signal);
     }
     return signals;
 }

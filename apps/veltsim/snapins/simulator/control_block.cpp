@@ -11,7 +11,8 @@ std::string firstWord(const std::string& line) {
     return words.empty() ? std::string() : ToLower(words.front());
 }
 
-// Hands every line to `inside` or `outside`; the markers themselves belong to the block.
+// Hands every line to `inside` or `outside`; the markers belong to neither (ngspice has no use
+// for a stray ".endc" either).
 template <typename Inside, typename Outside>
 void splitLines(const std::vector<std::string>& lines, Inside inside, Outside outside) {
     bool inBlock = false;
@@ -20,7 +21,7 @@ void splitLines(const std::vector<std::string>& lines, Inside inside, Outside ou
         const std::string word = i == 0 ? std::string() : firstWord(lines[i]);
         if (!inBlock && word == ".control") {
             inBlock = true;
-        } else if (inBlock && word == ".endc") {
+        } else if (word == ".endc") {
             inBlock = false;
         } else if (inBlock) {
             inside(lines[i]);

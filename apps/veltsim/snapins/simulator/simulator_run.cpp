@@ -67,7 +67,8 @@ long SimulatorSnapIn::RunAnalysis(const Args& args) {
     if (args.front() == "ac" && deck_->savesDeviceParameters) return Fail(kNoSweepWithDeviceParameters);
     std::string command;
     for (const std::string& word : args) command += (command.empty() ? "" : " ") + word;
-    return StartRun(command, command, {command});
+    // ngspice lowercases a deck as it reads it, but not a command: "dc I1 ..." finds no I1.
+    return StartRun(ToLower(command), command, {command});
 }
 
 long SimulatorSnapIn::StartRun(const std::string& command, const std::string& what, const std::vector<std::string>& cards) {
