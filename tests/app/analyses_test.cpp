@@ -101,7 +101,8 @@ TEST_F(AnalysesTest, DcSweepGivesTheCurveAndItsExtremesAgainstTheSweptSource) {
     EXPECT_NEAR(number(data.back()[0]), 2.0, 1e-9);
     EXPECT_EQ(pageTable(Plots(), "Diode characteristic through a 1k resistor: dc1 (DC transfer characteristic)").size(), 4u);
     // Typed as the deck names the source, the sweep runs too.
-    EXPECT_LT(terminal.Find("dc2: .dc, 3 steps", terminal.Find("> dc V1 0 2 1")), terminal.lines.size());
+    const std::size_t typed = terminal.Find("> dc V1 0 2 1");
+    EXPECT_LT(terminal.Find(": .dc, 3 steps", typed), terminal.Find("> load", typed)) << terminal.lines[typed + 2];
 }
 
 // A nested sweep: one curve per base current, drawn apart, each with its own results.
