@@ -50,7 +50,7 @@ long SimulatorSnapIn::RunDeck(const Args& args) {
     if (cards.empty() && control.empty()) return Fail("run: the deck has no analysis (use op, tran, ac, dc, noise, tf or pz)");
     cards.insert(cards.end(), control.begin(), control.end());
     if (deck_->savesDeviceParameters && std::any_of(cards.begin(), cards.end(), isAcSweep)) return Fail(kNoSweepWithDeviceParameters);
-    if (control.empty()) return StartRun("run", deck_->path, cards);
+    if (control.empty()) return StartRun("run", "run", deck_->path, cards);
     // Read afresh in ngspice's thread, the deck's file runs its .control block there; the
     // circuit loaded without the block gives way to the one read with it.
     std::error_code ignored;
@@ -59,7 +59,7 @@ long SimulatorSnapIn::RunDeck(const Args& args) {
     if (path.find_first_of(" \t") != std::string::npos) return Fail("run: ngspice cannot run the .control block of a deck whose path has blanks: " + path);
     if (!PrepareEngine()) return S_FALSE;
     engine_.Command("remcirc");
-    return StartRun("source " + path, deck_->path + " with its .control block", cards);
+    return StartRun("source " + path, "run", deck_->path + " with its .control block", cards);
 }
 
 long SimulatorSnapIn::RunAnalysis(const Args& args) {
@@ -68,10 +68,11 @@ long SimulatorSnapIn::RunAnalysis(const Args& args) {
     std::string command;
     for (const std::string& word : args) command += (command.empty() ? "" : " ") + word;
     // ngspice lowercases a deck as it reads it, but not a command: "dc I1 ..." finds no I1.
-    return StartRun(ToLower(command), command, {command});
+    return StartRun(ToLower(command), command, command, {command});
 }
 
-long SimulatorSnapIn::StartRun(const std::string& command, const std::string& what, const std::vector<std::string>& cards) {
+long SimulatorSnapIn::StartRun(const std::string& command, const std::string& typed, const std::string& what,
+                               const std::vector<std::string>& cards) {
     if (!PrepareEngine()) return S_FALSE;
     analyses_.clear();
     measures_.clear();
@@ -82,7 +83,7 @@ long SimulatorSnapIn::StartRun(const std::string& command, const std::string& wh
     }
     runFailed_ = false;
     if (!driver_.Start(GetGuiFE(), command)) return Fail("run: could not be started");
-    runWhat_ = deck_->path + ": " + command;
+    runWhat_ = deck_->path + ": " + typed;
     runLine_ = Say("run of " + what);
     std::string error;
     if (!plots_.Prepare(GetGuiFE(), error) && !error.empty()) SayUnder(runLine_, error);

@@ -101,8 +101,11 @@ private:
     long Results(const Args& args);
     long Help(const Args& args);
 
-    // Runs `command`; `cards` are the analyses it may run, as cards or commands (".dc V1 0 1 0.1").
-    long StartRun(const std::string& command, const std::string& what, const std::vector<std::string>& cards);
+    // Has ngspice run `command` for the command the person typed, `typed` (the run table names
+    // the run so), saying "run of `what`"; `cards` are the analyses it may run, as cards or
+    // commands (".dc V1 0 1 0.1").
+    long StartRun(const std::string& command, const std::string& typed, const std::string& what,
+                  const std::vector<std::string>& cards);
     // Prints the results of every analysis that has any; answers how many it printed.
     std::size_t ReportResults(HTREEITEM parent);
     // The results of analysis `n` with their title on its page: the probes' measures, or, for
