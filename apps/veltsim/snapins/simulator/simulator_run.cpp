@@ -35,9 +35,10 @@ bool isAbort(const std::string& line) {
 }
 
 std::string abscissaTitle(const AnalysisRecord& record, const std::optional<DcSweep>& sweep) {
+    if (record.ScaleIndex() < 0) return "";
     if (record.Type() == "dc") return SweepAxisTitle(record, sweep ? &*sweep : nullptr);
-    if (record.Type() == "ac" || record.Type() == "noise") return "Frequency (Hz)";
-    return "Time (s)";
+    const NODE_TYPE scale = record.Signals()[static_cast<std::size_t>(record.ScaleIndex())].spice.GetNodeType();
+    return scale == NODE_FREQUENCY ? "Frequency (Hz)" : "Time (s)";
 }
 
 }  // namespace
