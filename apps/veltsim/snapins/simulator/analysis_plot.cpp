@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <complex>
+#include <limits>
+
+#include "dc_sweep.h"
+#include "ngspice_tables.h"
 
 namespace veltsim {
 
@@ -22,8 +26,6 @@ constexpr ChartType kValueColumn{2};
 // How far the ranges collected for the expanding refit reach beyond the data.
 constexpr double kRangeMargin = 1.2;
 
-bool isAc(const AnalysisRecord& record) { return record.Type() == "ac"; }
-
 bool isCurrent(const AnalysisRecord& record, int signal) {
     return record.Signals()[static_cast<std::size_t>(signal)].spice.GetNodeType() == NODE_CURRENT;
 }
@@ -38,17 +40,23 @@ std::vector<int> SignalsToPlot(const AnalysisRecord& record, const std::vector<s
             signals.push_back(signal);
         }
     };
-    for (const std::string& probe : probes) take(record.Find(VeltFromTyped(probe)));
-    if (!probes.empty()) return signals;
+    const bool probed = ProbesApply(record) && !probes.empty();
+    if (probed) {
+        for (const std::string& probe : probes) take(record.Find(VeltFromTyped(probe)));
+        return signals;
+    }
+    // Noise spectra are drawn whatever is probed: the probes name none of them. (Their names
+    // read as voltages.)
     for (std::size_t i = 0; i < record.Signals().size(); ++i) {
-        if (record.Signals()[i].spice.GetNodeType() == NODE_VOLTAGE) take(static_cast<int>(i));
+        const int signal = static_cast<int>(i);
+        if (record.Signals()[i].spice.GetNodeType() == NODE_VOLTAGE && signal != record.ScaleIndex()) take(signal);
     }
     return signals;
 }
 
 AnalysisPlot::AnalysisPlot(CGrapherSource& source, const AnalysisRecord& record, std::vector<int> signals,
-                           const std::string& title)
-    : signals_(std::move(signals)), complex_(isAc(record)) {
+                           const std::string& title, const std::string& xTitle)
+    : signals_(std::move(signals)), xTitle_(xTitle), complex_(record.Type() == "ac"), sweep_(record.Type() == "dc") {
     if (source.Create(kPageId, page_) != S_OK) return;
     page_.SetPageTabname(record.Plot().c_str());
     page_.SetTitle(title.c_str());
@@ -67,13 +75,20 @@ void AnalysisPlot::OpenGraph(const AnalysisRecord& record) {
         const int trace = static_cast<int>(k);
         const bool right = voltages && isCurrent(record, signals_[k]);
         graph.AddTrace();
-        graph.SetTraceLabel(trace, record.Signals()[static_cast<std::size_t>(signals_[k])].spice.GetNode(), ChartType{});
+        // ngspice's own figures (the noise densities) are no node's voltage: they keep its names.
+        const SignalName& name = record.Signals()[static_cast<std::size_t>(signals_[k])];
+        graph.SetTraceLabel(trace, ProbesApply(record) ? name.spice.GetNode() : CString(name.ngspice.c_str()), ChartType{});
         if (right) graph.SetTraceAxis(trace, AXIS_POSITION_0, AXIS_POSITION_1);
     }
     graph.SetTitle(record.Title().c_str());
-    graph.SetStdXAxisLabel(AXIS_POSITION_0, complex_ ? "Frequency (Hz)" : "Time (s)");
+    graph.SetStdXAxisLabel(AXIS_POSITION_0, xTitle_.c_str());
     const AxisPosition currentAxis = voltages ? AXIS_POSITION_1 : AXIS_POSITION_3;
-    if (complex_) {
+    if (!ProbesApply(record)) {
+        // Noise densities span decades, over decades of frequency.
+        graph.SetAxisLabel(AXIS_POSITION_3, "Noise density", "per √Hz");
+        graph.NthGraph(0)->SetAxisAttr(AXIS_POSITION_0, 0, 0, 0, SCALE_TYPE_1);
+        graph.NthGraph(0)->SetAxisAttr(AXIS_POSITION_3, 0, 0, 0, SCALE_TYPE_1);
+    } else if (complex_) {
         // Magnitude and phase: the second graph names itself "Phase (deg)".
         graph.SetAxisLabel(AXIS_POSITION_3, voltages ? "Magnitude (V)" : "Magnitude (A)", nullptr);
         if (currentAxis != AXIS_POSITION_3) graph.SetAxisLabel(currentAxis, "Magnitude (A)", nullptr);
@@ -93,6 +108,14 @@ void AnalysisPlot::OpenGraph(const AnalysisRecord& record) {
 void AnalysisPlot::Add(const AnalysisRecord& record, std::size_t row, bool update) {
     if (signals_.empty()) return;
     CStdGrapherGraph& graph = page_.GetStdGrapherGraph();
+    if (sweep_ && StartsCurve(record, row)) {
+        // A point that cannot be drawn ends a trace's line, so that the next curve of a family
+        // is not joined to the one before.
+        constexpr double kGap = std::numeric_limits<double>::quiet_NaN();
+        graph.SetXAxisGraphData(kGap);
+        for (std::size_t k = 0; k < signals_.size(); ++k) graph.SetNthGraphData(static_cast<int>(k), kGap, 0, 0, 0, 0, 0, 0, 0);
+        graph.AddData(0, 0);
+    }
     graph.SetXAxisGraphData(record.Scale(row));
     for (std::size_t k = 0; k < signals_.size(); ++k) {
         const std::complex<double> value = record.Value(row, signals_[k]);

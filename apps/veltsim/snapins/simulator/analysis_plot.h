@@ -20,10 +20,12 @@ std::vector<int> SignalsToPlot(const AnalysisRecord& record, const std::vector<s
 // it runs, then the results of its probes as the page's table. The page belongs to this object
 // and is closed by Close or by destruction, which must come while the plotting module is loaded.
 //
-// A transient (any analysis with a real abscissa) is one graph (diagram type 0); an AC sweep
-// two, magnitude and phase from each point's complex value (diagram type 2), against a
-// logarithmic frequency axis, the magnitude on a logarithmic axis too. Voltages are drawn
-// against the left axis; currents, when voltages are drawn as well, against the right one.
+// A transient or a DC sweep (any analysis with a real abscissa) is one graph (diagram type 0);
+// an AC sweep two, magnitude and phase from each point's complex value (diagram type 2),
+// against a logarithmic frequency axis, the magnitude on a logarithmic axis too; noise spectra
+// one graph with both axes logarithmic. Voltages are drawn against the left axis; currents,
+// when voltages are drawn as well, against the right one. The curves of a nested DC sweep are
+// drawn apart, each signal's family in its colour.
 //
 // The axes stay fitted through the graph's update modes: every data call that asks for an
 // update refits (UPDATE_EVERY_N_CALLS with N = 1) from ranges grown by a margin
@@ -31,9 +33,10 @@ std::vector<int> SignalsToPlot(const AnalysisRecord& record, const std::vector<s
 // calls ask for an update: each one also makes the module write the page's files.
 class AnalysisPlot {
 public:
-    // Opens the page through `source`, titled `title`, with a graph of `signals` when there are
-    // any. IsOpened tells whether the module gave a page.
-    AnalysisPlot(CGrapherSource& source, const AnalysisRecord& record, std::vector<int> signals, const std::string& title);
+    // Opens the page through `source`, titled `title`, with a graph of `signals` against an
+    // abscissa titled `xTitle` when there are any. IsOpened tells whether the module gave a page.
+    AnalysisPlot(CGrapherSource& source, const AnalysisRecord& record, std::vector<int> signals, const std::string& title,
+                 const std::string& xTitle);
     AnalysisPlot(const AnalysisPlot&) = delete;
     AnalysisPlot& operator=(const AnalysisPlot&) = delete;
     ~AnalysisPlot() { Close(); }
@@ -53,7 +56,9 @@ private:
 
     CStdGrapherPage page_;
     std::vector<int> signals_;
+    std::string xTitle_;
     bool complex_;
+    bool sweep_;
     bool refitted_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <numeric>
+#include <string_view>
 
 namespace veltsim {
 
@@ -10,6 +11,13 @@ namespace {
 // What a signal that cannot be had reads as: real and imaginary part.
 constexpr double kUnknown[2] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::quiet_NaN()};
 
+// A DC sweep's abscissa is named after what it sweeps: "v-sweep", "i-sweep", "temp-sweep",
+// "res-sweep".
+bool isSweepScale(const std::string& vector) {
+    constexpr std::string_view kSuffix = "-sweep";
+    return vector.size() > kSuffix.size() && vector.compare(vector.size() - kSuffix.size(), kSuffix.size(), kSuffix) == 0;
+}
+
 }  // namespace
 
 AnalysisRecord::AnalysisRecord(const PlotStart& plot, Fetch fetch)
@@ -17,7 +25,7 @@ AnalysisRecord::AnalysisRecord(const PlotStart& plot, Fetch fetch)
     for (const std::string& vector : plot.vectors) {
         signals_.push_back(BridgeNgspiceName(vector));
         const NODE_TYPE kind = signals_.back().spice.GetNodeType();
-        if (scale_ < 0 && (kind == NODE_TIME || kind == NODE_FREQUENCY)) scale_ = static_cast<int>(signals_.size()) - 1;
+        if (scale_ < 0 && (kind == NODE_TIME || kind == NODE_FREQUENCY || isSweepScale(vector))) scale_ = static_cast<int>(signals_.size()) - 1;
     }
     std::vector<int> all(signals_.size());
     std::iota(all.begin(), all.end(), 0);

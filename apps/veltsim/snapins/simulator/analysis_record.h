@@ -27,8 +27,8 @@ public:
     // in turn when `complex`.
     using Fetch = std::function<Fetched(const AnalysisRecord& record, int signal, std::vector<double>& values, bool& complex)>;
 
-    // Names the signals of the plot; its abscissa ("time", "frequency") is absent from an
-    // operating point (ScaleIndex -1).
+    // Names the signals of the plot; its abscissa ("time", "frequency", a DC sweep's
+    // "v-sweep") is absent from an operating point and the other one-row analyses (ScaleIndex -1).
     explicit AnalysisRecord(const PlotStart& plot, Fetch fetch = {});
 
     // The signals whose steps are kept from now on, each once.

@@ -28,9 +28,10 @@ bool RunPlots::Prepare(CGuiFE& frontEnd, std::string& error) {
     return true;
 }
 
-void RunPlots::BeginAnalysis(const AnalysisRecord& record, const std::vector<std::string>& probes, const std::string& title) {
+void RunPlots::BeginAnalysis(const AnalysisRecord& record, const std::vector<std::string>& probes, const std::string& title,
+                             const std::string& xTitle) {
     if (!item_) return;
-    analyses_.push_back(std::make_unique<AnalysisPlot>(*item_.GetGrapher(), record, SignalsToPlot(record, probes), title));
+    analyses_.push_back(std::make_unique<AnalysisPlot>(*item_.GetGrapher(), record, SignalsToPlot(record, probes), title, xTitle));
     lastRefresh_ = GetTickCount();
     msPerRow_ = 0.0;
 }

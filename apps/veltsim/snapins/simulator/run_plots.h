@@ -43,8 +43,9 @@ public:
     // is none. `error` says why, the first time only.
     bool Prepare(CGuiFE& frontEnd, std::string& error);
     // Opens the page of a new analysis of the run, titled `title`, drawing the probes it has, or
-    // its voltages.
-    void BeginAnalysis(const AnalysisRecord& record, const std::vector<std::string>& probes, const std::string& title);
+    // its voltages, against its abscissa titled `xTitle`.
+    void BeginAnalysis(const AnalysisRecord& record, const std::vector<std::string>& probes, const std::string& title,
+                       const std::string& xTitle);
     // Draws the newest row of the current analysis. The page's files are written again at most
     // every kRefreshMs, so that a browser following them sees a slow run go on, and only while
     // writing them would take at most kRefreshBudget: the module writes all of the data each

@@ -1,5 +1,6 @@
 // The simulator's deck commands: load, nodes, meas, spice.
 
+#include "control_block.h"
 #include "simulator_snapin.h"
 #include "text_table.h"
 #include "text_util.h"
@@ -33,7 +34,8 @@ long SimulatorSnapIn::Load(const Args& args) {
     if (!ReadDeck(args[0], deck, error)) return Fail(error);
     if (!PrepareEngine()) return S_FALSE;
     std::vector<std::string> errors;
-    const bool accepted = engine_.LoadCircuit(deck.lines, errors);
+    // A .control block would run here, in this thread, as ngspice read the deck: it is run by run.
+    const bool accepted = engine_.LoadCircuit(WithoutControlBlock(deck.lines), errors);
     ChannelBatch batch;
     channel_.TakeAll(batch);
     for (const std::string& text : batch.texts) ToAuditTrail(WithoutStreamPrefix(text));
@@ -47,7 +49,10 @@ long SimulatorSnapIn::Load(const Args& args) {
     std::string analyses;
     for (const std::string& card : deck.analyses) analyses += (analyses.empty() ? "" : ", ") + card;
     Say("loaded " + deck.path + ": " + deck.title);
-    Say("analyses: " + (analyses.empty() ? std::string("none (use op, tran or ac)") : analyses));
+    if (const std::size_t commands = ControlBlock(deck.lines).size()) {
+        analyses += (analyses.empty() ? "" : ", ") + std::string("a .control block of ") + CountOf(commands, "command");
+    }
+    Say("analyses: " + (analyses.empty() ? std::string("none (use op, tran, ac, dc, noise, tf or pz)") : analyses));
     deck_ = std::move(deck);
     // The last run's signals and what was measured of them belong to the deck before.
     analyses_.clear();

@@ -134,28 +134,43 @@ long SimulatorSnapIn::Reference(const Args& args) {
 
 long SimulatorSnapIn::Results(const Args&) {
     if (analyses_.empty()) return Fail("results: no run yet");
-    if (settings_.probes.empty()) return Fail("results: no probes (probe NAME adds one)");
-    ReportResults(nullptr);
+    if (ReportResults(nullptr) == 0) return Fail("results: no probes (probe NAME adds one)");
     return S_OK;
 }
 
-void SimulatorSnapIn::ReportResults(HTREEITEM parent) {
+std::optional<ResultTable> SimulatorSnapIn::ResultsOf(std::size_t analysis, std::string& caption) {
+    if (std::optional<ResultTable> kind = KindResults(analysis, caption)) {
+        return kind->rows.empty() ? std::nullopt : kind;
+    }
+    if (settings_.probes.empty()) return std::nullopt;
+    caption = resultsCaption(*analyses_[analysis], settings_);
+    return MeasuresOf(analysis).Results(*analyses_[analysis], settings_);
+}
+
+std::size_t SimulatorSnapIn::ReportResults(HTREEITEM parent) {
+    std::size_t reported = 0;
     for (std::size_t i = 0; i < analyses_.size(); ++i) {
         const AnalysisRecord& record = *analyses_[i];
+        std::string caption;
+        const std::optional<ResultTable> results = ResultsOf(i, caption);
+        if (!results) continue;
         const std::string title = record.Plot() + ": ." + record.Type() + ", " + CountOf(record.Rows(), "step") +
                                   (record.complete ? "" : ", stopped");
-        SayTable(parent, title, ResultLines(MeasuresOf(i).Results(record, settings_)));
+        SayTable(parent, title, ResultLines(*results));
+        ++reported;
     }
+    return reported;
 }
 
 void SimulatorSnapIn::PlotResults(const RunSummary& summary) {
     RunRow row{summary.milliseconds / 1000.0, "-", summary.steps, runWhat_};
     for (std::size_t i = 0; i < analyses_.size(); ++i) {
         row.parameter += ", ." + analyses_[i]->Type();
-        if (settings_.probes.empty()) continue;
-        const ResultTable results = MeasuresOf(i).Results(*analyses_[i], settings_);
-        plots_.ShowResults(i, resultsCaption(*analyses_[i], settings_), results);
-        if (!results.rows.empty()) row.output = headline(results);
+        std::string caption;
+        const std::optional<ResultTable> results = ResultsOf(i, caption);
+        if (!results) continue;
+        plots_.ShowResults(i, caption, *results);
+        if (!results->rows.empty()) row.output = headline(*results);
     }
     const bool failed = runFailed_ || (!summary.started && !summary.stopped);
     row.parameter += summary.stopped ? ", stopped" : failed ? ", failed" : ", finished";

@@ -1,8 +1,11 @@
 // The simulator's run commands and what it does with a run as it goes.
 
 #include <algorithm>
+#include <filesystem>
 
+#include "control_block.h"
 #include "kept_signals.h"
+#include "ngspice_tables.h"
 #include "simulator_snapin.h"
 #include "text_table.h"
 #include "text_util.h"
@@ -21,16 +24,44 @@ constexpr const char* kNoSweepWithDeviceParameters =
 
 std::string describe(const PlotStart& plot) { return "." + plot.type + " analysis (" + plot.title + ")"; }
 
+bool isAcSweep(const std::string& card) {
+    const std::string lower = ToLower(card);
+    return lower.rfind(".ac ", 0) == 0 || lower.rfind("ac ", 0) == 0;
+}
+
+// ngspice says that an analysis gave up ("Timestep too small", no convergence) without calling
+// it an error: "run simulation(s) aborted".
+bool isAbort(const std::string& line) {
+    return line.rfind("stderr ", 0) == 0 && line.find("simulation(s) aborted") != std::string::npos;
+}
+
+std::string abscissaTitle(const AnalysisRecord& record, const std::optional<DcSweep>& sweep) {
+    if (record.ScaleIndex() < 0) return "";
+    if (record.Type() == "dc") return SweepAxisTitle(record, sweep ? &*sweep : nullptr);
+    const NODE_TYPE scale = record.Signals()[static_cast<std::size_t>(record.ScaleIndex())].spice.GetNodeType();
+    return scale == NODE_FREQUENCY ? "Frequency (Hz)" : "Time (s)";
+}
+
 }  // namespace
 
 long SimulatorSnapIn::RunDeck(const Args& args) {
-    if (!args.empty()) return Fail("run: takes no arguments (op, tran and ac run one analysis)");
+    if (!args.empty()) return Fail("run: takes no arguments (op, tran, ac, dc, noise, tf and pz run one analysis)");
     if (!deck_) return Fail("run: no deck loaded");
-    if (deck_->analyses.empty()) return Fail("run: the deck has no analysis (use op, tran or ac)");
-    const bool sweeps = std::any_of(deck_->analyses.begin(), deck_->analyses.end(),
-                                    [](const std::string& card) { return ToLower(card).rfind(".ac", 0) == 0; });
-    if (sweeps && deck_->savesDeviceParameters) return Fail(kNoSweepWithDeviceParameters);
-    return StartRun("run", deck_->path);
+    std::vector<std::string> cards = deck_->analyses;
+    const std::vector<std::string> control = ControlBlock(deck_->lines);
+    if (cards.empty() && control.empty()) return Fail("run: the deck has no analysis (use op, tran, ac, dc, noise, tf or pz)");
+    cards.insert(cards.end(), control.begin(), control.end());
+    if (deck_->savesDeviceParameters && std::any_of(cards.begin(), cards.end(), isAcSweep)) return Fail(kNoSweepWithDeviceParameters);
+    if (control.empty()) return StartRun("run", "run", deck_->path, cards);
+    // Read afresh in ngspice's thread, the deck's file runs its .control block there; the
+    // circuit loaded without the block gives way to the one read with it.
+    std::error_code ignored;
+    const std::string path = std::filesystem::absolute(deck_->path, ignored).string();
+    // ngspice takes the words of source as files of their own, and keeps quotes as they are.
+    if (path.find_first_of(" \t") != std::string::npos) return Fail("run: ngspice cannot run the .control block of a deck whose path has blanks: " + path);
+    if (!PrepareEngine()) return S_FALSE;
+    engine_.Command("remcirc");
+    return StartRun("source " + path, "run", deck_->path + " with its .control block", cards);
 }
 
 long SimulatorSnapIn::RunAnalysis(const Args& args) {
@@ -38,16 +69,23 @@ long SimulatorSnapIn::RunAnalysis(const Args& args) {
     if (args.front() == "ac" && deck_->savesDeviceParameters) return Fail(kNoSweepWithDeviceParameters);
     std::string command;
     for (const std::string& word : args) command += (command.empty() ? "" : " ") + word;
-    return StartRun(command, command);
+    // ngspice lowercases a deck as it reads it, but not a command: "dc I1 ..." finds no I1.
+    return StartRun(ToLower(command), command, command, {command});
 }
 
-long SimulatorSnapIn::StartRun(const std::string& command, const std::string& what) {
+long SimulatorSnapIn::StartRun(const std::string& command, const std::string& typed, const std::string& what,
+                               const std::vector<std::string>& cards) {
     if (!PrepareEngine()) return S_FALSE;
     analyses_.clear();
     measures_.clear();
+    sweeps_.clear();
+    runSweeps_.clear();
+    for (const std::string& card : cards) {
+        if (std::optional<DcSweep> sweep = ParseDcSweep(card)) runSweeps_.push_back(*sweep);
+    }
     runFailed_ = false;
     if (!driver_.Start(GetGuiFE(), command)) return Fail("run: could not be started");
-    runWhat_ = deck_->path + ": " + command;
+    runWhat_ = deck_->path + ": " + typed;
     runLine_ = Say("run of " + what);
     std::string error;
     if (!plots_.Prepare(GetGuiFE(), error) && !error.empty()) SayUnder(runLine_, error);
@@ -86,9 +124,16 @@ long SimulatorSnapIn::Status(const Args&) {
 void SimulatorSnapIn::AnalysisBegun(const PlotStart& plot) {
     analyses_.push_back(std::make_unique<AnalysisRecord>(plot, EngineFetch()));
     analyses_.back()->Keep(KeptSignals(*analyses_.back(), settings_));
-    measures_.push_back(std::make_unique<AnalysisMeasures>(*analyses_.back(), settings_));
-    plots_.BeginAnalysis(*analyses_.back(), settings_.probes, deck_->title + ": " + plot.name + " (" + plot.title + ")");
+    const AnalysisRecord& record = *analyses_.back();
+    measures_.push_back(std::make_unique<AnalysisMeasures>(record, settings_));
+    // The run's DC sweeps begin in the order of their cards.
+    const auto sweepsBefore = std::count_if(analyses_.begin(), analyses_.end() - 1, [](const auto& r) { return r->Type() == "dc"; });
+    const bool known = record.Type() == "dc" && static_cast<std::size_t>(sweepsBefore) < runSweeps_.size();
+    sweeps_.push_back(known ? std::optional<DcSweep>(runSweeps_[static_cast<std::size_t>(sweepsBefore)]) : std::nullopt);
+    plots_.BeginAnalysis(record, settings_.probes, deck_->title + ": " + plot.name + " (" + plot.title + ")",
+                         abscissaTitle(record, sweeps_.back()));
     SayUnder(runLine_, describe(plot) + " begun, " + std::to_string(plot.vectors.size()) + " signals");
+    if (!ProbesApply(record)) return;
     for (const std::string& probe : measures_.back()->Unknown()) {
         ++failures_;
         SayUnder(runLine_, "unknown node: " + probe + " (nodes lists the signals)");
@@ -112,7 +157,7 @@ void SimulatorSnapIn::AnalysisEnded(bool complete) {
 
 void SimulatorSnapIn::Output(const std::string& line) {
     ToAuditTrail(WithoutStreamPrefix(line));
-    if (!IsNgspiceError(line)) return;
+    if (!IsNgspiceError(line) && !isAbort(line)) return;
     runFailed_ = true;
     SayUnder(runLine_, "ngspice: " + WithoutStreamPrefix(line));
 }
@@ -127,14 +172,15 @@ void SimulatorSnapIn::RunEnded(const RunSummary& summary) {
         SayUnder(runLine_, "stopped by request after " + steps(summary.steps) + "; " +
                                std::to_string(summary.stopLatencyMs) + " ms from the request to the halt; data so far kept");
     } else {
-        SayUnder(runLine_, "finished in " + seconds(summary.milliseconds) + ", " + steps(summary.steps));
+        SayUnder(runLine_, (runFailed_ ? "failed after " : "finished in ") + seconds(summary.milliseconds) + ", " +
+                               steps(summary.steps) + (runFailed_ ? "; data so far kept" : ""));
     }
     if (runFailed_) ++failures_;
     // Measures of signals that could not be fetched during the run are made again from the engine.
     if (std::any_of(analyses_.begin(), analyses_.end(), [](const auto& record) { return record->Missed(); })) {
         ++settings_.version;
     }
-    if (!settings_.probes.empty() && !analyses_.empty()) ReportResults(runLine_);
+    ReportResults(runLine_);
     PlotResults(summary);
     ReportExit();
 }

@@ -29,10 +29,15 @@ struct SimulatorSnapIn::Command {
 const std::vector<SimulatorSnapIn::Command>& SimulatorSnapIn::Commands() {
     static const std::vector<Command> commands = {
         {"load", "FILE", "reads a SPICE deck and hands it to ngspice; probes and measure settings start afresh", &SimulatorSnapIn::Load, false},
-        {"run", "", "runs the analyses of the deck while the command line stays live", &SimulatorSnapIn::RunDeck, false},
+        {"run", "", "runs the analyses of the deck, or its .control block, while the command line stays live", &SimulatorSnapIn::RunDeck, false},
         {"op", "", "runs an operating point", &SimulatorSnapIn::RunAnalysis, false},
         {"tran", "STEP STOP [START [MAXSTEP]]", "runs a transient analysis", &SimulatorSnapIn::RunAnalysis, false},
         {"ac", "dec|oct|lin POINTS FSTART FSTOP", "runs an AC sweep", &SimulatorSnapIn::RunAnalysis, false},
+        {"dc", "SOURCE START STOP STEP [SOURCE2 START2 STOP2 STEP2]", "runs a DC sweep (a family of curves with a second source)",
+         &SimulatorSnapIn::RunAnalysis, false},
+        {"noise", "V(OUT[,REF]) SOURCE dec|oct|lin POINTS FSTART FSTOP", "runs a noise analysis", &SimulatorSnapIn::RunAnalysis, false},
+        {"tf", "OUTPUT SOURCE", "computes a small-signal transfer function and the impedances", &SimulatorSnapIn::RunAnalysis, false},
+        {"pz", "IN+ IN- OUT+ OUT- vol|cur pz|pol|zer", "computes poles and zeros", &SimulatorSnapIn::RunAnalysis, false},
         {"stop", "", "ends the run, keeping the data so far", &SimulatorSnapIn::Stop, true},
         {"pause", "", "holds the run", &SimulatorSnapIn::Pause, true},
         {"resume", "", "lets a held run go on", &SimulatorSnapIn::Resume, true},

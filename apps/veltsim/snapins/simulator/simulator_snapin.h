@@ -9,6 +9,7 @@
 
 #include "analysis_measures.h"
 #include "analysis_record.h"
+#include "dc_sweep.h"
 #include "deck.h"
 #include "ngspice_engine.h"
 #include "run_channel.h"
@@ -104,8 +105,19 @@ private:
     long Results(const Args& args);
     long Help(const Args& args);
 
-    long StartRun(const std::string& command, const std::string& what);
-    void ReportResults(HTREEITEM parent);
+    // Has ngspice run `command` for the command the person typed, `typed` (the run table names
+    // the run so), saying "run of `what`"; `cards` are the analyses it may run, as cards or
+    // commands (".dc V1 0 1 0.1").
+    long StartRun(const std::string& command, const std::string& typed, const std::string& what,
+                  const std::vector<std::string>& cards);
+    // Prints the results of every analysis that has any; answers how many it printed.
+    std::size_t ReportResults(HTREEITEM parent);
+    // The results of analysis `n` with their title on its page: the probes' measures, or, for
+    // the analyses that have results of their own kind (a DC sweep, .tf, .pz, the noise totals),
+    // those; nullopt when there are none to show.
+    std::optional<ResultTable> ResultsOf(std::size_t analysis, std::string& caption);
+    // Those of its own kind (simulator_results.cpp); nullopt for an analysis measured by probe.
+    std::optional<ResultTable> KindResults(std::size_t analysis, std::string& caption) const;
     // The results of every analysis of the run as its page's table; the run's row of the run table.
     void PlotResults(const RunSummary& summary);
     bool KnownSignal(const std::string& typed) const;
@@ -129,6 +141,10 @@ private:
     // The analyses of the last run, with their measures as last taken.
     std::vector<std::unique_ptr<AnalysisRecord>> analyses_;
     std::vector<std::unique_ptr<AnalysisMeasures>> measures_;
+    // What each DC sweep of the last run swept, where its card is known; nullopt for the others.
+    std::vector<std::optional<DcSweep>> sweeps_;
+    // The DC sweeps that the run in progress may run, in the order of their cards.
+    std::vector<DcSweep> runSweeps_;
     HTREEITEM runLine_ = nullptr;
     bool runFailed_ = false;
     long failures_ = 0;
