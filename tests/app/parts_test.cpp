@@ -163,7 +163,9 @@ namespace {
 std::vector<std::string> plotted(const veltsim::PlotStart& plot, const std::vector<std::string>& probes) {
     const veltsim::AnalysisRecord record(plot);
     std::vector<std::string> names;
-    for (int signal : veltsim::SignalsToPlot(record, probes)) names.push_back(record.Signals()[signal].ngspice);
+    for (const veltsim::ProbeSignal& signal : veltsim::SignalsToPlot(record, probes)) {
+        names.push_back(signal.Signal() >= 0 ? record.Signals()[signal.Signal()].ngspice : signal.Name(record));
+    }
     return names;
 }
 
@@ -185,7 +187,7 @@ TEST(SignalsToPlot, ProbesElseVoltagesAtMostEight) {
         std::vector<std::string> expected;
     } rows[] = {
         {"voltages", tran, {}, {"in", "out", "x1.mid", "q.x1.q1#base"}},
-        {"probes", tran, {"I(v1)", "out", "V(out)", "mid:x1"}, {"v1#branch", "out", "x1.mid"}},
+        {"probes", tran, {"I(v1)", "out", "V(out)", "mid:x1", "v(in, out)", "V(IN,Out)"}, {"v1#branch", "out", "x1.mid", "v(in, out)"}},
         {"unknown probes", tran, {"nosuch"}, {}},
         {"eight", wide, {}, {"n0", "n1", "n2", "n3", "n4", "n5", "n6", "n7"}},
         {"no abscissa", op, {"out"}, {}},

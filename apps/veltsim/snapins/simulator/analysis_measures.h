@@ -5,13 +5,14 @@
 #include <vector>
 
 #include "analysis_record.h"
+#include "probe_signal.h"
 #include "signal_measures.h"
 
 namespace veltsim {
 
 // The signals a person asked to measure, and how.
 struct ProbeSettings {
-    std::vector<std::string> probes;  // as typed, in any naming form
+    std::vector<std::string> probes;  // as typed: signals in any naming form, or expressions over them
     MeasureWindow window;             // of transient (and other real) analyses
     double acFrequency = 0.0;         // where AC gain and phase are read; 0: not chosen
     std::string reference;            // AC gains are against this signal; empty: against 1 V
@@ -57,7 +58,7 @@ public:
 
 private:
     struct Column {
-        int signal;
+        ProbeSignal probe;
         TransientMeasures transient;
         AcMeasures ac;
     };

@@ -24,29 +24,31 @@ constexpr double kRangeMargin = 1.2;
 
 bool isAc(const AnalysisRecord& record) { return record.Type() == "ac"; }
 
-bool isCurrent(const AnalysisRecord& record, int signal) {
-    return record.Signals()[static_cast<std::size_t>(signal)].spice.GetNodeType() == NODE_CURRENT;
-}
-
 }  // namespace
 
-std::vector<int> SignalsToPlot(const AnalysisRecord& record, const std::vector<std::string>& probes) {
-    std::vector<int> signals;
+std::vector<ProbeSignal> SignalsToPlot(const AnalysisRecord& record, const std::vector<std::string>& probes) {
+    std::vector<ProbeSignal> signals;
     if (record.ScaleIndex() < 0) return signals;
-    auto take = [&](int signal) {
-        if (signal >= 0 && signals.size() < kMaxTraces && std::find(signals.begin(), signals.end(), signal) == signals.end()) {
-            signals.push_back(signal);
+    std::vector<std::string> taken;
+    auto take = [&](const std::string& name) {
+        ProbeSignal signal;
+        std::string missing;
+        std::string key = ProbeKey(name);
+        if (signals.size() < kMaxTraces && std::find(taken.begin(), taken.end(), key) == taken.end() &&
+            ProbeSignal::Bind(record, name, signal, missing)) {
+            signals.push_back(std::move(signal));
+            taken.push_back(std::move(key));
         }
     };
-    for (const std::string& probe : probes) take(record.Find(VeltFromTyped(probe)));
+    for (const std::string& probe : probes) take(probe);
     if (!probes.empty()) return signals;
-    for (std::size_t i = 0; i < record.Signals().size(); ++i) {
-        if (record.Signals()[i].spice.GetNodeType() == NODE_VOLTAGE) take(static_cast<int>(i));
+    for (const SignalName& signal : record.Signals()) {
+        if (signal.spice.GetNodeType() == NODE_VOLTAGE) take(signal.velt.str());
     }
     return signals;
 }
 
-AnalysisPlot::AnalysisPlot(CGrapherSource& source, const AnalysisRecord& record, std::vector<int> signals,
+AnalysisPlot::AnalysisPlot(CGrapherSource& source, const AnalysisRecord& record, std::vector<ProbeSignal> signals,
                            const std::string& title)
     : signals_(std::move(signals)), complex_(isAc(record)) {
     if (source.Create(kPageId, page_) != S_OK) return;
@@ -62,12 +64,12 @@ void AnalysisPlot::OpenGraph(const AnalysisRecord& record) {
         return;
     }
     CStdGrapherGraph& graph = page_.GetStdGrapherGraph();
-    const bool voltages = std::any_of(signals_.begin(), signals_.end(), [&](int s) { return !isCurrent(record, s); });
+    const bool voltages = std::any_of(signals_.begin(), signals_.end(), [&](const ProbeSignal& s) { return !s.IsCurrent(record); });
     for (std::size_t k = 0; k < signals_.size(); ++k) {
         const int trace = static_cast<int>(k);
-        const bool right = voltages && isCurrent(record, signals_[k]);
+        const bool right = voltages && signals_[k].IsCurrent(record);
         graph.AddTrace();
-        graph.SetTraceLabel(trace, record.Signals()[static_cast<std::size_t>(signals_[k])].spice.GetNode(), ChartType{});
+        graph.SetTraceLabel(trace, signals_[k].Name(record).c_str(), ChartType{});
         if (right) graph.SetTraceAxis(trace, AXIS_POSITION_0, AXIS_POSITION_1);
     }
     graph.SetTitle(record.Title().c_str());
@@ -95,7 +97,7 @@ void AnalysisPlot::Add(const AnalysisRecord& record, std::size_t row, bool updat
     CStdGrapherGraph& graph = page_.GetStdGrapherGraph();
     graph.SetXAxisGraphData(record.Scale(row));
     for (std::size_t k = 0; k < signals_.size(); ++k) {
-        const std::complex<double> value = record.Value(row, signals_[k]);
+        const std::complex<double> value = signals_[k].Value(record, row);
         graph.SetNthGraphData(static_cast<int>(k), value.real(), value.imag(), 0, 0, 0, 0, 0, 0);
     }
     graph.AddData(update ? 1 : 0, 0);

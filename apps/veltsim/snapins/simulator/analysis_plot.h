@@ -8,13 +8,14 @@
 
 #include "analysis_measures.h"
 #include "analysis_record.h"
+#include "probe_signal.h"
 
 namespace veltsim {
 
-// The signals of `record` to draw, by index: the probes it has (in the order they were asked
-// for, each once), or, without any, its node voltages; at most eight, one per colour of the
+// The signals of `record` to draw: the probes it has (in the order they were asked for, each
+// once; expressions too), or, without any, its node voltages; at most eight, one per colour of the
 // trace palette. None for an analysis without an abscissa (an operating point).
-std::vector<int> SignalsToPlot(const AnalysisRecord& record, const std::vector<std::string>& probes);
+std::vector<ProbeSignal> SignalsToPlot(const AnalysisRecord& record, const std::vector<std::string>& probes);
 
 // One analysis on a standard page of the plotting module: its signals drawn point by point while
 // it runs, then the results of its probes as the page's table. The page belongs to this object
@@ -33,7 +34,7 @@ class AnalysisPlot {
 public:
     // Opens the page through `source`, titled `title`, with a graph of `signals` when there are
     // any. IsOpened tells whether the module gave a page.
-    AnalysisPlot(CGrapherSource& source, const AnalysisRecord& record, std::vector<int> signals, const std::string& title);
+    AnalysisPlot(CGrapherSource& source, const AnalysisRecord& record, std::vector<ProbeSignal> signals, const std::string& title);
     AnalysisPlot(const AnalysisPlot&) = delete;
     AnalysisPlot& operator=(const AnalysisPlot&) = delete;
     ~AnalysisPlot() { Close(); }
@@ -52,7 +53,7 @@ private:
     void OpenGraph(const AnalysisRecord& record);
 
     CStdGrapherPage page_;
-    std::vector<int> signals_;
+    std::vector<ProbeSignal> signals_;
     bool complex_;
     bool refitted_ = false;
 };

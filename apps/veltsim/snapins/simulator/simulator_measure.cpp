@@ -47,6 +47,16 @@ bool SimulatorSnapIn::KnownSignal(const std::string& typed) const {
     return std::any_of(analyses_.begin(), analyses_.end(), [&](const auto& record) { return record->Find(velt) >= 0; });
 }
 
+bool SimulatorSnapIn::CheckProbe(const std::string& typed) {
+    std::vector<std::string> signals;
+    std::string error;
+    if (!ProbeInputs(typed, signals, error)) return Fail("probe: " + error), false;
+    for (const std::string& signal : signals) {
+        if (!KnownSignal(signal)) return Fail("unknown node: " + typed + " (nodes lists the signals)"), false;
+    }
+    return true;
+}
+
 long SimulatorSnapIn::Probe(const Args& args) {
     if (args.empty()) {
         std::string list;
@@ -55,18 +65,18 @@ long SimulatorSnapIn::Probe(const Args& args) {
         return S_OK;
     }
     long result = S_OK;
-    for (const std::string& probe : args) {
-        if (!KnownSignal(probe)) {
-            result = Fail("unknown node: " + probe + " (nodes lists the signals)");
+    for (const std::string& probe : JoinedProbes(args)) {
+        if (!CheckProbe(probe)) {
+            result = S_FALSE;
             continue;
         }
-        const CString velt = VeltFromTyped(probe);
+        const std::string key = ProbeKey(probe);
         const bool present = std::any_of(settings_.probes.begin(), settings_.probes.end(),
-                                         [&](const std::string& p) { return VeltFromTyped(p) == velt; });
+                                         [&](const std::string& p) { return ProbeKey(p) == key; });
         if (present) continue;
         settings_.probes.push_back(probe);
         ++settings_.version;
-        Say("probing " + std::string(SpiceFromVelt(velt).GetNode()));
+        Say("probing " + ProbeDisplayName(probe));
     }
     return result;
 }
@@ -76,10 +86,10 @@ long SimulatorSnapIn::Unprobe(const Args& args) {
     if (args.size() == 1 && ToLower(args[0]) == "all") {
         settings_.probes.clear();
     } else {
-        for (const std::string& probe : args) {
-            const CString velt = VeltFromTyped(probe);
+        for (const std::string& probe : JoinedProbes(args)) {
+            const std::string key = ProbeKey(probe);
             auto& probes = settings_.probes;
-            const auto kept = std::remove_if(probes.begin(), probes.end(), [&](const std::string& p) { return VeltFromTyped(p) == velt; });
+            const auto kept = std::remove_if(probes.begin(), probes.end(), [&](const std::string& p) { return ProbeKey(p) == key; });
             if (kept == probes.end()) return Fail("unprobe: " + probe + " is not probed");
             probes.erase(kept, probes.end());
         }

@@ -105,6 +105,8 @@ private:
     // The results of every analysis of the run as its page's table; the run's row of the run table.
     void PlotResults(const RunSummary& summary);
     bool KnownSignal(const std::string& typed) const;
+    // Whether `typed` is an expression over known signals; says why not when it is not.
+    bool CheckProbe(const std::string& typed);
 
     // RunListener (simulator_run.cpp).
     void AnalysisBegun(const PlotStart& plot) override;
