@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "run_saves.h"
 #include "session_support.h"
 
 using veltsimtest::Number;
@@ -33,6 +34,34 @@ void ExpectRelative(double actual, double expected, double tolerance) {
 }
 
 }  // namespace
+
+// What ngspice is told to save: nothing while the deck's own list will do; every node plus the
+// probed quantities for a deck without a list; the deck's list plus them otherwise; no device
+// quantities in a run with an AC sweep; and, once changed, the list set afresh for every run.
+TEST(RunSaves, DeviceQuantitiesWithTheDecksListButNotInAnAcSweep) {
+    using veltsim::PlanSaves;
+    using Names = std::vector<std::string>;
+    const struct {
+        const char* name;
+        Names deck, probed;
+        bool deckDevices, ac, touched;
+        Names commands, leftOut;
+    } rows[] = {
+        {"deck's own", {"out"}, {}, false, false, false, {}, {}},
+        {"no list", {}, {"@m1[id]"}, false, false, false, {"delete all", "save all @m1[id]"}, {}},
+        {"deck's list", {"out", "@r1[i]"}, {"@m1[id]"}, true, false, false, {"delete all", "save out @r1[i] @m1[id]"}, {}},
+        {"sweep", {"out", "@r1[i]", "in"}, {"@m1[id]"}, true, true, false, {"delete all", "save out in"}, {"@r1[i]", "@m1[id]"}},
+        {"sweep, devices only", {"@r1[i]"}, {}, true, true, false, {"delete all", "save all"}, {"@r1[i]"}},
+        {"sweep of a plain deck", {"out"}, {}, false, true, false, {}, {}},
+        {"changed before", {"out"}, {}, false, false, true, {"delete all", "save out"}, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const veltsim::SavePlan plan = PlanSaves(row.deck, row.probed, row.deckDevices, row.ac, row.touched);
+        EXPECT_EQ(plan.commands, row.commands);
+        EXPECT_EQ(plan.leftOut, row.leftOut);
+    }
+}
 
 // Expressions over signals are measured like signals, over complex values in the sweep and
 // real ones in the transient, and agree with what ngspice computes for the same expressions.
@@ -72,4 +101,31 @@ TEST(Signals, BadExpressionsAreRefusedWithTheReason) {
     EXPECT_TRUE(run.Has("unknown node: v(in)-v(nosuch)"));
     EXPECT_TRUE(run.Has("probe: 1k/2 reads no signal"));
     EXPECT_EQ(run.lines.back(), "|   probes: 2*v(out)");  // the same probe written twice is one
+}
+
+// A probed device quantity is saved along with what the deck saves (its own list, or every
+// node when it has none) and agrees with ngspice's value of it. A deck that saves device
+// quantities runs its AC sweep too, without them.
+TEST(Signals, ProbedDeviceQuantitiesAreSavedWithTheDecksOwn) {
+    const std::string deck = Deck("mos_saves.cir");
+    const SessionRun run = RunScript("load " + deck + "; probe @m1:x1[id] -1*@rd:x1[i] out; run; tran 10u 3m; nodes; " +
+                                     "spice meas tran idmax MAX @m.x1.m1[id]; spice meas tran irmin MIN @r.x1.rd[i]; op; " +
+                                     "spice print @m.x1.m1[id]; load " + Deck("rc_expressions.cir") + "; probe @r1[i]; tran 1u 1m; nodes; " +
+                                     "spice meas tran ir MAX @r1[i]");
+    ASSERT_EQ(run.status, 1);  // the probes of device quantities have no signal in the sweep
+    const std::size_t sweep = run.Find("> run");
+    EXPECT_LT(run.Find("not saved in a run with an AC sweep", sweep), run.Find("ac1: .ac, 61 steps", sweep));
+    EXPECT_EQ(Number(run.Row("V(out)", run.Find("ac1: .ac", sweep)), 1), 61);
+
+    const std::size_t tran = run.Find("> tran 10u 3m");
+    EXPECT_EQ(run.Row("@m1:x1[id]", run.Find("> nodes", tran)).at(2), "@m.x1.m1[id]");
+    EXPECT_LT(run.Find("V(out)", run.Find("> nodes", tran)), run.lines.size());
+    ExpectRelative(Number(run.Row("@m1:x1[id]", tran), 5), Printed(run, "idmax"), 1e-6);
+    ExpectRelative(Number(run.Row("-1*@rd:x1[i]", tran), 5), -Printed(run, "irmin"), 1e-6);
+    ExpectRelative(Number(run.Row("@m1:x1[id]", run.Find("> op")), 1), Printed(run, "@m.x1.m1[id]"), 1e-6);
+
+    const std::size_t unsaved = run.Find("> nodes", run.Find("> tran 1u 1m"));
+    EXPECT_LT(run.Find("@r1[i]", unsaved), run.lines.size());
+    EXPECT_LT(run.Find("V(in)", unsaved), run.lines.size());  // all of the nodes still
+    ExpectRelative(Number(run.Row("@r1[i]", run.Find("tran1: .tran", run.Find("> tran 1u 1m"))), 5), Printed(run, "ir"), 1e-6);
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "run_saves.h"
 #include "simulator_snapin.h"
 #include "spice_number.h"
 #include "text_table.h"
@@ -50,11 +51,13 @@ bool SimulatorSnapIn::KnownSignal(const std::string& typed) const {
 bool SimulatorSnapIn::CheckProbe(const std::string& typed) {
     std::vector<std::string> signals;
     std::string error;
-    if (!ProbeInputs(typed, signals, error)) return Fail("probe: " + error), false;
-    for (const std::string& signal : signals) {
-        if (!KnownSignal(signal)) return Fail("unknown node: " + typed + " (nodes lists the signals)"), false;
+    if (!ProbeInputs(typed, signals, error)) {
+        Fail("probe: " + error);
+        return false;
     }
-    return true;
+    const bool known = std::all_of(signals.begin(), signals.end(), [&](const std::string& signal) { return KnownSignal(signal); });
+    if (!known) Fail("unknown node: " + typed + " (nodes lists the signals)");
+    return known;
 }
 
 long SimulatorSnapIn::Probe(const Args& args) {
@@ -79,6 +82,36 @@ long SimulatorSnapIn::Probe(const Args& args) {
         Say("probing " + ProbeDisplayName(probe));
     }
     return result;
+}
+
+bool SimulatorSnapIn::SendSaves(const std::string& command) {
+    const bool sweepsAc = command == "run" ? std::any_of(deck_->analyses.begin(), deck_->analyses.end(),
+                                                         [](const std::string& card) { return ToLower(card).rfind(".ac", 0) == 0; })
+                                           : command.rfind("ac", 0) == 0;
+    std::vector<std::string> probed;
+    for (const std::string& probe : settings_.probes) {
+        std::vector<std::string> signals;
+        std::string error;
+        if (!ProbeInputs(probe, signals, error)) continue;
+        for (const std::string& signal : signals) {
+            const CString velt = VeltFromTyped(signal);
+            if (velt.str().rfind('@', 0) == 0) probed.push_back(NgspiceDeviceParameter(velt));
+        }
+    }
+    const SavePlan plan = PlanSaves(deck_->saves, probed, deck_->savesDeviceParameters, sweepsAc, savesChanged_);
+    for (const std::string& save : plan.commands) {
+        if (engine_.Command(save) != 0) {
+            Fail("run: ngspice refused \"" + save + "\"");
+            return false;
+        }
+    }
+    savesChanged_ = savesChanged_ || !plan.commands.empty();
+    if (!plan.leftOut.empty()) {
+        std::string names;
+        for (const std::string& name : plan.leftOut) names += " " + name;
+        Say("not saved in a run with an AC sweep, where ngspice gives no device quantities:" + names);
+    }
+    return true;
 }
 
 long SimulatorSnapIn::Unprobe(const Args& args) {

@@ -1,7 +1,5 @@
 // The simulator's run commands and what it does with a run as it goes.
 
-#include <algorithm>
-
 #include "simulator_snapin.h"
 #include "text_table.h"
 #include "text_util.h"
@@ -14,10 +12,6 @@ std::string seconds(DWORD milliseconds) { return FormatValue(milliseconds / 1000
 
 std::string steps(std::size_t count) { return CountOf(count, "step"); }
 
-constexpr const char* kNoSweepWithDeviceParameters =
-    "ngspice cannot sweep AC while the deck saves device parameters (.save @..., savecurrents): "
-    "it sends no steps or fails; take them out for the sweep";
-
 std::string describe(const PlotStart& plot) { return "." + plot.type + " analysis (" + plot.title + ")"; }
 
 }  // namespace
@@ -26,22 +20,18 @@ long SimulatorSnapIn::RunDeck(const Args& args) {
     if (!args.empty()) return Fail("run: takes no arguments (op, tran and ac run one analysis)");
     if (!deck_) return Fail("run: no deck loaded");
     if (deck_->analyses.empty()) return Fail("run: the deck has no analysis (use op, tran or ac)");
-    const bool sweeps = std::any_of(deck_->analyses.begin(), deck_->analyses.end(),
-                                    [](const std::string& card) { return ToLower(card).rfind(".ac", 0) == 0; });
-    if (sweeps && deck_->savesDeviceParameters) return Fail(kNoSweepWithDeviceParameters);
     return StartRun("run", deck_->path);
 }
 
 long SimulatorSnapIn::RunAnalysis(const Args& args) {
     if (!deck_) return Fail(args.front() + ": no deck loaded");
-    if (args.front() == "ac" && deck_->savesDeviceParameters) return Fail(kNoSweepWithDeviceParameters);
     std::string command;
     for (const std::string& word : args) command += (command.empty() ? "" : " ") + word;
     return StartRun(command, command);
 }
 
 long SimulatorSnapIn::StartRun(const std::string& command, const std::string& what) {
-    if (!PrepareEngine()) return S_FALSE;
+    if (!PrepareEngine() || !SendSaves(command)) return S_FALSE;
     analyses_.clear();
     measures_.clear();
     runFailed_ = false;

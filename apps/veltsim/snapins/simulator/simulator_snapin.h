@@ -101,6 +101,9 @@ private:
     long Help(const Args& args);
 
     long StartRun(const std::string& command, const std::string& what);
+    // Tells ngspice what to save for the run `command` ("run", "tran ..."): the device quantities
+    // the probes read along with what the deck saves (simulator_measure.cpp).
+    bool SendSaves(const std::string& command);
     void ReportResults(HTREEITEM parent);
     // The results of every analysis of the run as its page's table; the run's row of the run table.
     void PlotResults(const RunSummary& summary);
@@ -129,6 +132,8 @@ private:
     std::vector<std::unique_ptr<AnalysisMeasures>> measures_;
     HTREEITEM runLine_ = nullptr;
     bool runFailed_ = false;
+    // Whether ngspice's save list was set by a run since the deck was loaded.
+    bool savesChanged_ = false;
     long failures_ = 0;
 };
 
