@@ -21,7 +21,6 @@
 #include "tests/support/temp_dir.h"
 #include "text_table.h"
 
-using veltsim::AcMeasures;
 using veltsim::ChannelBatch;
 using veltsim::MeasureWindow;
 using veltsim::RunChannel;
@@ -216,24 +215,6 @@ TEST(TransientMeasures, WindowIsCoveredExactlyWithInterpolatedEdges) {
     EXPECT_EQ(across.Points(), 2u);
     EXPECT_DOUBLE_EQ(across.Min(), 2.0);
     EXPECT_DOUBLE_EQ(across.Max(), 3.0);
-}
-
-// A first-order low-pass at its corner: -3.0103 dB and -45 degrees; between two sweep points
-// the values are interpolated over the logarithm of the frequency; gains are against the
-// reference, not against 1.
-TEST(AcMeasures, GainAndPhaseAgainstTheReferenceAtAndBetweenSweepPoints) {
-    auto lowPass = [](double f) { return 1.0 / std::complex<double>(1.0, f / 1000.0); };
-    AcMeasures m;
-    for (double f : {100.0, 1000.0, 10000.0}) m.Add(f, 2.0 * lowPass(f), 2.0);
-    double gain = 0.0;
-    double phase = 0.0;
-    ASSERT_TRUE(m.At(1000.0, gain, phase));
-    EXPECT_NEAR(gain, -3.0103, 1e-4);
-    EXPECT_NEAR(phase, -45.0, 1e-9);
-    ASSERT_TRUE(m.At(std::sqrt(1000.0 * 10000.0), gain, phase));
-    EXPECT_NEAR(gain, (20 * std::log10(std::abs(lowPass(1000))) + 20 * std::log10(std::abs(lowPass(10000)))) / 2, 1e-9);
-    EXPECT_FALSE(m.At(50.0, gain, phase));
-    EXPECT_FALSE(m.At(20000.0, gain, phase));
 }
 
 // A full channel holds the producer until the consumer takes (a paused run holds ngspice).

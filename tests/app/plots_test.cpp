@@ -107,10 +107,11 @@ TEST_F(PlotsTest, TransientMeasuresAgreeWithNgspiceAndThePageHoldsEveryStep) {
 TEST_F(PlotsTest, AcCornerAndThePageHoldsMagnitudeAndPhaseOfEveryPoint) {
     ASSERT_EQ(terminal.status, 0);
     const std::vector<std::string> shown = terminal.Row("V(out)", terminal.Find("ac1: .ac"));
-    ASSERT_EQ(shown.size(), 5u);  // probe points frequency gain phase
+    ASSERT_EQ(shown.size(), 13u);  // probe points, the sweep's figures, frequency gain phase
     EXPECT_EQ(shown[1], "401");
-    EXPECT_NEAR(number(shown[3]), -3.01, 0.01);
-    EXPECT_NEAR(number(shown[4]), -45.0, 0.1);
+    EXPECT_NEAR(number(shown[5]), 1000.0, 0.2);  // the low-pass's -3 dB edge
+    EXPECT_NEAR(number(shown[11]), -3.01, 0.01);
+    EXPECT_NEAR(number(shown[12]), -45.0, 0.1);
     const Page page = FindPage(Plots(), kAcPage);
     ASSERT_EQ(page.graphCsv.size(), 2u);
     const double expected[] = {1.0 / std::sqrt(2.0), -45.0};

@@ -57,12 +57,18 @@ ResultTable AnalysisMeasures::Results(const AnalysisRecord& record, const ProbeS
         return table;
     }
     if (isAc(record)) {
-        table.headings = {"probe", "points", "frequency", "gain (dB)", "phase (deg)"};
+        table.headings = {"probe", "points", "peak (dB)", "peak at", "-3 dB low", "-3 dB high", "bandwidth", "Q",
+                          "0 dB at", "phase margin", "frequency", "gain (dB)", "phase (deg)"};
+        auto optional = [&](const std::optional<double>& value) { return value ? number(*value) : none; };
         for (const Column& column : columns_) {
+            const AcFigures f = column.ac.Figures();
             double gain = 0.0;
             double phase = 0.0;
-            const bool known = settings.acFrequency > 0.0 && column.ac.At(settings.acFrequency, gain, phase);
-            table.rows.push_back({nameOf(column), count(column.ac.Points()),
+            bool interpolated = false;
+            const bool known = settings.acFrequency > 0.0 && column.ac.At(settings.acFrequency, gain, phase, interpolated);
+            table.rows.push_back({nameOf(column), count(column.ac.Points()), optional(f.peakDb), optional(f.peakFrequency),
+                                  optional(f.lowerEdge), optional(f.upperEdge), optional(f.bandwidth), optional(f.q),
+                                  optional(f.unityFrequency), optional(f.phaseMargin),
                                   settings.acFrequency > 0.0 ? number(settings.acFrequency) : none,
                                   known ? number(gain) : none, known ? number(phase) : none});
         }

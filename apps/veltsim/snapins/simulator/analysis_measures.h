@@ -52,8 +52,8 @@ public:
     // Probes (as typed) that this analysis has no signal for.
     const std::vector<std::string>& Unknown() const { return unknown_; }
     // One row per probe found: its value for an operating point; points, window, minimum,
-    // maximum, RMS and integral for a transient; gain (dB) and phase (degrees) at the chosen
-    // frequency for an AC sweep ("-" where there is none).
+    // maximum, RMS and integral for a transient; for an AC sweep its figures (AcFigures), then
+    // gain (dB) and phase (degrees) at the chosen frequency ("-" where there is none).
     ResultTable Results(const AnalysisRecord& record, const ProbeSettings& settings) const;
 
 private:

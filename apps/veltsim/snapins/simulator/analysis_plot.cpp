@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <complex>
+#include <numbers>
 
 namespace veltsim {
 
@@ -58,7 +59,10 @@ AnalysisPlot::AnalysisPlot(CGrapherSource& source, const AnalysisRecord& record,
 }
 
 void AnalysisPlot::OpenGraph(const AnalysisRecord& record) {
-    const GrapherDiagramType type = complex_ ? DIAGRAM_MAGNITUDE_PHASE_FROM_COMPLEX : DIAGRAM_SINGLE_VALUE;
+    // An AC sweep is drawn from magnitude and phase worked out here, so that the phase is
+    // unwrapped along the sweep rather than jumping between +180 and -180 degrees.
+    const GrapherDiagramType type = complex_ ? DIAGRAM_MAGNITUDE_PHASE : DIAGRAM_SINGLE_VALUE;
+    phases_.resize(signals_.size());
     if (page_.OpenStdGraph(kGraphId, type) != S_OK) {
         signals_.clear();
         return;
@@ -98,7 +102,9 @@ void AnalysisPlot::Add(const AnalysisRecord& record, std::size_t row, bool updat
     graph.SetXAxisGraphData(record.Scale(row));
     for (std::size_t k = 0; k < signals_.size(); ++k) {
         const std::complex<double> value = signals_[k].Value(record, row);
-        graph.SetNthGraphData(static_cast<int>(k), value.real(), value.imag(), 0, 0, 0, 0, 0, 0);
+        const double first = complex_ ? std::abs(value) : value.real();
+        const double second = complex_ ? phases_[k].Next(std::arg(value) * (180.0 / std::numbers::pi)) : 0.0;
+        graph.SetNthGraphData(static_cast<int>(k), first, second, 0, 0, 0, 0, 0, 0);
     }
     graph.AddData(update ? 1 : 0, 0);
     refitted_ = refitted_ || update;

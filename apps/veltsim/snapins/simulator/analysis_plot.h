@@ -22,7 +22,7 @@ std::vector<ProbeSignal> SignalsToPlot(const AnalysisRecord& record, const std::
 // and is closed by Close or by destruction, which must come while the plotting module is loaded.
 //
 // A transient (any analysis with a real abscissa) is one graph (diagram type 0); an AC sweep
-// two, magnitude and phase from each point's complex value (diagram type 2), against a
+// two, magnitude and unwrapped phase of each point's complex value (diagram type 3), against a
 // logarithmic frequency axis, the magnitude on a logarithmic axis too. Voltages are drawn
 // against the left axis; currents, when voltages are drawn as well, against the right one.
 //
@@ -54,6 +54,7 @@ private:
 
     CStdGrapherPage page_;
     std::vector<ProbeSignal> signals_;
+    std::vector<PhaseUnwrapper> phases_;  // one per signal of an AC sweep
     bool complex_;
     bool refitted_ = false;
 };

@@ -155,9 +155,24 @@ long SimulatorSnapIn::At(const Args& args) {
     if (args.size() != 1 || !ParseSpiceNumber(args[0], frequency) || !(frequency > 0.0)) {
         return Fail("at: give one frequency above 0 (1k, 1591.5)");
     }
+    // Against the last run's sweep, when it had one: a frequency outside it has no values, and
+    // one between its points has interpolated values.
+    std::string how;
+    for (const auto& record : analyses_) {
+        if (record->Type() != "ac" || record->Rows() == 0) continue;
+        const double first = record->Scale(0);
+        const double last = record->Scale(record->Rows() - 1);
+        if (frequency < first || frequency > last) {
+            return Fail("at: " + FormatValue(frequency) + " Hz is outside the sweep, " + FormatValue(first) + " to " +
+                        FormatValue(last) + " Hz");
+        }
+        bool point = false;
+        for (std::size_t row = 0; row < record->Rows() && !point; ++row) point = IsSweepPoint(record->Scale(row), frequency);
+        how = point ? ", a sweep point" : ", interpolated between sweep points";
+    }
     settings_.acFrequency = frequency;
     ++settings_.version;
-    Say("AC gain and phase at " + FormatValue(frequency) + " Hz");
+    Say("AC gain and phase at " + FormatValue(frequency) + " Hz" + how);
     return S_OK;
 }
 
