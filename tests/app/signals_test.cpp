@@ -19,12 +19,13 @@ namespace {
 
 std::string Deck(const std::string& name) { return std::string(VELT_TEST_SOURCE_DIR) + "/tests/app/decks/" + name; }
 
-// What ngspice printed for `name` ("dmax  =  5.320193e-01 at= ...", "x = 1.2e-3"); NaN without.
-double Printed(const SessionRun& run, const std::string& name) {
+// What ngspice printed for `name` ("dmax  =  5.320193e-01 at= 2.1e-03", "x = 1.2e-3"), or the
+// abscissa it printed after "at="; NaN without.
+double Printed(const SessionRun& run, const std::string& name, const std::string& after = "=") {
     for (const std::string& line : run.lines) {
         const std::size_t at = line.find("|   " + name + " ");
-        const std::size_t equals = line.find('=', at);
-        if (at != std::string::npos && equals != std::string::npos) return std::stod(line.substr(equals + 1));
+        const std::size_t equals = at == std::string::npos ? at : line.find(after, at);
+        if (equals != std::string::npos) return std::stod(line.substr(equals + after.size()));
     }
     return std::nan("");
 }
@@ -128,4 +129,43 @@ TEST(Signals, ProbedDeviceQuantitiesAreSavedWithTheDecksOwn) {
     EXPECT_LT(run.Find("@r1[i]", unsaved), run.lines.size());
     EXPECT_LT(run.Find("V(in)", unsaved), run.lines.size());  // all of the nodes still
     ExpectRelative(Number(run.Row("@r1[i]", run.Find("tran1: .tran", run.Find("> tran 1u 1m"))), 5), Printed(run, "ir"), 1e-6);
+}
+
+// The figures of an AC sweep without a chosen frequency agree with ngspice's .meas of the same
+// sweep: the peak, the -3 dB edges of a band-pass, a low-pass and a high-pass, a loop's 0 dB
+// frequency and the phase there; the phase goes on past -180 degrees; a frequency between
+// sweep points is read interpolated, and one outside the sweep is refused.
+TEST(Signals, AcFiguresAgreeWithNgspicesMeas) {
+    const std::string halfPower = " - 3.010299956639812; ";
+    const SessionRun run = RunScript(
+        "load " + Deck("ac_figures.cir") + "; probe bp lp hp ol; run; at 20k; at 1G; at 1meg; results; " +
+        "spice meas ac pk MAX vdb(bp); spice let lv = pk" + halfPower + "spice meas ac lo WHEN vdb(bp)=lv RISE=1; " +
+        "spice meas ac hi WHEN vdb(bp)=lv FALL=1; spice let lpl = vdb(lp)[0]" + halfPower +
+        "spice meas ac lpe WHEN vdb(lp)=lpl FALL=1; spice let hpl = vdb(hp)[2400]" + halfPower +
+        "spice meas ac hpe WHEN vdb(hp)=hpl RISE=1; spice meas ac fu WHEN vdb(ol)=0 FALL=1; " +
+        "spice meas ac pu FIND vp(ol) AT=fu; spice meas ac p1m FIND vp(ol) AT=1meg");
+    EXPECT_EQ(run.status, 1);  // at 1G
+    EXPECT_TRUE(run.Has("AC gain and phase at 20000 Hz, interpolated between sweep points"));
+    EXPECT_TRUE(run.Has("at: 1e+09 Hz is outside the sweep, 10 to 1e+07 Hz"));
+    EXPECT_TRUE(run.Has("AC gain and phase at 1000000 Hz, a sweep point"));
+    const std::size_t results = run.Find("ac1: .ac", run.Find("> results"));
+    const std::vector<std::string> bp = run.Row("V(bp)", results);
+    ExpectRelative(Number(bp, 2), Printed(run, "pk"), 1e-6);
+    ExpectRelative(Number(bp, 3), Printed(run, "pk", "at="), 1e-6);
+    ExpectRelative(Number(bp, 4), Printed(run, "lo"), 1e-6);
+    ExpectRelative(Number(bp, 5), Printed(run, "hi"), 1e-6);
+    ExpectRelative(Number(bp, 6), Printed(run, "hi") - Printed(run, "lo"), 1e-5);
+    ExpectRelative(Number(bp, 7), std::sqrt(Printed(run, "lo") * Printed(run, "hi")) / (Printed(run, "hi") - Printed(run, "lo")), 1e-5);
+    EXPECT_NEAR(Number(bp, 7), 5.0, 0.01);
+    const std::vector<std::string> lp = run.Row("V(lp)", results);
+    ExpectRelative(Number(lp, 5), Printed(run, "lpe"), 1e-6);
+    EXPECT_EQ(lp[4], "-");
+    const std::vector<std::string> hp = run.Row("V(hp)", results);
+    ExpectRelative(Number(hp, 4), Printed(run, "hpe"), 1e-6);
+    EXPECT_EQ(hp[5], "-");
+    const std::vector<std::string> ol = run.Row("V(ol)", results);
+    ExpectRelative(Number(ol, 8), Printed(run, "fu"), 1e-6);
+    ExpectRelative(Number(ol, 9), 180 + Printed(run, "pu") * 180 / std::numbers::pi, 1e-5);
+    // ngspice wraps the phase into one turn; three poles have taken it a turn further.
+    ExpectRelative(Number(ol, 12), Printed(run, "p1m") * 180 / std::numbers::pi - 360, 1e-6);
 }

@@ -45,6 +45,10 @@ bool IsSweepPoint(double point, double frequency) {
     return std::abs(point - frequency) <= 1e-9 * std::abs(point);
 }
 
+bool WithinSweep(double first, double last, double frequency) {
+    return (frequency >= first || IsSweepPoint(first, frequency)) && (frequency <= last || IsSweepPoint(last, frequency));
+}
+
 double PhaseUnwrapper::Next(double degrees) {
     if (!first_) degrees -= 360.0 * std::round((degrees - previous_) / 360.0);
     first_ = false;
@@ -65,9 +69,9 @@ void AcMeasures::Add(double frequency, std::complex<double> value, std::complex<
 }
 
 bool AcMeasures::At(double frequency, double& gainDb, double& phaseDegrees, bool& interpolated) const {
-    if (points_.empty() || frequency < points_.front().frequency || frequency > points_.back().frequency) return false;
+    if (points_.empty() || !WithinSweep(points_.front().frequency, points_.back().frequency, frequency)) return false;
     std::size_t upper = 0;
-    while (points_[upper].frequency < frequency) ++upper;
+    while (points_[upper].frequency < frequency && !IsSweepPoint(points_[upper].frequency, frequency)) ++upper;
     interpolated = !IsSweepPoint(points_[upper].frequency, frequency);
     if (!interpolated) {
         gainDb = points_[upper].gainDb;

@@ -53,6 +53,8 @@ private:
 
 // Whether a frequency typed is the sweep's point `point`, to within rounding.
 bool IsSweepPoint(double point, double frequency);
+// Whether a frequency typed lies in the sweep from `first` to `last`, its ends to within rounding.
+bool WithinSweep(double first, double last, double frequency);
 
 // Phase in degrees made continuous along a sweep: each value is moved by whole turns to lie
 // within half a turn of the one before, so that a phase going on past -180 degrees goes on

@@ -162,7 +162,7 @@ long SimulatorSnapIn::At(const Args& args) {
         if (record->Type() != "ac" || record->Rows() == 0) continue;
         const double first = record->Scale(0);
         const double last = record->Scale(record->Rows() - 1);
-        if (frequency < first || frequency > last) {
+        if (!WithinSweep(first, last, frequency)) {
             return Fail("at: " + FormatValue(frequency) + " Hz is outside the sweep, " + FormatValue(first) + " to " +
                         FormatValue(last) + " Hz");
         }
