@@ -14,7 +14,7 @@ bool isOperatingPoint(const AnalysisRecord& record) { return record.ScaleIndex()
 AnalysisMeasures::AnalysisMeasures(const AnalysisRecord& record, const ProbeSettings& settings)
     : version_(settings.version) {
     for (const std::string& probe : settings.probes) {
-        Column column{ProbeSignal(), TransientMeasures(settings.window), AcMeasures()};
+        Column column{ProbeSignal(), TransientResults(settings.window), AcMeasures()};
         std::string missing;
         if (ProbeSignal::Bind(record, probe, column.probe, missing)) {
             columns_.push_back(std::move(column));
@@ -74,15 +74,15 @@ ResultTable AnalysisMeasures::Results(const AnalysisRecord& record, const ProbeS
         }
         return table;
     }
-    table.headings = {"probe", "points", "from", "to", "min", "max", "rms", "integral"};
+    table.headings = {"probe", "points", "from", "to", "min", "max", "pp", "avg", "rms", "integral"};
     for (const Column& column : columns_) {
-        const TransientMeasures& m = column.transient;
-        if (m.Points() == 0) {
-            table.rows.push_back({nameOf(column), count(0)});
-            continue;
-        }
+        const TransientResults& m = column.transient;
+        const bool inside = m.Points() > 0;
+        const std::optional<double> average = m.Average();
         table.rows.push_back({nameOf(column), count(m.Points()), number(m.From()), number(m.To()),
-                              number(m.Min()), number(m.Max()), number(m.Rms()), number(m.Integral())});
+                              inside ? number(m.Min()) : none, inside ? number(m.Max()) : none,
+                              inside ? number(m.PeakToPeak()) : none, average ? number(*average) : none,
+                              number(m.Rms()), number(m.Integral())});
     }
     return table;
 }

@@ -7,6 +7,7 @@
 #include "analysis_record.h"
 #include "probe_signal.h"
 #include "signal_measures.h"
+#include "transient_results.h"
 
 namespace veltsim {
 
@@ -51,15 +52,16 @@ public:
     int Version() const { return version_; }
     // Probes (as typed) that this analysis has no signal for.
     const std::vector<std::string>& Unknown() const { return unknown_; }
-    // One row per probe found: its value for an operating point; points, window, minimum,
-    // maximum, RMS and integral for a transient; for an AC sweep its figures (AcFigures), then
+    // One row per probe found: its value for an operating point; for a transient the steps in
+    // the window, the stretch covered, minimum, maximum, peak-to-peak, average, RMS and integral
+    // as ngspice's .meas gives them (TransientResults); for an AC sweep its figures (AcFigures), then
     // gain (dB) and phase (degrees) at the chosen frequency ("-" where there is none).
     ResultTable Results(const AnalysisRecord& record, const ProbeSettings& settings) const;
 
 private:
     struct Column {
         ProbeSignal probe;
-        TransientMeasures transient;
+        TransientResults transient;
         AcMeasures ac;
     };
 
