@@ -60,21 +60,15 @@ private:
     }
     void emit(Code code) { expression_.program_.push_back({code}); }
 
-    bool sum() {
-        if (!product()) return false;
+    bool sum() { return chain(&ExpressionParser::product, '+', Code::Add, '-', Code::Subtract); }
+    bool product() { return chain(&ExpressionParser::unary, '*', Code::Multiply, '/', Code::Divide); }
+    // Operands joined by either of two operators of one precedence, left to right.
+    bool chain(bool (ExpressionParser::*operand)(), char first, Code firstCode, char second, Code secondCode) {
+        if (!(this->*operand)()) return false;
         for (;;) {
-            const Code code = take('+') ? Code::Add : take('-') ? Code::Subtract : Code::Number;
+            const Code code = take(first) ? firstCode : take(second) ? secondCode : Code::Number;
             if (code == Code::Number) return true;
-            if (!product()) return false;
-            emit(code);
-        }
-    }
-    bool product() {
-        if (!unary()) return false;
-        for (;;) {
-            const Code code = take('*') ? Code::Multiply : take('/') ? Code::Divide : Code::Number;
-            if (code == Code::Number) return true;
-            if (!unary()) return false;
+            if (!(this->*operand)()) return false;
             emit(code);
         }
     }
