@@ -10,6 +10,7 @@
 
 #include "run_saves.h"
 #include "session_support.h"
+#include "tests/support/temp_dir.h"
 
 using veltsimtest::Number;
 using veltsimtest::RunScript;
@@ -111,7 +112,7 @@ TEST(Signals, ProbedDeviceQuantitiesAreSavedWithTheDecksOwn) {
     const std::string deck = Deck("mos_saves.cir");
     const SessionRun run = RunScript("load " + deck + "; probe @m1:x1[id] -1*@rd:x1[i] out; run; tran 10u 3m; nodes; " +
                                      "spice meas tran idmax MAX @m.x1.m1[id]; spice meas tran irmin MIN @r.x1.rd[i]; op; " +
-                                     "spice print @m.x1.m1[id]; load " + Deck("rc_expressions.cir") + "; probe @r1[i]; tran 1u 1m; nodes; " +
+                                     "spice print @m.x1.m1[id]; ac dec 10 10 10meg; load " + Deck("rc_expressions.cir") + "; probe @r1[i]; tran 1u 1m; nodes; " +
                                      "spice meas tran ir MAX @r1[i]");
     ASSERT_EQ(run.status, 1);  // the probes of device quantities have no signal in the sweep
     const std::size_t sweep = run.Find("> run");
@@ -124,6 +125,8 @@ TEST(Signals, ProbedDeviceQuantitiesAreSavedWithTheDecksOwn) {
     ExpectRelative(Number(run.Row("@m1:x1[id]", tran), 5), Printed(run, "idmax"), 1e-6);
     ExpectRelative(Number(run.Row("-1*@rd:x1[i]", tran), 5), -Printed(run, "irmin"), 1e-6);
     ExpectRelative(Number(run.Row("@m1:x1[id]", run.Find("> op")), 1), Printed(run, "@m.x1.m1[id]"), 1e-6);
+    const std::size_t ac = run.Find("> ac dec");
+    EXPECT_LT(run.Find("not saved in a run with an AC sweep", ac), run.Find("ac1: .ac, 61 steps", ac));
 
     const std::size_t unsaved = run.Find("> nodes", run.Find("> tran 1u 1m"));
     EXPECT_LT(run.Find("@r1[i]", unsaved), run.lines.size());
@@ -137,13 +140,15 @@ TEST(Signals, ProbedDeviceQuantitiesAreSavedWithTheDecksOwn) {
 // sweep points is read interpolated, and one outside the sweep is refused.
 TEST(Signals, AcFiguresAgreeWithNgspicesMeas) {
     const std::string halfPower = " - 3.010299956639812; ";
+    TempDir dir;
     const SessionRun run = RunScript(
         "load " + Deck("ac_figures.cir") + "; probe bp lp hp ol; run; at 20k; at 1G; at 1meg; results; " +
         "spice meas ac pk MAX vdb(bp); spice let lv = pk" + halfPower + "spice meas ac lo WHEN vdb(bp)=lv RISE=1; " +
         "spice meas ac hi WHEN vdb(bp)=lv FALL=1; spice let lpl = vdb(lp)[0]" + halfPower +
         "spice meas ac lpe WHEN vdb(lp)=lpl FALL=1; spice let hpl = vdb(hp)[2400]" + halfPower +
         "spice meas ac hpe WHEN vdb(hp)=hpl RISE=1; spice meas ac fu WHEN vdb(ol)=0 FALL=1; " +
-        "spice meas ac pu FIND vp(ol) AT=fu; spice meas ac p1m FIND vp(ol) AT=1meg");
+        "spice meas ac pu FIND vp(ol) AT=fu; spice meas ac p1m FIND vp(ol) AT=1meg",
+        dir / "plots");
     EXPECT_EQ(run.status, 1);  // at 1G
     EXPECT_TRUE(run.Has("AC gain and phase at 20000 Hz, interpolated between sweep points"));
     EXPECT_TRUE(run.Has("at: 1e+09 Hz is outside the sweep, 10 to 1e+07 Hz"));
@@ -168,6 +173,16 @@ TEST(Signals, AcFiguresAgreeWithNgspicesMeas) {
     ExpectRelative(Number(ol, 9), 180 + Printed(run, "pu") * 180 / std::numbers::pi, 1e-5);
     // ngspice wraps the phase into one turn; three poles have taken it a turn further.
     ExpectRelative(Number(ol, 12), Printed(run, "p1m") * 180 / std::numbers::pi - 360, 1e-6);
+    // The plotted phase goes on past -180 degrees too.
+    const veltsimtest::Page page = veltsimtest::FindPage(dir / "plots", "AC figures: a band-pass, a low-pass, a high-pass and an open loop: ac1 (AC Analysis)");
+    ASSERT_EQ(page.graphCsv.size(), 2u);
+    const veltsimtest::Csv phase = veltsimtest::ReadCsv(page.graphCsv[1]);
+    ASSERT_EQ(phase.size(), 1u + 2401u);
+    ASSERT_EQ(phase.front().back(), "V(ol)");
+    for (std::size_t row = 2; row < phase.size(); ++row) {
+        EXPECT_LT(std::abs(std::stod(phase[row].back()) - std::stod(phase[row - 1].back())), 10.0) << row;
+    }
+    EXPECT_LT(std::stod(phase.back().back()), -250.0);
 }
 
 // A transient's results over a window agree with ngspice's own .meas over the same FROM and TO,
