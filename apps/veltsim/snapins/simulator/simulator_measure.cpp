@@ -55,7 +55,10 @@ bool SimulatorSnapIn::CheckProbe(const std::string& typed) {
         Fail("probe: " + error);
         return false;
     }
-    const bool known = std::all_of(signals.begin(), signals.end(), [&](const std::string& signal) { return KnownSignal(signal); });
+    // A device quantity that the last run did not save is saved by the next.
+    const bool known = std::all_of(signals.begin(), signals.end(), [&](const std::string& signal) {
+        return KnownSignal(signal) || VeltFromTyped(signal).str().rfind('@', 0) == 0;
+    });
     if (!known) Fail("unknown node: " + typed + " (nodes lists the signals)");
     return known;
 }
