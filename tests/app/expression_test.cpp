@@ -38,8 +38,8 @@ TEST(SignalExpression, ArithmeticAndSpiceNumbers) {
         double value;
     } rows[] = {
         {"1-2-3", -4}, {"8/2/2", 2}, {"2+3*4", 14}, {"2*3+4", 10}, {"(1+2)*3", 9}, {"-2*-3", 6},
-        {"--1", 1}, {"+4", 4}, {"1k+2MEG", 2001000}, {"2.5e-3", 0.0025}, {".5mV", 5e-4},
-        {"2u*1meg", 2}, {"3e", 3}, {" 1 + 2 ", 3},
+        {"--1", 1}, {"+4", 4}, {"1k+2MEG", 2001000}, {"1*2.5e-3", 0.0025}, {"-.5mV", -5e-4},
+        {"2u*1meg", 2}, {"3e*1", 3}, {" 1 + 2 ", 3},
     };
     for (const auto& row : rows) EXPECT_DOUBLE_EQ(real(row.text), row.value) << row.text;
 }
@@ -51,6 +51,9 @@ TEST(SignalExpression, SignalsInEveryNamingForm) {
     EXPECT_EQ(e.Signals(), (std::vector<std::string>{"v(a)", "v(b)", "out", "@m1[id]", "q.x1.q1#base", "mid:x1", "i(v1)"}));
     const double values[] = {5, 3, 10, 0.5, 0.25, 0.125, 1};
     EXPECT_DOUBLE_EQ(e.Evaluate(values), 2 * 10 - 2.5 + 0.5 + 0.25 + 0.125 + 1);
+    EXPECT_EQ(parsed("v(net-1)+V(2, a.b)").Signals(), (std::vector<std::string>{"v(net-1)", "v(2)", "v(a.b)"}));
+    EXPECT_EQ(parsed(" 12 ").Signals(), (std::vector<std::string>{"12"}));  // a node, not a number
+    EXPECT_TRUE(parsed("12").IsSignal());
     EXPECT_TRUE(parsed("V(out)").IsSignal());
     EXPECT_TRUE(parsed(" x1.mid ").IsSignal());
     EXPECT_FALSE(parsed("-V(out)").IsSignal());

@@ -174,7 +174,7 @@ std::vector<std::string> plotted(const veltsim::PlotStart& plot, const std::vect
 // voltages, never the abscissa or a current; at most one signal per colour of the palette.
 TEST(SignalsToPlot, ProbesElseVoltagesAtMostEight) {
     const veltsim::PlotStart tran{"tran1", "tran", "Transient Analysis",
-                                  {"time", "in", "out", "v1#branch", "x1.mid", "q.x1.q1#base"}};
+                                  {"time", "in", "out", "v1#branch", "x1.mid", "q.x1.q1#base", "12"}};
     std::vector<std::string> many{"time"};
     for (char digit = '0'; digit <= '9'; ++digit) many.push_back(std::string{'n', digit});
     const veltsim::PlotStart wide{"tran1", "tran", "Transient Analysis", many};
@@ -185,8 +185,8 @@ TEST(SignalsToPlot, ProbesElseVoltagesAtMostEight) {
         std::vector<std::string> probes;
         std::vector<std::string> expected;
     } rows[] = {
-        {"voltages", tran, {}, {"in", "out", "x1.mid", "q.x1.q1#base"}},
-        {"probes", tran, {"I(v1)", "out", "V(out)", "mid:x1", "v(in, out)", "V(IN,Out)"}, {"v1#branch", "out", "x1.mid", "v(in, out)"}},
+        {"voltages", tran, {}, {"in", "out", "x1.mid", "q.x1.q1#base", "12"}},
+        {"probes", tran, {"I(v1)", "out", "V(out)", "mid:x1", "v(in, out)", "V(IN,Out)", "12"}, {"v1#branch", "out", "x1.mid", "v(in, out)", "12"}},
         {"unknown probes", tran, {"nosuch"}, {}},
         {"eight", wide, {}, {"n0", "n1", "n2", "n3", "n4", "n5", "n6", "n7"}},
         {"no abscissa", op, {"out"}, {}},

@@ -39,6 +39,12 @@ public:
             error = "expression too long: " + std::string(text_);
             return std::nullopt;
         }
+        // A lone number names a node: SPICE decks number their nodes ("1", "12").
+        const std::vector<SignalExpression::Instruction>& program = expression_.program_;
+        const std::string lone = Trimmed(text_);
+        if (program.size() == 1 && program.front().code == Code::Number && isDigit(lone.front())) {
+            return SignalExpression::OfSignal(lone);
+        }
         return std::move(expression_);
     }
 
@@ -95,10 +101,12 @@ private:
         if (!take('(')) return signal(name);
         return call(ToLower(name));
     }
-    // A word: everything up to white space or an operator.
-    std::string word() {
+    // A word: everything up to white space or an operator; inside v() and i(), where no
+    // arithmetic goes, up to white space, a comma or the closing parenthesis ("v(net-1)").
+    std::string word(bool argument = false) {
         const std::size_t start = pos_;
-        while (pos_ < text_.size() && !isSpace(text_[pos_]) && !isOperator(text_[pos_])) ++pos_;
+        auto ends = [&](char c) { return isSpace(c) || (argument ? c == ',' || c == ')' : isOperator(c)); };
+        while (pos_ < text_.size() && !ends(text_[pos_])) ++pos_;
         return std::string(text_.substr(start, pos_ - start));
     }
     bool number() {
@@ -135,12 +143,12 @@ private:
     bool call(const std::string& function) {
         if (function == "v" || function == "i") {
             skipSpace();
-            const std::string first = word();
+            const std::string first = word(true);
             if (first.empty()) return fail("a node name is missing");
             signal(function + "(" + first + ")");
             if (function == "v" && take(',')) {
                 skipSpace();
-                const std::string second = word();
+                const std::string second = word(true);
                 if (second.empty()) return fail("a node name is missing");
                 signal("v(" + second + ")");
                 emit(Code::Subtract);
@@ -178,6 +186,13 @@ private:
 
 std::optional<SignalExpression> SignalExpression::Parse(std::string_view text, std::string& error) {
     return ExpressionParser(text).Parse(error);
+}
+
+SignalExpression SignalExpression::OfSignal(std::string name) {
+    SignalExpression expression;
+    expression.signals_ = {std::move(name)};
+    expression.program_ = {{Code::Signal}};
+    return expression;
 }
 
 template <typename T>

@@ -15,7 +15,8 @@ namespace veltsim {
 // with the operators + - * / and unary minus, parentheses, numbers with SPICE scale suffixes,
 // the functions v(node), v(node,node), i(source), db, ph (degrees), mag, real and imag, and
 // signals named in any form a probe takes ("out", "x1.mid", "mid:x1", "q.x1.q1#base",
-// "@m1[id]"). It is compiled once into a postfix program and evaluated per step over complex
+// "@m1[id]"). A name with an operator in it is written inside v() ("v(net-1)"); a lone number
+// is a node's name ("12"), as SPICE decks number their nodes. It is compiled once into a postfix program and evaluated per step over complex
 // values (an AC sweep) or real ones (every other analysis).
 //
 // A small parser of our own rather than a general one (muparserx, in Debian), chosen by
@@ -29,6 +30,8 @@ class SignalExpression {
 public:
     // The expression in `text`, or nothing with `error` saying what is wrong and where.
     static std::optional<SignalExpression> Parse(std::string_view text, std::string& error);
+    // One signal read as it is, for a name taken from elsewhere (a node of the circuit).
+    static SignalExpression OfSignal(std::string name);
 
     // The signals it reads, each once, in the order they first appear, as written: a bare name,
     // or "v(name)" and "i(name)" for those forms.

@@ -31,20 +31,19 @@ std::vector<ProbeSignal> SignalsToPlot(const AnalysisRecord& record, const std::
     std::vector<ProbeSignal> signals;
     if (record.ScaleIndex() < 0) return signals;
     std::vector<std::string> taken;
-    auto take = [&](const std::string& name) {
+    for (const std::string& probe : probes) {
         ProbeSignal signal;
         std::string missing;
-        std::string key = ProbeKey(name);
+        std::string key = ProbeKey(probe);
         if (signals.size() < kMaxTraces && std::find(taken.begin(), taken.end(), key) == taken.end() &&
-            ProbeSignal::Bind(record, name, signal, missing)) {
+            ProbeSignal::Bind(record, probe, signal, missing)) {
             signals.push_back(std::move(signal));
             taken.push_back(std::move(key));
         }
-    };
-    for (const std::string& probe : probes) take(probe);
+    }
     if (!probes.empty()) return signals;
-    for (const SignalName& signal : record.Signals()) {
-        if (signal.spice.GetNodeType() == NODE_VOLTAGE) take(signal.velt.str());
+    for (std::size_t i = 0; i < record.Signals().size() && signals.size() < kMaxTraces; ++i) {
+        if (record.Signals()[i].spice.GetNodeType() == NODE_VOLTAGE) signals.push_back(ProbeSignal::Of(record, static_cast<int>(i)));
     }
     return signals;
 }

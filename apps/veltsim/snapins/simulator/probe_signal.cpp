@@ -15,6 +15,8 @@ bool ProbeInputs(std::string_view typed, std::vector<std::string>& signals, std:
     return !signals.empty();
 }
 
+bool IsDeviceQuantity(const std::string& signal) { return VeltFromTyped(signal).str().rfind('@', 0) == 0; }
+
 std::vector<std::string> JoinedProbes(const std::vector<std::string>& words) {
     auto isArithmetic = [](char c) { return c == '+' || c == '-' || c == '*' || c == '/'; };
     // A word that starts with a sign is a probe of its own ("-2*V(out)") unless the sign stands
@@ -69,6 +71,13 @@ bool ProbeSignal::Bind(const AnalysisRecord& record, std::string_view typed, Pro
     probe.complexValues_.resize(probe.inputs_.size());
     probe.realValues_.resize(probe.inputs_.size());
     return true;
+}
+
+ProbeSignal ProbeSignal::Of(const AnalysisRecord& record, int signal) {
+    ProbeSignal probe;
+    probe.expression_ = SignalExpression::OfSignal(record.Signals()[static_cast<std::size_t>(signal)].ngspice);
+    probe.inputs_ = {signal};
+    return probe;
 }
 
 std::complex<double> ProbeSignal::Value(const AnalysisRecord& record, std::size_t row) const {

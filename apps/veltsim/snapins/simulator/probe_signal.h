@@ -19,6 +19,8 @@ public:
     // The probe `typed` over `record`; false when it is not an expression or the record lacks a
     // signal it reads, `missing` then naming that signal (or saying what is wrong).
     static bool Bind(const AnalysisRecord& record, std::string_view typed, ProbeSignal& probe, std::string& missing);
+    // The record's signal `signal` itself.
+    static ProbeSignal Of(const AnalysisRecord& record, int signal);
 
     // Its value at the record's row `row`: complex for an AC sweep, the real part otherwise.
     std::complex<double> Value(const AnalysisRecord& record, std::size_t row) const;
@@ -46,6 +48,9 @@ std::string ProbeKey(std::string_view typed);
 // The signals a probe reads, as written; false, with `error` saying what is wrong, when `typed`
 // is not an expression or reads no signal.
 bool ProbeInputs(std::string_view typed, std::vector<std::string>& signals, std::string& error);
+
+// Whether a signal, as a probe names it, is a device quantity ("@m1[id]", "@q1:x1[ic]").
+bool IsDeviceQuantity(const std::string& signal);
 
 // The probes of a command line's words: a word inside an open parenthesis, or next to an
 // arithmetic operator, is joined with the next, so that "v(a," "b)" is one probe, "v(a, b)",

@@ -57,7 +57,7 @@ bool SimulatorSnapIn::CheckProbe(const std::string& typed) {
     }
     // A device quantity that the last run did not save is saved by the next.
     const bool known = std::all_of(signals.begin(), signals.end(), [&](const std::string& signal) {
-        return KnownSignal(signal) || VeltFromTyped(signal).str().rfind('@', 0) == 0;
+        return KnownSignal(signal) || IsDeviceQuantity(signal);
     });
     if (!known) Fail("unknown node: " + typed + " (nodes lists the signals)");
     return known;
@@ -97,8 +97,7 @@ bool SimulatorSnapIn::SendSaves(const std::string& command) {
         std::string error;
         if (!ProbeInputs(probe, signals, error)) continue;
         for (const std::string& signal : signals) {
-            const CString velt = VeltFromTyped(signal);
-            if (velt.str().rfind('@', 0) == 0) probed.push_back(NgspiceDeviceParameter(velt));
+            if (IsDeviceQuantity(signal)) probed.push_back(NgspiceDeviceParameter(VeltFromTyped(signal)));
         }
     }
     const SavePlan plan = PlanSaves(deck_->saves, probed, deck_->savesDeviceParameters, sweepsAc, savesChanged_);
