@@ -109,4 +109,8 @@ TEST(TransientResults, ExtremesAndAverageFromTheStepsInsideRmsFromTheWholeWindow
     for (double x : {0.0, 1.0}) none.Add(x, 4.0 * x);
     EXPECT_EQ(none.Points(), 0u);
     EXPECT_DOUBLE_EQ(none.Integral(), 0.5 * (1.0 + 3.0) / 2);  // a trapezoid between the edges
+    EXPECT_TRUE(none.Started());
+    TransientResults later({2.0, 3.0});
+    for (double x : {0.0, 1.0}) later.Add(x, x);
+    EXPECT_FALSE(later.Started());
 }

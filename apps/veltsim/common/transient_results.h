@@ -28,6 +28,8 @@ public:
 
     void Add(double x, double y);
 
+    // Whether any of the window has been covered yet.
+    bool Started() const { return start_.has_value(); }
     // Steps inside the window: MIN, MAX and PP need one, AVG two.
     std::size_t Points() const { return points_; }
     // The stretch that INTEG and RMS cover: the window, cut to the steps taken so far.

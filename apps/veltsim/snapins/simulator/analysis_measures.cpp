@@ -77,6 +77,10 @@ ResultTable AnalysisMeasures::Results(const AnalysisRecord& record, const ProbeS
     table.headings = {"probe", "points", "from", "to", "min", "max", "pp", "avg", "rms", "integral"};
     for (const Column& column : columns_) {
         const TransientResults& m = column.transient;
+        if (!m.Started()) {
+            table.rows.push_back({nameOf(column), count(0)});
+            continue;
+        }
         const bool inside = m.Points() > 0;
         const std::optional<double> average = m.Average();
         table.rows.push_back({nameOf(column), count(m.Points()), number(m.From()), number(m.To()),
