@@ -21,11 +21,11 @@ namespace veltsim {
 //
 // A small parser of our own rather than a general one (muparserx, in Debian), chosen by
 // measurement (bench/app/expression_bench.cpp): per step it evaluates a typical real probe in
-// 8 ns against muparserx's 130 ns, a complex one in 70 ns against 170 ns; it costs one source
-// file of about 1.7 s to compile, where muparserx would be a 750 kB shared library to link and
-// ship with every installation. Besides, the names of signals hold characters that a general
-// tokenizer takes for operators (":", "#", "[", "."), and numbers carry SPICE suffixes, which
-// would need rewriting before muparserx could read them.
+// about 9 ns against muparserx's 140, a complex one in about 70 ns against 180; it costs one
+// source file of about 1.7 s to compile, where muparserx would be a 750 kB shared library to
+// link and ship with every installation. Besides, the names of signals hold characters that a
+// general tokenizer takes for operators (":", "#", "[", "."), and numbers carry SPICE suffixes,
+// which would need rewriting before muparserx could read them.
 class SignalExpression {
 public:
     // The expression in `text`, or nothing with `error` saying what is wrong and where.
