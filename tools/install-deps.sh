@@ -12,7 +12,7 @@ packages=(cmake g++ clang libclang-rt-14-dev make pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev rapidjson-dev libboost-dev libsigc++-3.0-dev
           chromium netpbm libxml2-utils fonts-dejavu-core fonts-droid-fallback
-          libngspice0 libngspice0-dev
+          libngspice0 libngspice0-dev libmuparserx-dev
           qt6-base-dev xvfb xauth xdotool fonts-noto-cjk)
 missing=()
 for p in "${packages[@]}"; do

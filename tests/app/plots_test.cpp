@@ -72,19 +72,18 @@ SessionRun PlotsTest::terminal;
 
 }  // namespace
 
-// The accumulators see the very time points ngspice's own .meas sees: inside the window the
-// accepted steps as they came, at its edges the values interpolated linearly, as .meas
-// FROM/TO does (both print seven digits). Every step is drawn, and the extremes of the drawn
-// data over the window are the extremes the accumulators found.
+// The results are ngspice's own .meas figures over the same window, to the digits it prints.
+// Every step is drawn, and the extremes of the drawn data over the window are the extremes the
+// results show.
 TEST_F(PlotsTest, TransientMeasuresAgreeWithNgspiceAndThePageHoldsEveryStep) {
     ASSERT_EQ(terminal.status, 0);
     const std::vector<std::string> shown = terminal.Row("V(out)", terminal.Find("tran1: .tran, 10008 steps"));
-    ASSERT_EQ(shown.size(), 8u);  // probe points from to min max rms integral
+    ASSERT_EQ(shown.size(), 10u);  // probe points from to min max pp avg rms integral
     EXPECT_EQ(shown[2], "0.005");
     EXPECT_EQ(shown[3], "0.01");
     const std::size_t meas = terminal.Find("> meas");
-    const char* names[] = {"min_out", "max_out", "rms_out", "integ_out"};
-    for (std::size_t i = 0; i < 4; ++i) ExpectRelative(number(shown[4 + i]), number(terminal.Row(names[i], meas)[2]), 1e-5);
+    const std::pair<const char*, std::size_t> names[] = {{"min_out", 4}, {"max_out", 5}, {"rms_out", 8}, {"integ_out", 9}};
+    for (const auto& [name, cell] : names) ExpectRelative(number(shown[cell]), number(terminal.Row(name, meas)[2]), 1e-6);
 
     const Page page = FindPage(Plots(), kRcPage);
     ASSERT_EQ(page.graphCsv.size(), 1u);
@@ -107,10 +106,11 @@ TEST_F(PlotsTest, TransientMeasuresAgreeWithNgspiceAndThePageHoldsEveryStep) {
 TEST_F(PlotsTest, AcCornerAndThePageHoldsMagnitudeAndPhaseOfEveryPoint) {
     ASSERT_EQ(terminal.status, 0);
     const std::vector<std::string> shown = terminal.Row("V(out)", terminal.Find("ac1: .ac"));
-    ASSERT_EQ(shown.size(), 5u);  // probe points frequency gain phase
+    ASSERT_EQ(shown.size(), 13u);  // probe points, the sweep's figures, frequency gain phase
     EXPECT_EQ(shown[1], "401");
-    EXPECT_NEAR(number(shown[3]), -3.01, 0.01);
-    EXPECT_NEAR(number(shown[4]), -45.0, 0.1);
+    EXPECT_NEAR(number(shown[5]), 1000.0, 0.2);  // the low-pass's -3 dB edge
+    EXPECT_NEAR(number(shown[11]), -3.01, 0.01);
+    EXPECT_NEAR(number(shown[12]), -45.0, 0.1);
     const Page page = FindPage(Plots(), kAcPage);
     ASSERT_EQ(page.graphCsv.size(), 2u);
     const double expected[] = {1.0 / std::sqrt(2.0), -45.0};
@@ -144,7 +144,7 @@ TEST_F(PlotsTest, RunTableHasOneRowPerRun) {
         table[run][1] = "t";
         table[run][4] = table[run][4].substr(table[run][4].rfind('/') + 1);
     }
-    EXPECT_EQ(table[1], (std::vector<std::string>{"1", "t", "V(out): rms 1.165538, integral 0.005000004", "10008",
+    EXPECT_EQ(table[1], (std::vector<std::string>{"1", "t", "V(out): rms 1.165538, integral 0.005", "10008",
                                                   "rc_lowpass.cir: run, .tran, finished"}));
     EXPECT_EQ(table[2], (std::vector<std::string>{"2", "t", "V(out): gain (dB) -3.0103, phase (deg) -45", "401",
                                                   "filter_ac.cir: run, .ac, finished"}));

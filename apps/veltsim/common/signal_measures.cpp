@@ -1,6 +1,7 @@
 #include "signal_measures.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace veltsim {
 
@@ -39,36 +40,102 @@ void TransientMeasures::take(double x, double y) {
     ++points_;
 }
 
-void AcMeasures::Add(double frequency, std::complex<double> value, std::complex<double> reference) {
-    double gain = 0.0;
-    double phase = 0.0;
-    const CComplex origin{};
-    gainPhase_.ComputeGainAndPhase(gain, phase, toComplex(reference), origin, toComplex(value), origin);
-    // A gain of exactly 0 has no level in dB; it shows as minus infinity.
-    points_.push_back({frequency, 20.0 * std::log10(gain), phase});
+bool IsSweepPoint(double point, double frequency) {
+    // A sweep's frequencies are computed; "1meg" typed may differ from its point in the last bits.
+    return std::abs(point - frequency) <= 1e-9 * std::abs(point);
 }
 
-bool AcMeasures::At(double frequency, double& gainDb, double& phaseDegrees) const {
-    for (std::size_t i = 0; i < points_.size(); ++i) {
-        const Point& upper = points_[i];
-        if (upper.frequency < frequency) continue;
-        if (upper.frequency == frequency || i == 0) {
-            if (upper.frequency != frequency) return false;
-            gainDb = upper.gainDb;
-            phaseDegrees = upper.phase;
-            return true;
-        }
-        const Point& lower = points_[i - 1];
-        // A linear sweep may start at 0 Hz, which has no logarithm.
-        const bool logarithmic = lower.frequency > 0.0;
-        const double x0 = logarithmic ? std::log10(lower.frequency) : lower.frequency;
-        const double x1 = logarithmic ? std::log10(upper.frequency) : upper.frequency;
-        const double x = logarithmic ? std::log10(frequency) : frequency;
-        gainDb = interpolate(x0, lower.gainDb, x1, upper.gainDb, x);
-        phaseDegrees = interpolate(x0, lower.phase, x1, upper.phase, x);
+bool WithinSweep(double first, double last, double frequency) {
+    return (frequency >= first || IsSweepPoint(first, frequency)) && (frequency <= last || IsSweepPoint(last, frequency));
+}
+
+double PhaseUnwrapper::Next(double degrees) {
+    if (!first_) degrees -= 360.0 * std::round((degrees - previous_) / 360.0);
+    first_ = false;
+    previous_ = degrees;
+    return degrees;
+}
+
+void AcMeasures::Add(double frequency, std::complex<double> value, std::complex<double> reference) {
+    double gain = 0.0;
+    double wrapped = 0.0;
+    const CComplex origin{};
+    gainPhase_.ComputeGainAndPhase(gain, wrapped, toComplex(reference), origin, toComplex(value), origin);
+    // The accumulator wraps the phase back into one turn at a jump; it is taken from the
+    // values themselves instead and unwrapped here.
+    const double phase = (std::arg(value) - std::arg(reference)) * (180.0 / std::numbers::pi);
+    // A gain of exactly 0 has no level in dB; it shows as minus infinity.
+    points_.push_back({frequency, 20.0 * std::log10(gain), unwrapper_.Next(phase)});
+}
+
+bool AcMeasures::At(double frequency, double& gainDb, double& phaseDegrees, bool& interpolated) const {
+    if (points_.empty() || !WithinSweep(points_.front().frequency, points_.back().frequency, frequency)) return false;
+    std::size_t upper = 0;
+    while (points_[upper].frequency < frequency && !IsSweepPoint(points_[upper].frequency, frequency)) ++upper;
+    interpolated = !IsSweepPoint(points_[upper].frequency, frequency);
+    if (!interpolated) {
+        gainDb = points_[upper].gainDb;
+        phaseDegrees = points_[upper].phase;
         return true;
     }
-    return false;
+    const Point& a = points_[upper - 1];
+    const Point& b = points_[upper];
+    gainDb = interpolate(a.frequency, a.gainDb, b.frequency, b.gainDb, frequency);
+    phaseDegrees = interpolate(a.frequency, a.phase, b.frequency, b.phase, frequency);
+    return true;
+}
+
+double AcMeasures::phaseAt(double frequency) const {
+    double gain = 0.0;
+    double phase = 0.0;
+    bool interpolated = false;
+    At(frequency, gain, phase, interpolated);
+    return phase;
+}
+
+std::optional<double> AcMeasures::crossing(std::size_t from, int step, double level) const {
+    const auto count = static_cast<std::ptrdiff_t>(points_.size());
+    for (auto k = static_cast<std::ptrdiff_t>(from); k + step >= 0 && k + step < count; k += step) {
+        const Point& a = points_[static_cast<std::size_t>(k)];
+        const Point& b = points_[static_cast<std::size_t>(k + step)];
+        if (a.gainDb >= level && b.gainDb < level) {
+            // Solved for the frequency: linear in frequency between the two points.
+            return interpolate(a.gainDb, a.frequency, b.gainDb, b.frequency, level);
+        }
+    }
+    return std::nullopt;
+}
+
+AcFigures AcMeasures::Figures() const {
+    AcFigures figures;
+    if (points_.empty()) return figures;
+    // Half the power: 20 log10(sqrt(2)) dB.
+    const double halfPower = 10.0 * std::log10(2.0);
+    std::size_t peak = 0;
+    for (std::size_t k = 1; k < points_.size(); ++k) {
+        if (points_[k].gainDb > points_[peak].gainDb) peak = k;
+    }
+    figures.peakDb = points_[peak].gainDb;
+    figures.peakFrequency = points_[peak].frequency;
+    const double peakEdge = points_[peak].gainDb - halfPower;
+    const std::optional<double> below = crossing(peak, -1, peakEdge);
+    const std::optional<double> above = crossing(peak, +1, peakEdge);
+    if (below && above) {
+        figures.lowerEdge = below;
+        figures.upperEdge = above;
+        figures.bandwidth = *above - *below;
+        // The centre of the band is the geometric mean of its edges, which for a resonance is
+        // its resonant frequency whether or not the sweep has a point there.
+        figures.q = std::sqrt(*below * *above) / *figures.bandwidth;
+    } else if (points_.front().gainDb >= peakEdge) {
+        figures.upperEdge = crossing(peak, +1, points_.front().gainDb - halfPower);
+        figures.bandwidth = figures.upperEdge;
+    } else if (points_.back().gainDb >= peakEdge) {
+        figures.lowerEdge = crossing(peak, -1, points_.back().gainDb - halfPower);
+    }
+    figures.unityFrequency = crossing(0, +1, 0.0);
+    if (figures.unityFrequency) figures.phaseMargin = 180.0 + phaseAt(*figures.unityFrequency);
+    return figures;
 }
 
 }  // namespace veltsim

@@ -14,11 +14,12 @@ bool isOperatingPoint(const AnalysisRecord& record) { return record.ScaleIndex()
 AnalysisMeasures::AnalysisMeasures(const AnalysisRecord& record, const ProbeSettings& settings)
     : version_(settings.version) {
     for (const std::string& probe : settings.probes) {
-        const int signal = record.Find(VeltFromTyped(probe));
-        if (signal < 0) {
-            unknown_.push_back(probe);
+        Column column{ProbeSignal(), TransientResults(settings.window), AcMeasures()};
+        std::string missing;
+        if (ProbeSignal::Bind(record, probe, column.probe, missing)) {
+            columns_.push_back(std::move(column));
         } else {
-            columns_.push_back({signal, TransientMeasures(settings.window), AcMeasures()});
+            unknown_.push_back(probe);
         }
     }
     if (!settings.reference.empty()) {
@@ -32,10 +33,10 @@ void AnalysisMeasures::Add(const AnalysisRecord& record, std::size_t row) {
     const double x = record.Scale(row);
     if (isAc(record)) {
         const std::complex<double> reference = reference_ < 0 ? std::complex<double>(1.0) : record.Value(row, reference_);
-        for (Column& column : columns_) column.ac.Add(x, record.Value(row, column.signal), reference);
+        for (Column& column : columns_) column.ac.Add(x, column.probe.Value(record, row), reference);
         return;
     }
-    for (Column& column : columns_) column.transient.Add(x, record.Real(row, column.signal));
+    for (Column& column : columns_) column.transient.Add(x, column.probe.Real(record, row));
 }
 
 void AnalysisMeasures::AddAll(const AnalysisRecord& record) {
@@ -43,7 +44,7 @@ void AnalysisMeasures::AddAll(const AnalysisRecord& record) {
 }
 
 ResultTable AnalysisMeasures::Results(const AnalysisRecord& record, const ProbeSettings& settings) const {
-    auto nameOf = [&](const Column& column) { return ResultCell{std::string(record.Signals()[column.signal].spice.GetNode()), std::nullopt}; };
+    auto nameOf = [&](const Column& column) { return ResultCell{column.probe.Name(record), std::nullopt}; };
     auto number = [](double value) { return ResultCell{FormatValue(value), value}; };
     auto count = [](std::size_t n) { return ResultCell{std::to_string(n), static_cast<double>(n)}; };
     const ResultCell none{"-", std::nullopt};
@@ -51,31 +52,41 @@ ResultTable AnalysisMeasures::Results(const AnalysisRecord& record, const ProbeS
     if (isOperatingPoint(record)) {
         table.headings = {"probe", "value"};
         for (const Column& column : columns_) {
-            table.rows.push_back({nameOf(column), record.Rows() ? number(record.Real(0, column.signal)) : none});
+            table.rows.push_back({nameOf(column), record.Rows() ? number(column.probe.Real(record, 0)) : none});
         }
         return table;
     }
     if (isAc(record)) {
-        table.headings = {"probe", "points", "frequency", "gain (dB)", "phase (deg)"};
+        table.headings = {"probe", "points", "peak (dB)", "peak at", "-3 dB low", "-3 dB high", "bandwidth", "Q",
+                          "0 dB at", "phase margin", "frequency", "gain (dB)", "phase (deg)"};
+        auto optional = [&](const std::optional<double>& value) { return value ? number(*value) : none; };
         for (const Column& column : columns_) {
+            const AcFigures f = column.ac.Figures();
             double gain = 0.0;
             double phase = 0.0;
-            const bool known = settings.acFrequency > 0.0 && column.ac.At(settings.acFrequency, gain, phase);
-            table.rows.push_back({nameOf(column), count(column.ac.Points()),
+            bool interpolated = false;
+            const bool known = settings.acFrequency > 0.0 && column.ac.At(settings.acFrequency, gain, phase, interpolated);
+            table.rows.push_back({nameOf(column), count(column.ac.Points()), optional(f.peakDb), optional(f.peakFrequency),
+                                  optional(f.lowerEdge), optional(f.upperEdge), optional(f.bandwidth), optional(f.q),
+                                  optional(f.unityFrequency), optional(f.phaseMargin),
                                   settings.acFrequency > 0.0 ? number(settings.acFrequency) : none,
                                   known ? number(gain) : none, known ? number(phase) : none});
         }
         return table;
     }
-    table.headings = {"probe", "points", "from", "to", "min", "max", "rms", "integral"};
+    table.headings = {"probe", "points", "from", "to", "min", "max", "pp", "avg", "rms", "integral"};
     for (const Column& column : columns_) {
-        const TransientMeasures& m = column.transient;
-        if (m.Points() == 0) {
+        const TransientResults& m = column.transient;
+        if (!m.Started()) {
             table.rows.push_back({nameOf(column), count(0)});
             continue;
         }
+        const bool inside = m.Points() > 0;
+        const std::optional<double> average = m.Average();
         table.rows.push_back({nameOf(column), count(m.Points()), number(m.From()), number(m.To()),
-                              number(m.Min()), number(m.Max()), number(m.Rms()), number(m.Integral())});
+                              inside ? number(m.Min()) : none, inside ? number(m.Max()) : none,
+                              inside ? number(m.PeakToPeak()) : none, average ? number(*average) : none,
+                              number(m.Rms()), number(m.Integral())});
     }
     return table;
 }

@@ -5,13 +5,15 @@
 #include <vector>
 
 #include "analysis_record.h"
+#include "probe_signal.h"
 #include "signal_measures.h"
+#include "transient_results.h"
 
 namespace veltsim {
 
 // The signals a person asked to measure, and how.
 struct ProbeSettings {
-    std::vector<std::string> probes;  // as typed, in any naming form
+    std::vector<std::string> probes;  // as typed: signals in any naming form, or expressions over them
     MeasureWindow window;             // of transient (and other real) analyses
     double acFrequency = 0.0;         // where AC gain and phase are read; 0: not chosen
     std::string reference;            // AC gains are against this signal; empty: against 1 V
@@ -50,15 +52,16 @@ public:
     int Version() const { return version_; }
     // Probes (as typed) that this analysis has no signal for.
     const std::vector<std::string>& Unknown() const { return unknown_; }
-    // One row per probe found: its value for an operating point; points, window, minimum,
-    // maximum, RMS and integral for a transient; gain (dB) and phase (degrees) at the chosen
-    // frequency for an AC sweep ("-" where there is none).
+    // One row per probe found: its value for an operating point; for a transient the steps in
+    // the window, the stretch covered, minimum, maximum, peak-to-peak, average, RMS and integral
+    // as ngspice's .meas gives them (TransientResults); for an AC sweep its figures (AcFigures), then
+    // gain (dB) and phase (degrees) at the chosen frequency ("-" where there is none).
     ResultTable Results(const AnalysisRecord& record, const ProbeSettings& settings) const;
 
 private:
     struct Column {
-        int signal;
-        TransientMeasures transient;
+        ProbeSignal probe;
+        TransientResults transient;
         AcMeasures ac;
     };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <complex>
 #include <limits>
+#include <numbers>
 
 #include "dc_sweep.h"
 #include "ngspice_tables.h"
@@ -26,37 +27,41 @@ constexpr ChartType kValueColumn{2};
 // How far the ranges collected for the expanding refit reach beyond the data.
 constexpr double kRangeMargin = 1.2;
 
-bool isCurrent(const AnalysisRecord& record, int signal) {
-    return record.Signals()[static_cast<std::size_t>(signal)].spice.GetNodeType() == NODE_CURRENT;
-}
+bool isAc(const AnalysisRecord& record) { return record.Type() == "ac"; }
 
 }  // namespace
 
-std::vector<int> SignalsToPlot(const AnalysisRecord& record, const std::vector<std::string>& probes) {
-    std::vector<int> signals;
+std::vector<ProbeSignal> SignalsToPlot(const AnalysisRecord& record, const std::vector<std::string>& probes) {
+    std::vector<ProbeSignal> signals;
     if (record.ScaleIndex() < 0) return signals;
-    auto take = [&](int signal) {
-        if (signal >= 0 && signals.size() < kMaxTraces && std::find(signals.begin(), signals.end(), signal) == signals.end()) {
-            signals.push_back(signal);
+    if (ProbesApply(record) && !probes.empty()) {
+        std::vector<std::string> taken;
+        for (const std::string& probe : probes) {
+            ProbeSignal signal;
+            std::string missing;
+            std::string key = ProbeKey(probe);
+            if (signals.size() < kMaxTraces && std::find(taken.begin(), taken.end(), key) == taken.end() &&
+                ProbeSignal::Bind(record, probe, signal, missing)) {
+                signals.push_back(std::move(signal));
+                taken.push_back(std::move(key));
+            }
         }
-    };
-    const bool probed = ProbesApply(record) && !probes.empty();
-    if (probed) {
-        for (const std::string& probe : probes) take(record.Find(VeltFromTyped(probe)));
         return signals;
     }
     // Noise spectra are drawn whatever is probed: the probes name none of them. (Their names
     // read as voltages.)
-    for (std::size_t i = 0; i < record.Signals().size(); ++i) {
+    for (std::size_t i = 0; i < record.Signals().size() && signals.size() < kMaxTraces; ++i) {
         const int signal = static_cast<int>(i);
-        if (record.Signals()[i].spice.GetNodeType() == NODE_VOLTAGE && signal != record.ScaleIndex()) take(signal);
+        if (record.Signals()[i].spice.GetNodeType() == NODE_VOLTAGE && signal != record.ScaleIndex()) {
+            signals.push_back(ProbeSignal::Of(record, signal));
+        }
     }
     return signals;
 }
 
-AnalysisPlot::AnalysisPlot(CGrapherSource& source, const AnalysisRecord& record, std::vector<int> signals,
+AnalysisPlot::AnalysisPlot(CGrapherSource& source, const AnalysisRecord& record, std::vector<ProbeSignal> signals,
                            const std::string& title, const std::string& xTitle)
-    : signals_(std::move(signals)), xTitle_(xTitle), complex_(record.Type() == "ac"), sweep_(record.Type() == "dc") {
+    : signals_(std::move(signals)), xTitle_(xTitle), complex_(isAc(record)), sweep_(record.Type() == "dc") {
     if (source.Create(kPageId, page_) != S_OK) return;
     page_.SetPageTabname(record.Plot().c_str());
     page_.SetTitle(title.c_str());
@@ -64,20 +69,25 @@ AnalysisPlot::AnalysisPlot(CGrapherSource& source, const AnalysisRecord& record,
 }
 
 void AnalysisPlot::OpenGraph(const AnalysisRecord& record) {
-    const GrapherDiagramType type = complex_ ? DIAGRAM_MAGNITUDE_PHASE_FROM_COMPLEX : DIAGRAM_SINGLE_VALUE;
+    // An AC sweep is drawn from magnitude and phase worked out here, so that the phase is
+    // unwrapped along the sweep rather than jumping between +180 and -180 degrees.
+    const GrapherDiagramType type = complex_ ? DIAGRAM_MAGNITUDE_PHASE : DIAGRAM_SINGLE_VALUE;
+    phases_.resize(signals_.size());
     if (page_.OpenStdGraph(kGraphId, type) != S_OK) {
         signals_.clear();
         return;
     }
     CStdGrapherGraph& graph = page_.GetStdGrapherGraph();
-    const bool voltages = std::any_of(signals_.begin(), signals_.end(), [&](int s) { return !isCurrent(record, s); });
+    const bool voltages = std::any_of(signals_.begin(), signals_.end(), [&](const ProbeSignal& s) { return !s.IsCurrent(record); });
     for (std::size_t k = 0; k < signals_.size(); ++k) {
         const int trace = static_cast<int>(k);
-        const bool right = voltages && isCurrent(record, signals_[k]);
+        const bool right = voltages && signals_[k].IsCurrent(record);
         graph.AddTrace();
         // ngspice's own figures (the noise densities) are no node's voltage: they keep its names.
-        const SignalName& name = record.Signals()[static_cast<std::size_t>(signals_[k])];
-        graph.SetTraceLabel(trace, ProbesApply(record) ? name.spice.GetNode() : CString(name.ngspice.c_str()), ChartType{});
+        const int signal = signals_[k].Signal();
+        const std::string label = ProbesApply(record) || signal < 0 ? signals_[k].Name(record)
+                                                                   : record.Signals()[static_cast<std::size_t>(signal)].ngspice;
+        graph.SetTraceLabel(trace, label.c_str(), ChartType{});
         if (right) graph.SetTraceAxis(trace, AXIS_POSITION_0, AXIS_POSITION_1);
     }
     graph.SetTitle(record.Title().c_str());
@@ -118,8 +128,10 @@ void AnalysisPlot::Add(const AnalysisRecord& record, std::size_t row, bool updat
     }
     graph.SetXAxisGraphData(record.Scale(row));
     for (std::size_t k = 0; k < signals_.size(); ++k) {
-        const std::complex<double> value = record.Value(row, signals_[k]);
-        graph.SetNthGraphData(static_cast<int>(k), value.real(), value.imag(), 0, 0, 0, 0, 0, 0);
+        const std::complex<double> value = signals_[k].Value(record, row);
+        const double first = complex_ ? std::abs(value) : value.real();
+        const double second = complex_ ? phases_[k].Next(std::arg(value) * (180.0 / std::numbers::pi)) : 0.0;
+        graph.SetNthGraphData(static_cast<int>(k), first, second, 0, 0, 0, 0, 0, 0);
     }
     graph.AddData(update ? 1 : 0, 0);
     refitted_ = refitted_ || update;

@@ -74,6 +74,10 @@ bool ReadDeck(const std::string& path, Deck& deck, std::string& error) {
         const std::string word = lowerFirstWord(card);
         if (isAnalysisCard(word)) read.analyses.push_back(card);
         if (word == ".meas" || word == ".measure") read.measures.push_back(card);
+        if (word == ".save") {
+            const std::vector<std::string> words = Words(card);
+            read.saves.insert(read.saves.end(), words.begin() + 1, words.end());
+        }
         const std::string lower = ToLower(card);
         if ((word == ".save" && lower.find('@') != std::string::npos) ||
             (word.rfind(".option", 0) == 0 && lower.find("savecurrents") != std::string::npos)) {

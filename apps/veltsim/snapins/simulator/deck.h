@@ -14,6 +14,8 @@ struct Deck {
     std::vector<std::string> analyses;  // ".op", ".tran 1u 10m", ...: the analysis cards
     // ".meas" statements with their continuation lines joined, in the deck's order.
     std::vector<std::string> measures;
+    // What its .save cards name, word by word, in the deck's order ("all", "out", "@r1[i]").
+    std::vector<std::string> saves;
     // A .save of device parameters ("@r1[i]") or the option savecurrents, with which ngspice 39
     // sends no steps of an AC sweep, or fails in its own thread during it.
     bool savesDeviceParameters = false;

@@ -8,9 +8,9 @@
 namespace veltsim {
 
 // The signals whose steps `record` keeps as its analysis runs: all of a one-row analysis's;
-// otherwise the scale, the signals the probes
-// and the AC reference name, and those its page draws. Everything else stays in the engine and
-// is fetched when first read. What a new kind of measure reads belongs here too.
+// otherwise the scale, the signals that the probes and the AC reference read (an expression's
+// inputs) and those its page draws. Everything else stays in the engine and is fetched when
+// first read. What a new kind of measure reads belongs here too.
 std::vector<int> KeptSignals(const AnalysisRecord& record, const ProbeSettings& settings);
 
 }  // namespace veltsim

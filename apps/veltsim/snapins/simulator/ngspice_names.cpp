@@ -83,6 +83,21 @@ SignalName BridgeNgspiceName(std::string_view name) {
     return signal;
 }
 
+std::string NgspiceDeviceParameter(const CString& velt) {
+    std::string device, parameter;
+    splitParameter(velt.str().substr(1), device, parameter);
+    std::string ngspice = "@";
+    // Inside a sub-circuit, ngspice puts the device's type letter before the path.
+    const std::size_t dot = device.rfind('.');
+    if (dot != std::string::npos && dot + 1 < device.size()) {
+        ngspice += device[dot + 1];
+        ngspice += '.';
+    }
+    ngspice += device;
+    ngspice += parameter;
+    return ngspice;
+}
+
 CString VeltFromTyped(std::string_view typed) {
     std::string text = ToLower(Trimmed(typed));
     if (text.find(':') == std::string::npos) return VeltFromNgspice(unwrapProbe(text));

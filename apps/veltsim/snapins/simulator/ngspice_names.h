@@ -37,6 +37,10 @@ CSpiceNodeName SpiceFromVelt(const CString& velt);
 
 SignalName BridgeNgspiceName(std::string_view name);
 
+// A device parameter in the suite's form -> the name ngspice saves it under.
+//   "@m1[id]" -> "@m1[id]"       "@x1.x2.r1[i]" -> "@r.x1.x2.r1[i]"
+std::string NgspiceDeviceParameter(const CString& velt);
+
 // A signal name as a person may type it, in any of the three forms, V(...) and I(...) included,
 // any case -> the suite's form, lower case.
 //   "V(mid:x2:x1)", "mid:x2:x1", "X1.X2.MID" -> "x1.x2.mid"

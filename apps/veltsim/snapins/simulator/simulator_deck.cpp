@@ -54,6 +54,7 @@ long SimulatorSnapIn::Load(const Args& args) {
     }
     Say("analyses: " + (analyses.empty() ? std::string("none (use op, tran, ac, dc, noise, tf or pz)") : analyses));
     deck_ = std::move(deck);
+    savesChanged_ = false;
     // The last run's signals and what was measured of them belong to the deck before.
     analyses_.clear();
     measures_.clear();

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "run_saves.h"
 #include "simulator_snapin.h"
 #include "spice_number.h"
 #include "text_table.h"
@@ -47,6 +48,21 @@ bool SimulatorSnapIn::KnownSignal(const std::string& typed) const {
     return std::any_of(analyses_.begin(), analyses_.end(), [&](const auto& record) { return record->Find(velt) >= 0; });
 }
 
+bool SimulatorSnapIn::CheckProbe(const std::string& typed) {
+    std::vector<std::string> signals;
+    std::string error;
+    if (!ProbeInputs(typed, signals, error)) {
+        Fail("probe: " + error);
+        return false;
+    }
+    // A device quantity that the last run did not save is saved by the next.
+    const bool known = std::all_of(signals.begin(), signals.end(), [&](const std::string& signal) {
+        return KnownSignal(signal) || IsDeviceQuantity(signal);
+    });
+    if (!known) Fail("unknown node: " + typed + " (nodes lists the signals)");
+    return known;
+}
+
 long SimulatorSnapIn::Probe(const Args& args) {
     if (args.empty()) {
         std::string list;
@@ -55,20 +71,49 @@ long SimulatorSnapIn::Probe(const Args& args) {
         return S_OK;
     }
     long result = S_OK;
-    for (const std::string& probe : args) {
-        if (!KnownSignal(probe)) {
-            result = Fail("unknown node: " + probe + " (nodes lists the signals)");
+    for (const std::string& probe : JoinedProbes(args)) {
+        if (!CheckProbe(probe)) {
+            result = S_FALSE;
             continue;
         }
-        const CString velt = VeltFromTyped(probe);
+        const std::string key = ProbeKey(probe);
         const bool present = std::any_of(settings_.probes.begin(), settings_.probes.end(),
-                                         [&](const std::string& p) { return VeltFromTyped(p) == velt; });
+                                         [&](const std::string& p) { return ProbeKey(p) == key; });
         if (present) continue;
         settings_.probes.push_back(probe);
         ++settings_.version;
-        Say("probing " + std::string(SpiceFromVelt(velt).GetNode()));
+        Say("probing " + ProbeDisplayName(probe));
     }
     return result;
+}
+
+bool SimulatorSnapIn::SendSaves(const std::string& command) {
+    const bool sweepsAc = command == "run" ? std::any_of(deck_->analyses.begin(), deck_->analyses.end(),
+                                                         [](const std::string& card) { return ToLower(card).rfind(".ac", 0) == 0; })
+                                           : command.rfind("ac", 0) == 0;
+    std::vector<std::string> probed;
+    for (const std::string& probe : settings_.probes) {
+        std::vector<std::string> signals;
+        std::string error;
+        if (!ProbeInputs(probe, signals, error)) continue;
+        for (const std::string& signal : signals) {
+            if (IsDeviceQuantity(signal)) probed.push_back(NgspiceDeviceParameter(VeltFromTyped(signal)));
+        }
+    }
+    const SavePlan plan = PlanSaves(deck_->saves, probed, deck_->savesDeviceParameters, sweepsAc, savesChanged_);
+    for (const std::string& save : plan.commands) {
+        if (engine_.Command(save) != 0) {
+            Fail("run: ngspice refused \"" + save + "\"");
+            return false;
+        }
+    }
+    savesChanged_ = savesChanged_ || !plan.commands.empty();
+    if (!plan.leftOut.empty()) {
+        std::string names;
+        for (const std::string& name : plan.leftOut) names += " " + name;
+        Say("not saved in a run with an AC sweep, where ngspice gives no device quantities:" + names);
+    }
+    return true;
 }
 
 long SimulatorSnapIn::Unprobe(const Args& args) {
@@ -76,10 +121,10 @@ long SimulatorSnapIn::Unprobe(const Args& args) {
     if (args.size() == 1 && ToLower(args[0]) == "all") {
         settings_.probes.clear();
     } else {
-        for (const std::string& probe : args) {
-            const CString velt = VeltFromTyped(probe);
+        for (const std::string& probe : JoinedProbes(args)) {
+            const std::string key = ProbeKey(probe);
             auto& probes = settings_.probes;
-            const auto kept = std::remove_if(probes.begin(), probes.end(), [&](const std::string& p) { return VeltFromTyped(p) == velt; });
+            const auto kept = std::remove_if(probes.begin(), probes.end(), [&](const std::string& p) { return ProbeKey(p) == key; });
             if (kept == probes.end()) return Fail("unprobe: " + probe + " is not probed");
             probes.erase(kept, probes.end());
         }
@@ -112,9 +157,24 @@ long SimulatorSnapIn::At(const Args& args) {
     if (args.size() != 1 || !ParseSpiceNumber(args[0], frequency) || !(frequency > 0.0)) {
         return Fail("at: give one frequency above 0 (1k, 1591.5)");
     }
+    // Against the last run's sweep, when it had one: a frequency outside it has no values, and
+    // one between its points has interpolated values.
+    std::string how;
+    for (const auto& record : analyses_) {
+        if (record->Type() != "ac" || record->Rows() == 0) continue;
+        const double first = record->Scale(0);
+        const double last = record->Scale(record->Rows() - 1);
+        if (!WithinSweep(first, last, frequency)) {
+            return Fail("at: " + FormatValue(frequency) + " Hz is outside the sweep, " + FormatValue(first) + " to " +
+                        FormatValue(last) + " Hz");
+        }
+        bool point = false;
+        for (std::size_t row = 0; row < record->Rows() && !point; ++row) point = IsSweepPoint(record->Scale(row), frequency);
+        how = point ? ", a sweep point" : ", interpolated between sweep points";
+    }
     settings_.acFrequency = frequency;
     ++settings_.version;
-    Say("AC gain and phase at " + FormatValue(frequency) + " Hz");
+    Say("AC gain and phase at " + FormatValue(frequency) + " Hz" + how);
     return S_OK;
 }
 

@@ -18,16 +18,7 @@ std::string seconds(DWORD milliseconds) { return FormatValue(milliseconds / 1000
 
 std::string steps(std::size_t count) { return CountOf(count, "step"); }
 
-constexpr const char* kNoSweepWithDeviceParameters =
-    "ngspice cannot sweep AC while the deck saves device parameters (.save @..., savecurrents): "
-    "it sends no steps or fails; take them out for the sweep";
-
 std::string describe(const PlotStart& plot) { return "." + plot.type + " analysis (" + plot.title + ")"; }
-
-bool isAcSweep(const std::string& card) {
-    const std::string lower = ToLower(card);
-    return lower.rfind(".ac ", 0) == 0 || lower.rfind("ac ", 0) == 0;
-}
 
 // ngspice says that an analysis gave up ("Timestep too small", no convergence) without calling
 // it an error: "run simulation(s) aborted".
@@ -51,7 +42,6 @@ long SimulatorSnapIn::RunDeck(const Args& args) {
     const std::vector<std::string> control = ControlBlock(deck_->lines);
     if (cards.empty() && control.empty()) return Fail("run: the deck has no analysis (use op, tran, ac, dc, noise, tf or pz)");
     cards.insert(cards.end(), control.begin(), control.end());
-    if (deck_->savesDeviceParameters && std::any_of(cards.begin(), cards.end(), isAcSweep)) return Fail(kNoSweepWithDeviceParameters);
     if (control.empty()) return StartRun("run", "run", deck_->path, cards);
     // Read afresh in ngspice's thread, the deck's file runs its .control block there; the
     // circuit loaded without the block gives way to the one read with it.
@@ -66,7 +56,6 @@ long SimulatorSnapIn::RunDeck(const Args& args) {
 
 long SimulatorSnapIn::RunAnalysis(const Args& args) {
     if (!deck_) return Fail(args.front() + ": no deck loaded");
-    if (args.front() == "ac" && deck_->savesDeviceParameters) return Fail(kNoSweepWithDeviceParameters);
     std::string command;
     for (const std::string& word : args) command += (command.empty() ? "" : " ") + word;
     // ngspice lowercases a deck as it reads it, but not a command: "dc I1 ..." finds no I1.
@@ -75,7 +64,7 @@ long SimulatorSnapIn::RunAnalysis(const Args& args) {
 
 long SimulatorSnapIn::StartRun(const std::string& command, const std::string& typed, const std::string& what,
                                const std::vector<std::string>& cards) {
-    if (!PrepareEngine()) return S_FALSE;
+    if (!PrepareEngine() || !SendSaves(command)) return S_FALSE;
     analyses_.clear();
     measures_.clear();
     sweeps_.clear();

@@ -110,6 +110,9 @@ private:
     // commands (".dc V1 0 1 0.1").
     long StartRun(const std::string& command, const std::string& typed, const std::string& what,
                   const std::vector<std::string>& cards);
+    // Tells ngspice what to save for the run `command` ("run", "tran ..."): the device quantities
+    // the probes read along with what the deck saves (simulator_measure.cpp).
+    bool SendSaves(const std::string& command);
     // Prints the results of every analysis that has any; answers how many it printed.
     std::size_t ReportResults(HTREEITEM parent);
     // The results of analysis `n` with their title on its page: the probes' measures, or, for
@@ -121,6 +124,8 @@ private:
     // The results of every analysis of the run as its page's table; the run's row of the run table.
     void PlotResults(const RunSummary& summary);
     bool KnownSignal(const std::string& typed) const;
+    // Whether `typed` is an expression over known signals; says why not when it is not.
+    bool CheckProbe(const std::string& typed);
 
     // RunListener (simulator_run.cpp).
     void AnalysisBegun(const PlotStart& plot) override;
@@ -147,6 +152,8 @@ private:
     std::vector<DcSweep> runSweeps_;
     HTREEITEM runLine_ = nullptr;
     bool runFailed_ = false;
+    // Whether ngspice's save list was set by a run since the deck was loaded.
+    bool savesChanged_ = false;
     long failures_ = 0;
 };
 
