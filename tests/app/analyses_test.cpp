@@ -199,7 +199,7 @@ TEST_F(AnalysesTest, ControlBlockRunsItsAnalysesOnRun) {
     ASSERT_LT(run, terminal.lines.size());
     EXPECT_LT(terminal.Find("finished in", run), terminal.lines.size());
     const std::vector<std::string> transient = terminal.Row("V(out)", terminal.Find("tran1: .tran", run));
-    ASSERT_EQ(transient.size(), 8u);
+    ASSERT_EQ(transient.size(), 10u);
     EXPECT_NEAR(number(transient[5]), 1.0 - std::exp(-2.0), 1e-3);  // charged for two time constants
     const std::size_t ac = terminal.Find("ac1: .ac, ", run);
     ASSERT_LT(ac, terminal.lines.size());

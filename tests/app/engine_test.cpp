@@ -204,7 +204,7 @@ TEST(Engine, ProbeAddedDuringARunIsMeasuredAtItsEnd) {
     ASSERT_EQ(kept.status, 0);
     ASSERT_EQ(added.status, 0);
     const std::vector<std::string> expected = kept.Row("V(in)", kept.Find("> results"));
-    ASSERT_EQ(expected.size(), 8u);
+    ASSERT_EQ(expected.size(), 10u);
     const std::size_t during = added.Find("> results");
     EXPECT_EQ(added.Row("V(in)", added.Find("> results", during + 1)), expected);
 }
