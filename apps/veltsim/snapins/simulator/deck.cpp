@@ -42,7 +42,36 @@ std::vector<std::string> logicalCards(const std::vector<std::string>& lines) {
     return cards;
 }
 
+// `line` with the path of its .include or .lib card taken from `folder`; as it is when it has no
+// such card or the path is absolute.
+std::string withIncludeFrom(const std::string& line, const std::filesystem::path& folder) {
+    const std::string word = lowerFirstWord(line);
+    const bool include = word == ".include" || word == ".inc";
+    // ".lib NAME" alone starts a section of a library file; ".lib FILE NAME" reads one.
+    if (!include && !(word == ".lib" && Words(line).size() > 2)) return line;
+    const std::size_t keyword = line.find_first_not_of(" \t");
+    const std::size_t start = line.find_first_not_of(" \t", keyword + word.size());
+    if (start == std::string::npos) return line;
+    const bool quoted = line[start] == '"' || line[start] == '\'';
+    const std::size_t end = quoted ? line.find(line[start], start + 1) : line.find_first_of(" \t", start);
+    const std::size_t pathStart = start + (quoted ? 1 : 0);
+    const std::string path = line.substr(pathStart, (end == std::string::npos ? line.size() : end) - pathStart);
+    // ngspice expands a leading ~ itself.
+    if (path.empty() || path.front() == '/' || path.front() == '~') return line;
+    const std::size_t after = end == std::string::npos ? line.size() : end + (quoted ? 1 : 0);
+    return line.substr(0, start) + '"' + (folder / path).lexically_normal().string() + '"' + line.substr(after);
+}
+
 }  // namespace
+
+std::vector<std::string> LinesForNgspice(const Deck& deck) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::absolute(deck.path, error).parent_path();
+    std::vector<std::string> lines = deck.lines;
+    // The first line is the title, whatever it says.
+    for (std::size_t i = 1; i < lines.size(); ++i) lines[i] = withIncludeFrom(lines[i], folder);
+    return lines;
+}
 
 bool ReadDeck(const std::string& path, Deck& deck, std::string& error) {
     const std::string prefix = "cannot read deck: " + path + ": ";

@@ -33,7 +33,7 @@ long SimulatorSnapIn::Load(const Args& args) {
     if (!ReadDeck(args[0], deck, error)) return Fail(error);
     if (!PrepareEngine()) return S_FALSE;
     std::vector<std::string> errors;
-    const bool accepted = engine_.LoadCircuit(deck.lines, errors);
+    const bool accepted = engine_.LoadCircuit(LinesForNgspice(deck), errors);
     ChannelBatch batch;
     channel_.TakeAll(batch);
     for (const std::string& text : batch.texts) ToAuditTrail(WithoutStreamPrefix(text));
