@@ -77,6 +77,32 @@ TEST(Session, BadInputIsReportedAndTheSessionGoesOn) {
     EXPECT_TRUE(missing.Has("idle; no deck loaded"));
 }
 
+// An edited deck read again, by reload or by load under another spelling of its path, keeps
+// its probes, measure window and instruments, and runs as edited.
+TEST(Session, ReloadKeepsTheSettingsOfTheDeck) {
+    TempDir dir;
+    const std::string rc = dir / "rc.cir";
+    std::filesystem::copy_file(Sample("rc_lowpass.cir"), rc);
+    const std::string again = (dir / "") + "./rc.cir";
+    const SessionRun run = RunScript("load " + rc + "; probe out; window 5m 10m; new XMM1; run; reload; run; load " + again +
+                                         "; run; listing",
+                                     "", [&](const std::string& line) {
+                                         if (line.find("> reload") == std::string::npos) return;
+                                         std::string text = ReadFile(rc);
+                                         text.replace(text.find("R1 in out 1k"), 12, "R1 in out 2k");
+                                         std::ofstream(rc) << text;
+                                     });
+    ASSERT_EQ(run.status, 0);
+    const std::vector<std::string> before = run.Row("V(out)", run.Find("tran1: .tran"));
+    const std::vector<std::string> edited = run.Row("V(out)", run.Find("> reload"));
+    const std::vector<std::string> loaded = run.Row("V(out)", run.Find("> load " + again));
+    ASSERT_EQ(edited.size(), 8u);
+    EXPECT_EQ(Number(edited, 2), 0.005);
+    EXPECT_LT(Number(edited, 6), Number(before, 6) - 0.05);  // the corner moved down
+    EXPECT_EQ(loaded, edited);
+    EXPECT_LT(run.Find("XMM1[", run.Find("> listing")), run.lines.size());
+}
+
 // ngspice's request to exit ends nothing: a fresh one runs the next deck, also after it too
 // has exited.
 TEST(Session, NgspiceExitDoesNotEndTheApplication) {

@@ -4,6 +4,7 @@
 
 #include "command_help.h"
 #include "command_line_log.h"
+#include "file_path.h"
 #include "instrument_file.h"
 #include "snapin_protocol.h"
 #include "text_util.h"
@@ -33,13 +34,6 @@ bool isRefusal(const std::string& reply) {
         if (reply.rfind(refusal, 0) == 0) return true;
     }
     return false;
-}
-
-// The same file, however it was named ("rc.cir", "./rc.cir", its absolute path).
-bool samePath(const std::string& a, const std::string& b) {
-    if (a.empty() || b.empty()) return a == b;
-    std::error_code error;
-    return std::filesystem::absolute(a, error).lexically_normal() == std::filesystem::absolute(b, error).lexically_normal();
 }
 
 }  // namespace
@@ -148,7 +142,7 @@ void InstrumentManager::Fail(const std::string& text) {
 
 void InstrumentManager::DeckLoaded(const std::string& deck) {
     // A deck loaded again keeps its instruments as they are.
-    if (samePath(deck, deck_)) return;
+    if (SamePath(deck, deck_)) return;
     // Instruments made before any deck was loaded go with the first one.
     const bool first = deck_.empty();
     Store();

@@ -1,5 +1,6 @@
-// The simulator's deck commands: load, nodes, meas, spice.
+// The simulator's deck commands: load, reload, nodes, meas, spice.
 
+#include "file_path.h"
 #include "simulator_snapin.h"
 #include "text_table.h"
 #include "text_util.h"
@@ -31,6 +32,7 @@ long SimulatorSnapIn::Load(const Args& args) {
     Deck deck;
     std::string error;
     if (!ReadDeck(args[0], deck, error)) return Fail(error);
+    lastRead_ = deck.path;
     if (!PrepareEngine()) return S_FALSE;
     std::vector<std::string> errors;
     const bool accepted = engine_.LoadCircuit(LinesForNgspice(deck), errors);
@@ -52,13 +54,23 @@ long SimulatorSnapIn::Load(const Args& args) {
     // The last run's signals and what was measured of them belong to the deck before.
     analyses_.clear();
     measures_.clear();
-    settings_ = ProbeSettings{{}, {}, 0.0, {}, settings_.version + 1};
+    // The probes and measure settings belong to the deck: an edited one keeps them.
+    const int version = settings_.version + 1;
+    if (!SamePath(deck_->path, settingsDeck_)) settings_ = ProbeSettings{};
+    settingsDeck_ = deck_->path;
+    settings_.version = version;
     // The instruments keep their settings with the circuit: a new one is theirs to look at.
     OrvVariant path(deck_->path.c_str());
     OrvVariant answer;
     CEventSource::EventData changed{EVENT_STATE_CHANGED, &path, &answer, nullptr};
     events_.BroadCastEvent(&changed, 0, nullptr, 0);
     return S_OK;
+}
+
+long SimulatorSnapIn::Reload(const Args& args) {
+    if (!args.empty()) return Fail("reload: takes no arguments (load FILE reads another deck)");
+    if (lastRead_.empty()) return Fail("reload: no deck loaded");
+    return Load({lastRead_});
 }
 
 long SimulatorSnapIn::Nodes(const Args&) {
