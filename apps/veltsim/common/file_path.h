@@ -8,4 +8,8 @@ namespace veltsim {
 // empty name is only the empty name.
 bool SamePath(const std::string& a, const std::string& b);
 
+// Why `path` cannot be read as a file, in strerror's words ("No such file or directory", "Is a
+// directory", "Permission denied"); empty when it can be.
+std::string UnreadableReason(const std::string& path);
+
 }  // namespace veltsim

@@ -1,7 +1,11 @@
 #include "instrument_file.h"
 
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
+#include <filesystem>
 
+#include "file_path.h"
 #include "velt_instrument.h"
 
 namespace veltsim {
@@ -31,6 +35,12 @@ void write(InstrumentDoc& doc, CFile& out) {
 }  // namespace
 
 bool SaveInstruments(InstrumentDoc& doc, const std::string& file, std::string& error) {
+    // The file layer would call it a denied access.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(file, ignored)) {
+        error = std::strerror(EISDIR);
+        return false;
+    }
     return CatchDataFaults(
         [&] {
             CFile out(file.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
@@ -55,6 +65,8 @@ std::string InstrumentBytes(InstrumentDoc& doc) {
 
 bool RestoreInstruments(InstrumentDoc& doc, const std::string& file, int& restored, std::string& error) {
     restored = 0;
+    error = UnreadableReason(file);
+    if (!error.empty()) return false;
     return CatchDataFaults(
         [&] {
             CFile in(file.c_str(), CFile::modeRead | CFile::typeBinary);

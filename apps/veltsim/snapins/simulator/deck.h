@@ -30,6 +30,10 @@ bool ReadDeck(const std::string& path, Deck& deck, std::string& error);
 //   in /d/rc.cir: ".include models/r.inc" -> ".include \"/d/models/r.inc\""
 std::vector<std::string> LinesForNgspice(const Deck& deck);
 
+// What stands in the way of ngspice reading the files that the deck includes from its folder:
+// "cannot read include: PATH: No such file or directory" (or "Is a directory", ...).
+std::vector<std::string> UnreadableIncludes(const Deck& deck);
+
 // ".meas tran rms_out RMS V(out) FROM=5m TO=10m" -> analysis "tran", name "rms_out"; false for
 // a statement too short to name both.
 bool SplitMeasure(const std::string& statement, std::string& analysis, std::string& name);

@@ -1,5 +1,7 @@
 // The simulator's deck commands: load, reload, nodes, meas, spice.
 
+#include <algorithm>
+
 #include "file_path.h"
 #include "simulator_snapin.h"
 #include "text_table.h"
@@ -19,6 +21,29 @@ const char* typeName(NODE_TYPE type) {
     }
 }
 
+// ngspice aligns its tables (print) with tabs at every eighth column, as a terminal shows them;
+// the log would expand them by its own rule, which is not a terminal's.
+std::string withTabsExpanded(const std::string& line) {
+    constexpr std::size_t kTerminalTab = 8;
+    std::string expanded;
+    for (char c : line) {
+        if (c == '\t') {
+            expanded.append(kTerminalTab - expanded.size() % kTerminalTab, ' ');
+        } else {
+            expanded += c;
+        }
+    }
+    return expanded;
+}
+
+// ngspice's status lines about its own working, which answer no command.
+bool isChatter(const std::string& line) {
+    static const char* const kStatus[] = {"Background thread ", "Doing analysis at TEMP", "Using SPARSE ", "No. of Data Rows",
+                                          "Reference value"};
+    const std::string text = Trimmed(line);
+    return std::any_of(std::begin(kStatus), std::end(kStatus), [&](const char* status) { return text.rfind(status, 0) == 0; });
+}
+
 std::string joined(const std::vector<std::string>& words, std::size_t first) {
     std::string text;
     for (std::size_t i = first; i < words.size(); ++i) text += (i > first ? " " : "") + words[i];
@@ -33,6 +58,11 @@ long SimulatorSnapIn::Load(const Args& args) {
     std::string error;
     if (!ReadDeck(args[0], deck, error)) return Fail(error);
     lastRead_ = deck.path;
+    const std::vector<std::string> unreadable = UnreadableIncludes(deck);
+    if (!unreadable.empty()) {
+        for (std::size_t i = 0; i + 1 < unreadable.size(); ++i) Say(unreadable[i]);
+        return Fail(unreadable.back());
+    }
     if (!PrepareEngine()) return S_FALSE;
     std::vector<std::string> errors;
     const bool accepted = engine_.LoadCircuit(LinesForNgspice(deck), errors);
@@ -97,8 +127,13 @@ long SimulatorSnapIn::Spice(const Args& args) {
     channel_.TakeAll(batch);
     bool failed = result != 0;
     for (const std::string& text : batch.texts) {
-        Say(WithoutStreamPrefix(text));
         failed = failed || IsNgspiceError(text);
+        const std::string line = WithoutStreamPrefix(text);
+        if (isChatter(line)) {
+            ToAuditTrail(line);
+        } else {
+            Say(withTabsExpanded(line));
+        }
     }
     if (ReportExit()) return S_FALSE;
     if (failed) return Fail("ngspice could not carry out: " + joined(args, 0));
