@@ -100,21 +100,26 @@ SessionRun RunScript(const std::string& script, const std::string& plots, const 
     return run;
 }
 
-SessionRun RunPiped(const std::string& input, const std::function<void(const std::string&)>& onLine) {
+SessionRun RunPiped(const std::string& input, const std::string& interruptAfter) {
     int pipeFds[2] = {-1, -1};
     EXPECT_EQ(pipe(pipeFds), 0);
     EXPECT_EQ(write(pipeFds[1], input.data(), input.size()), static_cast<ssize_t>(input.size()));
     std::mutex mutex;
-    std::condition_variable ended;
+    std::condition_variable changed;
+    bool seen = false;
     bool done = false;
-    std::thread closer([&] {
+    std::thread keys([&] {
         // Ctrl-C sent to the process is the session's to take, not this thread's.
         sigset_t interrupt;
         sigemptyset(&interrupt);
         sigaddset(&interrupt, SIGINT);
         pthread_sigmask(SIG_BLOCK, &interrupt, nullptr);
         std::unique_lock lock(mutex);
-        ended.wait_for(lock, std::chrono::seconds(30), [&] { return done; });
+        if (changed.wait_for(lock, std::chrono::seconds(30), [&] { return seen || done; }) && !done &&
+            !changed.wait_for(lock, std::chrono::milliseconds(300), [&] { return done; })) {
+            kill(getpid(), SIGINT);
+        }
+        changed.wait_for(lock, std::chrono::seconds(30), [&] { return done; });
         close(pipeFds[1]);
     });
     SessionRun run;
@@ -122,9 +127,12 @@ SessionRun RunPiped(const std::string& input, const std::function<void(const std
     options.input = veltsim::SessionOptions::Input::Script;
     options.inputFd = pipeFds[0];
     options.catchInterrupts = true;
-    options.print = [&run, &onLine](const std::string& line) {
+    options.print = [&](const std::string& line) {
         run.lines.push_back(line);
-        onLine(line);
+        if (line.find(interruptAfter) == std::string::npos) return;
+        std::lock_guard lock(mutex);
+        seen = true;
+        changed.notify_one();
     };
     {
         veltsim::Session session(std::move(options));
@@ -134,8 +142,8 @@ SessionRun RunPiped(const std::string& input, const std::function<void(const std
         std::lock_guard lock(mutex);
         done = true;
     }
-    ended.notify_one();
-    closer.join();
+    changed.notify_one();
+    keys.join();
     close(pipeFds[0]);
     return run;
 }

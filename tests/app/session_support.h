@@ -31,8 +31,8 @@ SessionRun RunScript(const std::string& script, const std::string& plots = "",
 
 // A session reading `input` from a pipe as a script, which stays open (the session waiting for
 // more) until the session has ended or 30 s have passed, so that a fault fails, not hangs. The
-// session takes Ctrl-C; `onLine` sees each line as it is printed.
-SessionRun RunPiped(const std::string& input, const std::function<void(const std::string&)>& onLine);
+// session takes Ctrl-C, which is pressed 300 ms after a line holding `interruptAfter` is printed.
+SessionRun RunPiped(const std::string& input, const std::string& interruptAfter);
 
 // A person at the keyboard of an interactive session, its pages in the folder `plots`: types
 // each step's line once a printed line holds what the step waits for (nothing: at once), and
