@@ -26,9 +26,12 @@ constexpr const char* kUsage =
     "                  open DIR/index.html in a browser\n"
     "  -h, --help      prints this text\n"
     "\n"
-    "Without --script or -c, commands are read from standard input as they are typed, also\n"
-    "while a simulation runs. A command ending in '&' (run &) lets a script go on while what it\n"
-    "started is still running. The exit status is 1 when a command or a run failed.\n"
+    "Without --script or -c, commands are read from standard input: typed at a terminal, each is\n"
+    "answered as it comes, also while a simulation runs; from a pipe or a file, they run as a\n"
+    "script. A script's line waits for what the one before started, unless that ended in '&'\n"
+    "(run &). Ctrl-C stops a run, keeping the data so far; a second Ctrl-C within a second, or\n"
+    "one while nothing runs, quits as quit does. The exit status is 1 when a command or a run\n"
+    "failed.\n"
     "\n"
     "ngspice is loaded at run time from libngspice.so.0, or from the path in VELTSIM_NGSPICE.\n";
 
@@ -82,8 +85,9 @@ int main(int argc, char** argv) {
         scripted = true;
     }
     options.script = veltsim::ScriptLines(script);
-    options.interactive = !scripted;
+    if (!scripted) options.input = isatty(STDIN_FILENO) ? veltsim::SessionOptions::Input::Typed : veltsim::SessionOptions::Input::Script;
     options.inputFd = STDIN_FILENO;
+    options.catchInterrupts = true;
     options.print = [](const std::string& line) {
         std::fputs(line.c_str(), stdout);
         std::fputc('\n', stdout);

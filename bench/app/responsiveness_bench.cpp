@@ -79,7 +79,7 @@ void BM_TypedLineAnswer_DuringRun(benchmark::State& state) {
         }
         Typist typist;
         veltsim::SessionOptions options;
-        options.interactive = true;
+        options.input = veltsim::SessionOptions::Input::Typed;
         options.inputFd = input[0];
         options.plots = plots.Path();
         options.print = [&typist](const std::string& line) { typist.Printed(line); };

@@ -3,8 +3,10 @@
 // the next.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -79,6 +81,52 @@ TEST(Instruments, PersonsSessionWithAScopeAndItsReturn) {
     EXPECT_TRUE(next.Has("instruments of the circuit: 1 from " + deck + ".instruments"));
     EXPECT_LT(next.Find("XSC1[CEventSink-->Oscilloscope]"), next.lines.size());
     EXPECT_TRUE(next.Has("XSC1 Oscilloscope: A V(out)"));
+}
+
+namespace {
+
+// The lines answering the command line `command` (its first such line from `from` on).
+std::vector<std::string> answerTo(const SessionRun& run, const std::string& command, std::size_t from = 0) {
+    std::vector<std::string> answer;
+    for (std::size_t i = run.Find("> " + command, from) + 1; i < run.lines.size() && run.lines[i].rfind("> ", 0) != 0; ++i) {
+        answer.push_back(run.lines[i]);
+    }
+    return answer;
+}
+
+}  // namespace
+
+// Each deck has instruments of its own: loading another takes the instruments away with their
+// deck and brings back the new deck's; a deck that never had any gets no file, and a file is
+// not written again when nothing changed, not even a damaged one.
+TEST(Instruments, EachDeckKeepsItsOwnInstruments) {
+    TempDir dir;
+    const std::string rc = copyOf(dir, "rc_lowpass.cir");
+    const std::string ac = copyOf(dir, "filter_ac.cir");
+    const std::string bare = copyOf(dir, "amplifier.cir");
+    const SessionRun run = RunScript("new XSC1; load " + rc + "; setnode XSC1 1 out; load " + ac + "; listing; new XMM1; load " + bare +
+                                     "; listing; load " + rc + "; listing; load " + ac + "; listing");
+    ASSERT_EQ(run.status, 0);
+    const std::vector<std::vector<std::string>> listings = {answerTo(run, "listing"),
+                                                            answerTo(run, "listing", run.Find("> load " + bare)),
+                                                            answerTo(run, "listing", run.Find("> load " + rc, run.Find("> load " + bare))),
+                                                            answerTo(run, "listing", run.Find("> load " + ac, run.Find("> load " + bare)))};
+    const auto lists = [](const std::vector<std::string>& listing, const std::string& refID) {
+        return std::any_of(listing.begin(), listing.end(), [&](const std::string& line) { return line.find(refID + "[") != std::string::npos; });
+    };
+    EXPECT_FALSE(lists(listings[0], "XSC1"));
+    EXPECT_FALSE(lists(listings[1], "XMM1"));
+    EXPECT_TRUE(lists(listings[2], "XSC1"));
+    EXPECT_FALSE(lists(listings[2], "XMM1"));
+    EXPECT_TRUE(lists(listings[3], "XMM1"));
+    EXPECT_FALSE(lists(listings[3], "XSC1"));
+    EXPECT_TRUE(run.Has("instruments of the circuit: 1 from " + rc + ".instruments"));
+    EXPECT_FALSE(std::filesystem::exists(bare + ".instruments"));
+
+    std::ofstream(bare + ".instruments") << "not instruments";
+    const SessionRun damaged = RunScript("load " + bare + "; load " + rc);
+    EXPECT_TRUE(damaged.Has("cannot restore the instruments from " + bare + ".instruments"));
+    EXPECT_EQ(ReadFile(bare + ".instruments"), "not instruments");
 }
 
 // The meter's readings are the accumulators' over the whole transient: minimum and maximum as

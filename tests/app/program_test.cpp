@@ -39,10 +39,12 @@ TEST(Program, ExitStatusAndCommandsFromStandardInput) {
     const ProgramRun directory = runProgram("--script /");
     EXPECT_EQ(directory.status, 1);
     EXPECT_NE(directory.output.find("cannot read script /: Is a directory"), std::string::npos) << directory.output;
-    // Lines on standard input are typed as they come; at its end the session finishes what
-    // runs and quits.
-    const ProgramRun run = runProgram("", "load " + veltsimtest::Sample("filter_ac.cir") + "\nprobe out\nat 1k\nrun\n");
+    // Standard input that is not a terminal is a script: each line waits for what the one
+    // before started, so results are those of the whole run. At its end the session quits.
+    const ProgramRun run = runProgram("", "load " + veltsimtest::Sample("filter_ac.cir") + "\nprobe out\nat 1k\nrun\nresults\n");
     EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.output.find("> run\n"), std::string::npos);
-    EXPECT_NE(run.output.find("1000       -3.0103    -45\n"), std::string::npos) << run.output;
+    const std::size_t finished = run.output.find("|   |   finished in ");
+    const std::size_t results = run.output.find("> results\n");
+    EXPECT_LT(finished, results) << run.output;
+    EXPECT_NE(run.output.find("1000       -3.0103    -45\n", results), std::string::npos) << run.output;
 }

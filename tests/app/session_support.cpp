@@ -1,6 +1,7 @@
 #include "session_support.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -84,14 +85,66 @@ double Number(const std::vector<std::string>& row, std::size_t cell) {
     return cell < row.size() ? std::atof(row[cell].c_str()) : 0.0;
 }
 
-SessionRun RunScript(const std::string& script, const std::string& plots) {
+SessionRun RunScript(const std::string& script, const std::string& plots, const std::function<void(const std::string&)>& onLine) {
     SessionRun run;
     veltsim::SessionOptions options;
     options.script = veltsim::ScriptLines(script);
     options.plots = plots;
-    options.print = [&run](const std::string& line) { run.lines.push_back(line); };
+    options.catchInterrupts = static_cast<bool>(onLine);
+    options.print = [&run, &onLine](const std::string& line) {
+        run.lines.push_back(line);
+        if (onLine) onLine(line);
+    };
     veltsim::Session session(std::move(options));
     run.status = session.Execute();
+    return run;
+}
+
+SessionRun RunPiped(const std::string& input, const std::string& interruptAfter) {
+    int pipeFds[2] = {-1, -1};
+    EXPECT_EQ(pipe(pipeFds), 0);
+    EXPECT_EQ(write(pipeFds[1], input.data(), input.size()), static_cast<ssize_t>(input.size()));
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool seen = false;
+    bool done = false;
+    std::thread keys([&] {
+        // Ctrl-C sent to the process is the session's to take, not this thread's.
+        sigset_t interrupt;
+        sigemptyset(&interrupt);
+        sigaddset(&interrupt, SIGINT);
+        pthread_sigmask(SIG_BLOCK, &interrupt, nullptr);
+        std::unique_lock lock(mutex);
+        if (changed.wait_for(lock, std::chrono::seconds(30), [&] { return seen || done; }) && !done &&
+            !changed.wait_for(lock, std::chrono::milliseconds(300), [&] { return done; })) {
+            kill(getpid(), SIGINT);
+        }
+        changed.wait_for(lock, std::chrono::seconds(30), [&] { return done; });
+        close(pipeFds[1]);
+    });
+    SessionRun run;
+    veltsim::SessionOptions options;
+    options.input = veltsim::SessionOptions::Input::Script;
+    options.inputFd = pipeFds[0];
+    options.catchInterrupts = true;
+    options.print = [&](const std::string& line) {
+        run.lines.push_back(line);
+        if (line.find(interruptAfter) == std::string::npos) return;
+        std::lock_guard lock(mutex);
+        seen = true;
+        changed.notify_one();
+    };
+    {
+        veltsim::Session session(std::move(options));
+        run.status = session.Execute();
+    }
+    {
+        std::lock_guard lock(mutex);
+        done = true;
+    }
+    changed.notify_one();
+    keys.join();
+    close(pipeFds[0]);
     return run;
 }
 
@@ -109,7 +162,7 @@ SessionRun RunPerson(const std::vector<Step>& steps, const std::string& plots, b
         close(keys[1]);
     });
     veltsim::SessionOptions options;
-    options.interactive = true;
+    options.input = veltsim::SessionOptions::Input::Typed;
     options.inputFd = keys[0];
     options.plots = plots;
     options.print = [&screen](const std::string& line) {

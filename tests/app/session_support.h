@@ -24,8 +24,15 @@ struct SessionRun {
 // A cell as a number (0 when the row has no such cell, which fails the test).
 double Number(const std::vector<std::string>& row, std::size_t cell);
 
-// A session run on a script, its pages in the folder `plots` when one is named.
-SessionRun RunScript(const std::string& script, const std::string& plots = "");
+// A session run on a script, its pages in the folder `plots` when one is named. With
+// `onLine`, the session takes Ctrl-C, and `onLine` sees each line as it is printed.
+SessionRun RunScript(const std::string& script, const std::string& plots = "",
+                     const std::function<void(const std::string&)>& onLine = {});
+
+// A session reading `input` from a pipe as a script, which stays open (the session waiting for
+// more) until the session has ended or 30 s have passed, so that a fault fails, not hangs. The
+// session takes Ctrl-C, which is pressed 300 ms after a line holding `interruptAfter` is printed.
+SessionRun RunPiped(const std::string& input, const std::string& interruptAfter);
 
 // A person at the keyboard of an interactive session, its pages in the folder `plots`: types
 // each step's line once a printed line holds what the step waits for (nothing: at once), and

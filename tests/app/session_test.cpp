@@ -36,13 +36,23 @@ TEST(Session, BadInputIsReportedAndTheSessionGoesOn) {
     std::ofstream(dir / "rejected.cir") << "bad deck\nV1 in 0 1\nQ1 out in 0 nomodel\n.tran 1u 1m\n.end\n";
     std::ofstream(dir / "broken.cir") << "broken\nV1 in 0 1\nR1 in 0 1k\n.tran 1u 1m\n.end\n";
     std::ofstream(dir / "broken.cir.instruments") << "not instruments";
+    std::ofstream(dir / "includes.cir") << "includes\n.include gone.inc\n.lib 'sub' typ\n.end\n";
+    std::filesystem::create_directory(dir / "sub");
     const std::string rc = dir / "rc.cir";  // a copy: instruments are kept beside their deck
     std::filesystem::copy_file(Sample("rc_lowpass.cir"), rc);
+    const std::string held = dir / "held.cir";  // its instruments' file is a folder
+    std::filesystem::copy_file(Sample("rc_lowpass.cir"), held);
+    std::filesystem::create_directory(held + ".instruments");
     const struct {
         std::string script;
         std::string message;
     } rows[] = {
         {"load " + dir / "none.cir", "cannot read deck: " + dir / "none.cir" + ": No such file or directory"},
+        {"load " + dir / "sub", "cannot read deck: " + dir / "sub" + ": Is a directory"},
+        {"load " + dir / "includes.cir", "cannot read include: " + dir / "gone.inc" + ": No such file or directory"},
+        {"load " + dir / "includes.cir", "cannot read include: " + dir / "sub" + ": Is a directory"},
+        {"load " + held, "cannot restore the instruments from " + held + ".instruments: Is a directory"},
+        {"load " + held + "; new XMM1; load " + rc, "cannot keep the instruments in " + held + ".instruments: Is a directory"},
         {"load " + dir / "rejected.cir", "ngspice rejected the deck"},
         {"load " + dir / "rejected.cir", "could not find a valid modelname"},
         {"load " + rc + "; run; probe nosuch", "unknown node: nosuch"},
@@ -73,6 +83,48 @@ TEST(Session, BadInputIsReportedAndTheSessionGoesOn) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.Has("ngspice shared library not found: /nonexistent/libngspice.so.0"));
     EXPECT_TRUE(missing.Has("idle; no deck loaded"));
+}
+
+// An edited deck read again, by reload or by load under another spelling of its path, keeps
+// its probes, measure window and instruments, and runs as edited.
+TEST(Session, ReloadKeepsTheSettingsOfTheDeck) {
+    TempDir dir;
+    const std::string rc = dir / "rc.cir";
+    std::filesystem::copy_file(Sample("rc_lowpass.cir"), rc);
+    const std::string again = (dir / "") + "./rc.cir";
+    const SessionRun run = RunScript("load " + rc + "; probe out; window 5m 10m; new XMM1; run; reload; run; load " + again +
+                                         "; run; listing",
+                                     "", [&](const std::string& line) {
+                                         if (line.find("> reload") == std::string::npos) return;
+                                         std::string text = ReadFile(rc);
+                                         text.replace(text.find("R1 in out 1k"), 12, "R1 in out 2k");
+                                         std::ofstream(rc) << text;
+                                     });
+    ASSERT_EQ(run.status, 0);
+    const std::vector<std::string> before = run.Row("V(out)", run.Find("tran1: .tran"));
+    const std::vector<std::string> edited = run.Row("V(out)", run.Find("> reload"));
+    const std::vector<std::string> loaded = run.Row("V(out)", run.Find("> load " + again));
+    ASSERT_EQ(edited.size(), 8u);
+    EXPECT_EQ(Number(edited, 2), 0.005);
+    EXPECT_LT(Number(edited, 6), Number(before, 6) - 0.05);  // the corner moved down
+    EXPECT_EQ(loaded, edited);
+    EXPECT_LT(run.Find("XMM1[", run.Find("> listing")), run.lines.size());
+}
+
+// What ngspice prints for a command keeps its columns, at a terminal's tab stops; its status
+// lines about its own working go to the audit trail only.
+TEST(Session, SpiceOutputKeepsItsColumnsAndItsChatterStaysInTheTrail) {
+    TempDir dir;
+    std::ofstream(dir / "step.cir") << "step\nV1 in 0 1\nR1 in out 1k\nC1 out 0 1u\n.tran 0.1m 0.5m\n.end\n";
+    const SessionRun run = RunScript("load " + dir / "step.cir" + "; run; spice print v(in); trail 40");
+    ASSERT_EQ(run.status, 0);
+    const std::size_t print = run.Find("> spice print");
+    const std::size_t trail = run.Find("> trail");
+    EXPECT_EQ(run.Find("Index   time            v(in)", print), run.Find("Index", print));
+    EXPECT_LT(run.Find("|   0       0.000000e+00    1.000000e+00", print), trail);
+    EXPECT_LT(run.Find("|   1       ", print), trail);
+    EXPECT_EQ(run.Find("Background thread", print), run.Find("Background thread", trail));
+    EXPECT_LT(run.Find("Background thread", trail), run.lines.size());
 }
 
 // ngspice's request to exit ends nothing: a fresh one runs the next deck, also after it too

@@ -120,6 +120,11 @@ long ConsoleSnapIn::Help() {
 }
 
 long ConsoleSnapIn::Quit() {
+    // The run is stopping already; asking again would fail.
+    if (quitRequested_) {
+        Say("quitting");
+        return S_OK;
+    }
     quitRequested_ = true;
     bool running = false;
     CGuiFE& frontEnd = GetGuiFE();

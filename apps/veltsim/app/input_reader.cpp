@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <utility>
 
 namespace veltsim {
 
@@ -28,9 +29,28 @@ void InputReader::Stop() {
     if (thread_.joinable()) thread_.join();
 }
 
-void InputReader::Start(int fd, HWND target) { thread_ = std::thread([this, fd, target] { Read(fd, target); }); }
+void InputReader::Start(int fd, HWND target, Mode mode) {
+    thread_ = std::thread([this, fd, target, mode] { Read(fd, target, mode); });
+}
 
-void InputReader::Read(int fd, HWND target) {
+std::vector<std::string> InputReader::TakeLines() {
+    std::lock_guard lock(mutex_);
+    return std::exchange(kept_, {});
+}
+
+void InputReader::Deliver(const std::string& line, HWND target, Mode mode) {
+    if (mode == Mode::Type) {
+        type(target, line);
+        return;
+    }
+    {
+        std::lock_guard lock(mutex_);
+        kept_.push_back(line);
+    }
+    PostMessage(target, WM_NULL, 0, 0);
+}
+
+void InputReader::Read(int fd, HWND target, Mode mode) {
     std::string pending;
     char buffer[4096];
     while (!stop_) {
@@ -43,10 +63,10 @@ void InputReader::Read(int fd, HWND target) {
         for (std::size_t end; (end = pending.find('\n')) != std::string::npos; pending.erase(0, end + 1)) {
             std::string line = pending.substr(0, end);
             if (!line.empty() && line.back() == '\r') line.pop_back();
-            type(target, line);
+            Deliver(line, target, mode);
         }
     }
-    if (!pending.empty() && !stop_) type(target, pending);
+    if (!pending.empty() && !stop_) Deliver(pending, target, mode);
     ended_ = true;
     PostMessage(target, WM_NULL, 0, 0);
 }

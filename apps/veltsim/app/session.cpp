@@ -11,6 +11,8 @@ namespace veltsim {
 namespace {
 
 constexpr const char* kDefaultPlotsFolder = "veltsim-plots";
+// A second Ctrl-C this soon after the one that stopped a run quits.
+constexpr DWORD kQuitInterval = 1000;
 
 bool messagesWaiting() {
     MSG msg;
@@ -27,6 +29,11 @@ Session::~Session() { Shutdown(); }
 bool Session::Start() {
     if (started_) return !startFailed_;
     started_ = true;
+    // A thread's message queue comes into being when the thread first uses it; until then what
+    // the reader and the interrupt watch post to this thread's windows would be dropped.
+    messagesWaiting();
+    // Before any module can start a thread of its own, which would take SIGINT otherwise.
+    if (options_.catchInterrupts) interrupts_.Start([this](DWORD tick) { Interrupted(tick); });
     for (const std::string& file : options_.modules) {
         auto module = std::make_unique<SnapInModule>();
         std::string error;
@@ -62,11 +69,9 @@ bool Session::Start() {
     frontEnd_.GetNthSnapIn(-1);
     wired_ = true;
 
-    if (options_.interactive) {
-        // A thread's message queue comes into being when the thread first uses it; until then
-        // what the reader posts to this thread's windows would be dropped.
-        messagesWaiting();
-        reader_.Start(options_.inputFd, log_.GetDialog()->GetCommandEntry()->GetSafeHwnd());
+    if (options_.input != SessionOptions::Input::None) {
+        reader_.Start(options_.inputFd, log_.GetDialog()->GetCommandEntry()->GetSafeHwnd(),
+                      options_.input == SessionOptions::Input::Typed ? InputReader::Mode::Type : InputReader::Mode::Keep);
     }
     return true;
 }
@@ -81,6 +86,7 @@ void Session::Shutdown() {
     if (!wired_) return;
     wired_ = false;
     reader_.Stop();
+    interrupts_.Stop();
     failures_ = CountFailures();
     // The snap-ins may still answer while they are uninitialised (storing the instruments).
     container_.Clear_Snapins_and_GuIF();
@@ -154,18 +160,34 @@ BOOL Session::OnIdle(long count) {
         PostQuitMessage(0);
         return FALSE;
     }
-    if (!options_.interactive) TypeNextLine();
+    if (options_.input != SessionOptions::Input::Typed) TypeNextLine();
     return more;
 }
 
 bool Session::ReadyToQuit() {
     if (frontEnd_.GetMessageProcessing()->GetYieldLevel() > 0 || messagesWaiting() || AnyBusy()) return false;
     if (console_.QuitRequested()) return true;
-    if (options_.interactive) return reader_.Ended();
-    return nextLine_ >= options_.script.size();
+    if (options_.input == SessionOptions::Input::Typed) return reader_.Ended();
+    // Ended first: every line read is kept by then.
+    const bool inputEnded = options_.input == SessionOptions::Input::None || reader_.Ended();
+    TakeInputLines();
+    return inputEnded && nextLine_ >= options_.script.size();
+}
+
+void Session::TakeInputLines() {
+    for (const std::string& text : reader_.TakeLines()) {
+        for (ScriptLine& line : ScriptLines(text)) options_.script.push_back(std::move(line));
+    }
+}
+
+void Session::Interrupted(DWORD tick) {
+    const bool again = lastInterrupt_ && tick - *lastInterrupt_ < kQuitInterval;
+    lastInterrupt_ = tick;
+    console_.ExecuteCmd(AnyBusy() && !again ? "stop" : "quit", 0, &log_);
 }
 
 void Session::TypeNextLine() {
+    TakeInputLines();
     if (nextLine_ >= options_.script.size() || messagesWaiting()) return;
     if (waitForRun_ && AnyBusy()) return;
     const ScriptLine& line = options_.script[nextLine_++];

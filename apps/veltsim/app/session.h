@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,6 +10,7 @@
 
 #include "console_snapin.h"
 #include "input_reader.h"
+#include "interrupt_watch.h"
 #include "plotting_module.h"
 #include "script.h"
 #include "sim_front_end.h"
@@ -21,9 +23,15 @@ struct SessionOptions {
     // Commands typed one after the other, each once the previous one is answered and, unless
     // it runs in the background, once what it started has ended.
     std::vector<ScriptLine> script;
-    // Commands come from this file descriptor instead, typed as they arrive.
-    bool interactive = false;
+    // Where further commands come from: none; typed from `inputFd` as they arrive (a person at
+    // a terminal), answered also while a simulation runs; or read from `inputFd` as a script's
+    // lines (a pipe or a file), each waiting as a script's line does.
+    enum class Input { None, Typed, Script };
+    Input input = Input::None;
     int inputFd = 0;
+    // Ctrl-C halts the run going on, as stop does; a second within a second, or one while
+    // nothing runs, quits as quit does.
+    bool catchInterrupts = false;
     // Receives every line of the command line's log as it is written.
     TerminalLog::Printer print;
     // The snap-in modules to load, by the names LoadLibrary looks for.
@@ -67,6 +75,9 @@ private:
     bool AnyBusy();
     bool ReadyToQuit();
     void TypeNextLine();
+    // The lines read from the input as a script so far, appended to the script.
+    void TakeInputLines();
+    void Interrupted(DWORD tick);
     long CountFailures();
     // Loads the plotting module ahead of the front end, to tell it where its files go.
     void ChoosePlotsFolder();
@@ -78,6 +89,8 @@ private:
     ConsoleSnapIn console_;
     std::vector<std::unique_ptr<SnapInModule>> modules_;
     InputReader reader_;
+    InterruptWatch interrupts_;
+    std::optional<DWORD> lastInterrupt_;
     // Held from start to destruction, so that the folder chosen stays the module's choice.
     PlottingModuleHold plotting_;
     std::string plotsFolder_;

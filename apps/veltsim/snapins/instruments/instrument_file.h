@@ -32,6 +32,10 @@ std::string InstrumentFileOf(const std::string& deck);
 // file cannot be written.
 bool SaveInstruments(InstrumentDoc& doc, const std::string& file, std::string& error);
 
+// The bytes SaveInstruments would write: two are equal when nothing was made, removed or
+// changed in between.
+std::string InstrumentBytes(InstrumentDoc& doc);
+
 // Makes the instruments stored in `file` beside those the document holds, and says how many.
 // False, with the reason, when the file cannot be read or holds something else; the instruments
 // read before the fault stay.

@@ -4,6 +4,7 @@
 
 #include "command_help.h"
 #include "command_line_log.h"
+#include "file_path.h"
 #include "instrument_file.h"
 #include "snapin_protocol.h"
 #include "text_util.h"
@@ -140,13 +141,18 @@ void InstrumentManager::Fail(const std::string& text) {
 }
 
 void InstrumentManager::DeckLoaded(const std::string& deck) {
-    if (deck == deck_) return;
+    // A deck loaded again keeps its instruments as they are.
+    if (SamePath(deck, deck_)) return;
+    // Instruments made before any deck was loaded go with the first one.
+    const bool first = deck_.empty();
     Store();
     deck_ = deck;
+    kept_.clear();
     const std::string file = InstrumentFileOf(deck);
     std::error_code missing;
-    if (!std::filesystem::exists(file, missing)) return;
-    doc_.RemoveAll();
+    const bool stored = std::filesystem::exists(file, missing);
+    if (!first || stored) doc_.RemoveAll();
+    if (!stored) return;
     int restored = 0;
     std::string error;
     if (RestoreInstruments(doc_, file, restored, error)) {
@@ -154,16 +160,23 @@ void InstrumentManager::DeckLoaded(const std::string& deck) {
     } else {
         Fail("cannot restore the instruments from " + file + ": " + error);
     }
+    // What was read, even of a damaged file, is written back only once it changes.
+    kept_ = InstrumentBytes(doc_);
 }
 
 void InstrumentManager::Store() {
     if (deck_.empty()) return;
     const std::string file = InstrumentFileOf(deck_);
+    const std::string now = InstrumentBytes(doc_);
     std::error_code missing;
-    // A circuit that never had instruments gets no file.
-    if (doc_.TopLevelInstruments().empty() && !std::filesystem::exists(file, missing)) return;
+    // A circuit that never had instruments gets no file; unchanged ones are not written again.
+    if (now == kept_ || (doc_.TopLevelInstruments().empty() && !std::filesystem::exists(file, missing))) return;
     std::string error;
-    if (!SaveInstruments(doc_, file, error)) Fail("cannot keep the instruments in " + file + ": " + error);
+    if (SaveInstruments(doc_, file, error)) {
+        kept_ = now;
+    } else {
+        Fail("cannot keep the instruments in " + file + ": " + error);
+    }
 }
 
 }  // namespace veltsim

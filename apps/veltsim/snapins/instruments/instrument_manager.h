@@ -15,10 +15,11 @@ namespace veltsim {
 // own command log; the manager copies each command's replies into the command line, under the
 // line being answered, and counts the document's refusals as failures.
 //
-// It keeps the instruments with the circuit. When the simulator loads a deck (event 2 on its
-// event source) the instruments are stored beside the deck before, and those stored beside the
-// new deck come back in their place; a deck with none stored keeps the instruments there are.
-// At the end of the session they are stored beside the deck loaded last.
+// Each circuit has instruments of its own. When the simulator loads another deck (event 2 on
+// its event source) the instruments are stored beside the deck before, if any were made,
+// removed or changed, and taken away; those stored beside the new deck come back in their
+// place. Instruments made before the first deck go with it. A deck that never had instruments
+// gets no file. At the end of the session they are stored beside the deck loaded last.
 //
 // Final: the base's destructor is not virtual, and the module deletes it as this class.
 class InstrumentManager final : public CInstrumentInterface, private InstrumentReplies {
@@ -54,6 +55,8 @@ private:
     std::unique_ptr<SimulatorWatch> watch_;
     CEventSource* simulatorEvents_ = nullptr;
     std::string deck_;
+    // The instruments as last read from or written to the deck's file; empty when none was.
+    std::string kept_;
     long failures_ = 0;
 };
 

@@ -1,11 +1,11 @@
 #include "deck.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
+#include "file_path.h"
 #include "text_util.h"
 
 namespace veltsim {
@@ -42,20 +42,72 @@ std::vector<std::string> logicalCards(const std::vector<std::string>& lines) {
     return cards;
 }
 
+// Where the path of an .include or .lib card stands in its line, quotes included.
+struct IncludePath {
+    std::size_t start = 0;
+    std::size_t after = 0;
+    std::string path;
+};
+
+std::optional<IncludePath> includePath(const std::string& line) {
+    const std::string word = lowerFirstWord(line);
+    const bool include = word == ".include" || word == ".inc";
+    // ".lib NAME" alone starts a section of a library file; ".lib FILE NAME" reads one.
+    if (!include && !(word == ".lib" && Words(line).size() > 2)) return std::nullopt;
+    const std::size_t keyword = line.find_first_not_of(" \t");
+    const std::size_t start = line.find_first_not_of(" \t", keyword + word.size());
+    if (start == std::string::npos) return std::nullopt;
+    const bool quoted = line[start] == '"' || line[start] == '\'';
+    const std::size_t end = quoted ? line.find(line[start], start + 1) : line.find_first_of(" \t", start);
+    const std::size_t pathStart = start + (quoted ? 1 : 0);
+    IncludePath found{start, end == std::string::npos ? line.size() : end + (quoted ? 1 : 0),
+                      line.substr(pathStart, (end == std::string::npos ? line.size() : end) - pathStart)};
+    if (found.path.empty()) return std::nullopt;
+    return found;
+}
+
+// Relative to the deck's folder; an absolute path, or one that ngspice expands (~), as it is.
+bool fromDeckFolder(const std::string& path) { return path.front() != '/' && path.front() != '~'; }
+
+std::filesystem::path folderOf(const Deck& deck) {
+    std::error_code error;
+    return std::filesystem::absolute(deck.path, error).parent_path();
+}
+
 }  // namespace
+
+std::vector<std::string> LinesForNgspice(const Deck& deck) {
+    const std::filesystem::path folder = folderOf(deck);
+    std::vector<std::string> lines = deck.lines;
+    // The first line is the title, whatever it says.
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::optional<IncludePath> include = includePath(lines[i]);
+        if (!include || !fromDeckFolder(include->path)) continue;
+        lines[i] = lines[i].substr(0, include->start) + '"' + (folder / include->path).lexically_normal().string() + '"' +
+                   lines[i].substr(include->after);
+    }
+    return lines;
+}
+
+std::vector<std::string> UnreadableIncludes(const Deck& deck) {
+    const std::filesystem::path folder = folderOf(deck);
+    std::vector<std::string> problems;
+    for (std::size_t i = 1; i < deck.lines.size(); ++i) {
+        const std::optional<IncludePath> include = includePath(deck.lines[i]);
+        if (!include || !fromDeckFolder(include->path)) continue;
+        const std::string path = (folder / include->path).lexically_normal().string();
+        const std::string reason = UnreadableReason(path);
+        if (!reason.empty()) problems.push_back("cannot read include: " + path + ": " + reason);
+    }
+    return problems;
+}
 
 bool ReadDeck(const std::string& path, Deck& deck, std::string& error) {
     const std::string prefix = "cannot read deck: " + path + ": ";
-    // A directory opens as a stream and then reads as nothing; say what it is instead.
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
-        error = prefix + std::strerror(EISDIR);
-        return false;
-    }
-    errno = 0;
+    const std::string reason = UnreadableReason(path);
     std::ifstream file(path);
-    if (!file) {
-        error = prefix + (errno ? std::strerror(errno) : "cannot be opened");
+    if (!reason.empty() || !file) {
+        error = prefix + (reason.empty() ? "cannot be opened" : reason);
         return false;
     }
     Deck read;

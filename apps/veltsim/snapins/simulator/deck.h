@@ -25,6 +25,17 @@ struct Deck {
 // a directory", "...: empty"), when the file cannot be read or is empty.
 bool ReadDeck(const std::string& path, Deck& deck, std::string& error);
 
+// The deck's lines as ngspice is to read them: a relative path of an .include or .lib card is
+// taken from the deck's folder, wherever the program was started, as ngspice takes it when it
+// reads the deck file itself. Files included from there resolve theirs in ngspice, from their
+// own folders.
+//   in /d/rc.cir: ".include models/r.inc" -> ".include \"/d/models/r.inc\""
+std::vector<std::string> LinesForNgspice(const Deck& deck);
+
+// What stands in the way of ngspice reading the files that the deck includes from its folder:
+// "cannot read include: PATH: No such file or directory" (or "Is a directory", ...).
+std::vector<std::string> UnreadableIncludes(const Deck& deck);
+
 // ".meas tran rms_out RMS V(out) FROM=5m TO=10m" -> analysis "tran", name "rms_out"; false for
 // a statement too short to name both.
 bool SplitMeasure(const std::string& statement, std::string& analysis, std::string& name);

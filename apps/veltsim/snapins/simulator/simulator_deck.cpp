@@ -1,6 +1,9 @@
-// The simulator's deck commands: load, nodes, meas, spice.
+// The simulator's deck commands: load, reload, nodes, meas, spice.
+
+#include <algorithm>
 
 #include "control_block.h"
+#include "file_path.h"
 #include "simulator_snapin.h"
 #include "text_table.h"
 #include "text_util.h"
@@ -19,6 +22,29 @@ const char* typeName(NODE_TYPE type) {
     }
 }
 
+// ngspice aligns its tables (print) with tabs at every eighth column, as a terminal shows them;
+// the log would expand them by its own rule, which is not a terminal's.
+std::string withTabsExpanded(const std::string& line) {
+    constexpr std::size_t kTerminalTab = 8;
+    std::string expanded;
+    for (char c : line) {
+        if (c == '\t') {
+            expanded.append(kTerminalTab - expanded.size() % kTerminalTab, ' ');
+        } else {
+            expanded += c;
+        }
+    }
+    return expanded;
+}
+
+// ngspice's status lines about its own working, which answer no command.
+bool isChatter(const std::string& line) {
+    static const char* const kStatus[] = {"Background thread ", "Doing analysis at TEMP", "Using SPARSE ", "No. of Data Rows",
+                                          "Reference value"};
+    const std::string text = Trimmed(line);
+    return std::any_of(std::begin(kStatus), std::end(kStatus), [&](const char* status) { return text.rfind(status, 0) == 0; });
+}
+
 std::string joined(const std::vector<std::string>& words, std::size_t first) {
     std::string text;
     for (std::size_t i = first; i < words.size(); ++i) text += (i > first ? " " : "") + words[i];
@@ -32,10 +58,16 @@ long SimulatorSnapIn::Load(const Args& args) {
     Deck deck;
     std::string error;
     if (!ReadDeck(args[0], deck, error)) return Fail(error);
+    lastRead_ = deck.path;
+    const std::vector<std::string> unreadable = UnreadableIncludes(deck);
+    if (!unreadable.empty()) {
+        for (std::size_t i = 0; i + 1 < unreadable.size(); ++i) Say(unreadable[i]);
+        return Fail(unreadable.back());
+    }
     if (!PrepareEngine()) return S_FALSE;
     std::vector<std::string> errors;
     // A .control block would run here, in this thread, as ngspice read the deck: it is run by run.
-    const bool accepted = engine_.LoadCircuit(WithoutControlBlock(deck.lines), errors);
+    const bool accepted = engine_.LoadCircuit(WithoutControlBlock(LinesForNgspice(deck)), errors);
     ChannelBatch batch;
     channel_.TakeAll(batch);
     for (const std::string& text : batch.texts) ToAuditTrail(WithoutStreamPrefix(text));
@@ -58,13 +90,23 @@ long SimulatorSnapIn::Load(const Args& args) {
     // The last run's signals and what was measured of them belong to the deck before.
     analyses_.clear();
     measures_.clear();
-    settings_ = ProbeSettings{{}, {}, 0.0, {}, settings_.version + 1};
+    // The probes and measure settings belong to the deck: an edited one keeps them.
+    const int version = settings_.version + 1;
+    if (!SamePath(deck_->path, settingsDeck_)) settings_ = ProbeSettings{};
+    settingsDeck_ = deck_->path;
+    settings_.version = version;
     // The instruments keep their settings with the circuit: a new one is theirs to look at.
     OrvVariant path(deck_->path.c_str());
     OrvVariant answer;
     CEventSource::EventData changed{EVENT_STATE_CHANGED, &path, &answer, nullptr};
     events_.BroadCastEvent(&changed, 0, nullptr, 0);
     return S_OK;
+}
+
+long SimulatorSnapIn::Reload(const Args& args) {
+    if (!args.empty()) return Fail("reload: takes no arguments (load FILE reads another deck)");
+    if (lastRead_.empty()) return Fail("reload: no deck loaded");
+    return Load({lastRead_});
 }
 
 long SimulatorSnapIn::Nodes(const Args&) {
@@ -91,8 +133,13 @@ long SimulatorSnapIn::Spice(const Args& args) {
     channel_.TakeAll(batch);
     bool failed = result != 0;
     for (const std::string& text : batch.texts) {
-        Say(WithoutStreamPrefix(text));
         failed = failed || IsNgspiceError(text);
+        const std::string line = WithoutStreamPrefix(text);
+        if (isChatter(line)) {
+            ToAuditTrail(line);
+        } else {
+            Say(withTabsExpanded(line));
+        }
     }
     if (ReportExit()) return S_FALSE;
     if (failed) return Fail("ngspice could not carry out: " + joined(args, 0));

@@ -82,7 +82,12 @@ long SimulatorSnapIn::StartRun(const std::string& command, const std::string& ty
 }
 
 long SimulatorSnapIn::Stop(const Args&) {
-    if (!driver_.RequestStop()) return Fail("stop: no run in progress");
+    if (!driver_.RequestStop()) {
+        // Asked again (a second Ctrl-C, quit after stop) while the run halts: nothing failed.
+        if (!driver_.IsBusy()) return Fail("stop: no run in progress");
+        Say("stopping already");
+        return S_OK;
+    }
     Say("stopping");
     return S_OK;
 }

@@ -28,7 +28,10 @@ struct SimulatorSnapIn::Command {
 
 const std::vector<SimulatorSnapIn::Command>& SimulatorSnapIn::Commands() {
     static const std::vector<Command> commands = {
-        {"load", "FILE", "reads a SPICE deck and hands it to ngspice; probes and measure settings start afresh", &SimulatorSnapIn::Load, false},
+        {"load", "FILE", "reads a SPICE deck and hands it to ngspice; another deck's probes and measure settings start afresh",
+         &SimulatorSnapIn::Load, false},
+        {"reload", "", "reads the deck again after an edit, keeping probes, window, frequency and instruments",
+         &SimulatorSnapIn::Reload, false},
         {"run", "", "runs the analyses of the deck, or its .control block, while the command line stays live", &SimulatorSnapIn::RunDeck, false},
         {"op", "", "runs an operating point", &SimulatorSnapIn::RunAnalysis, false},
         {"tran", "STEP STOP [START [MAXSTEP]]", "runs a transient analysis", &SimulatorSnapIn::RunAnalysis, false},

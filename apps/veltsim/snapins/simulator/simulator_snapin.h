@@ -86,6 +86,7 @@ private:
 
     // Deck commands (simulator_deck.cpp).
     long Load(const Args& args);
+    long Reload(const Args& args);
     long Nodes(const Args& args);
     long Spice(const Args& args);
     long Meas(const Args& args);
@@ -139,6 +140,10 @@ private:
     NgspiceEngine engine_;
     RunDriver driver_;
     std::optional<Deck> deck_;
+    // The deck file load read last, which reload reads again (also after ngspice rejected it).
+    std::string lastRead_;
+    // The deck the probe settings belong to: loading it again keeps them.
+    std::string settingsDeck_;
     ProbeSettings settings_;
     RunPlots plots_;
     // What the run in progress (or the last one) runs, as the run table names it.
