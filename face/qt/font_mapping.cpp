@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace veltface {
@@ -26,6 +27,14 @@ QFont FontOf(const LOGFONT& logical) {
     font.setUnderline(logical.lfUnderline != 0);
     font.setStrikeOut(logical.lfStrikeOut != 0);
     return font;
+}
+
+QFont TemplateFont(const char* fontName, int pointSize) {
+    LOGFONT logical;
+    // The host's rule for a template: 96 pixels per inch, 9 points when none is given.
+    logical.lfHeight = -(pointSize > 0 ? pointSize * 4 / 3 : 12);
+    if (fontName) std::snprintf(logical.lfFaceName, sizeof logical.lfFaceName, "%s", fontName);
+    return FontOf(logical);
 }
 
 QFont FontOf(const CFont& font) {

@@ -11,5 +11,7 @@ namespace veltface {
 // window's texts are Chinese); the stock system font is the default family at its pixel height.
 QFont FontOf(const LOGFONT& font);
 QFont FontOf(const CFont& font);
+// The font a dialog template names, at its size in points (0: the dialog default).
+QFont TemplateFont(const char* fontName, int pointSize);
 
 }  // namespace veltface

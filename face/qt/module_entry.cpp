@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "face/qt/display_check.h"
+#include "face/qt/face_services.h"
 #include "face/qt/qt_face.h"
 
 namespace veltface {
@@ -35,5 +36,6 @@ extern "C" __attribute__((visibility("default"))) veltutil::detail::Face* VeltCr
         new QApplication(argc, argv);
     }
     face = new veltface::QtFace;
+    veltface::InstallServices();
     return face;
 }

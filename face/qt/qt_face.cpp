@@ -75,6 +75,18 @@ CSize QtFace::MeasureText(const LOGFONT& font, const CString& text) {
     return CSize(bounds.width(), std::max(bounds.height(), metrics.height()));
 }
 
+CSize QtFace::DialogBaseUnits(const char* fontName, int pointSize) {
+    QFontMetrics metrics(TemplateFont(fontName, pointSize));
+    // The average width of the Latin letters, rounded, as dialog units have always been measured.
+    int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return CSize((letters / 26 + 1) / 2, metrics.height());
+}
+
+void QtFace::DialogFontChosen(CWnd& dialog, const char* fontName, int pointSize) {
+    WindowMirror* mirror = MirrorOf(dialog.GetSafeHwnd());
+    if (mirror && mirror->Widget()) mirror->Widget()->setFont(TemplateFont(fontName, pointSize));
+}
+
 void QtFace::ProcessEvents(DWORD milliseconds) {
     if (milliseconds == 0) {
         QCoreApplication::processEvents();

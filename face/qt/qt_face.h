@@ -24,6 +24,8 @@ public:
     void Invalidated(CWnd& wnd) override;
     veltutil::detail::FaceCanvas* PaintingCanvas(CWnd& wnd) override;
     CSize MeasureText(const LOGFONT& font, const CString& text) override;
+    CSize DialogBaseUnits(const char* fontName, int pointSize) override;
+    void DialogFontChosen(CWnd& dialog, const char* fontName, int pointSize) override;
     void ProcessEvents(DWORD milliseconds) override;
     void ArmWake() override;
     void Wake() override;

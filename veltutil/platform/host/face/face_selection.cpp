@@ -83,6 +83,11 @@ Face* FaceOfThisThread() {
     return face && c.uiThread.load(std::memory_order_relaxed) == GetCurrentThreadId() ? face : nullptr;
 }
 
+Face* ChooseFaceOfThisThread() {
+    ChosenFace();
+    return FaceOfThisThread();
+}
+
 }  // namespace veltutil::detail
 
 BOOL VeltSelectFace(const char* name) {

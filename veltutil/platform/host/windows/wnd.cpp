@@ -98,8 +98,9 @@ BOOL CWnd::Create(const char* text, DWORD style, const RECT& rect, CWnd* parent,
         return FALSE;
     }
     // The first window of the process chooses the face.
-    if (this != desktopWindow) veltutil::detail::ChosenFace();
-    if (veltutil::detail::Face* face = faceOf(this)) face->WindowCreated(*this);
+    if (this != desktopWindow) {
+        if (veltutil::detail::Face* face = veltutil::detail::ChooseFaceOfThisThread()) face->WindowCreated(*this);
+    }
     return TRUE;
 }
 

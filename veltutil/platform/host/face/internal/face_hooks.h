@@ -48,6 +48,12 @@ public:
     virtual FaceCanvas* PaintingCanvas(CWnd& wnd) = 0;
     // The extent of text in the font, measured from the font the screen draws it with.
     virtual CSize MeasureText(const LOGFONT& font, const CString& text) = 0;
+    // The base units of a dialog template's font on the screen (average character width and
+    // character height): a dialog unit is a quarter of the one across, an eighth of the other.
+    virtual CSize DialogBaseUnits(const char* fontName, int pointSize) = 0;
+    // The dialog's window exists and its controls are next: its widget takes the template's
+    // font, which the controls' widgets inherit.
+    virtual void DialogFontChosen(CWnd& dialog, const char* fontName, int pointSize) = 0;
 
     // Handles the toolkit's pending events; with a non-zero `milliseconds` first waits up to
     // that long (INFINITE: without limit) for one, or for Wake.
@@ -66,6 +72,9 @@ VELTHOST_API Face* LoadedFace();
 VELTHOST_API Face* ChosenFace();
 // The face when the calling thread is its UI thread, else null.
 VELTHOST_API Face* FaceOfThisThread();
+// As FaceOfThisThread, but makes the choice first when none has been made: what a window
+// about to be made asks.
+VELTHOST_API Face* ChooseFaceOfThisThread();
 
 // A face module exports this: the face, or null with the reason in *error.
 using FaceEntry = Face* (*)(CString* error);
