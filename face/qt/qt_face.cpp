@@ -30,8 +30,10 @@ std::unique_ptr<WindowMirror> QtFace::MakeMirror(CWnd& wnd, QWidget* parent) con
 void QtFace::WindowCreated(CWnd& wnd) {
     if (makingRelay_) return;
     QWidget* parentWidget = nullptr;
-    HWND parent = wnd.GetParent() ? wnd.GetParent()->GetSafeHwnd() : nullptr;
+    // Only a child depends on its parent's widget; an owned window's is a window of its own.
+    HWND parent = nullptr;
     if (wnd.GetStyle() & WS_CHILD) {
+        parent = wnd.GetParent() ? wnd.GetParent()->GetSafeHwnd() : nullptr;
         WindowMirror* parentMirror = MirrorOf(parent);
         // A child of a window the face does not show is not shown either.
         if (!parentMirror || !parentMirror->Widget()) return;
@@ -50,7 +52,7 @@ void QtFace::WindowDestroyed(CWnd& wnd) { Forget(wnd.GetSafeHwnd()); }
 
 void QtFace::Forget(HWND hwnd) {
     if (!mirrors_.count(hwnd)) return;
-    // Owned and child windows first: a child's widget must not outlive its parent's.
+    // Children first: Qt deletes their widgets with their parent's, and their mirrors go too.
     std::vector<HWND> dependants;
     for (const auto& [handle, entry] : mirrors_) {
         if (entry.parent == hwnd) dependants.push_back(handle);
