@@ -1,6 +1,5 @@
 #include "face/qt/font_mapping.h"
 
-#include <QFontDatabase>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -17,10 +16,9 @@ constexpr LONG kBoldWeight = 700;
 
 QFont FontOf(const LOGFONT& logical) {
     QFont font = QGuiApplication::font();
-    QString family = QString::fromUtf8(logical.lfFaceName);
-    if (!family.isEmpty() && family != QLatin1String("System") && QFontDatabase::hasFamily(family)) {
-        font.setFamilies({family});
-    }
+    // A family the machine lacks is left to Qt, which substitutes one that it has and takes
+    // each glyph the family lacks from a font that has it.
+    if (logical.lfFaceName[0] != '\0') font.setFamilies({QString::fromUtf8(logical.lfFaceName)});
     if (logical.lfHeight != 0) font.setPixelSize(static_cast<int>(std::labs(logical.lfHeight)));
     if (logical.lfWeight >= kBoldWeight) font.setWeight(QFont::Bold);
     font.setItalic(logical.lfItalic != 0);

@@ -117,6 +117,8 @@ TEST(QtFaceDrawing, DialogUnitsComeFromTheTemplatesFontAndAMissingFontFallsBack)
     QString family = QFontInfo(widget->font()).family();
     EXPECT_NE(family, "No Such Face 42");
     EXPECT_TRUE(QFontDatabase::hasFamily(family)) << family.toStdString();
+    // The template's size: 8 points at 96 pixels per inch.
+    EXPECT_EQ(widget->font().pixelSize(), 10);
     EXPECT_EQ(widget->windowTitle(), QString::fromUtf8("命令行"));
 }
 

@@ -61,9 +61,23 @@ TEST(QtFaceLoop, TimedWaitsRunQtsEventsAndEndOnTimeOrOnAPost) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         PostThreadMessage(uiThread, WM_NULL, 0, 0);
     });
+    start = std::chrono::steady_clock::now();
     EXPECT_EQ(MsgWaitForMultipleObjectsEx(0, nullptr, 10000, QS_ALLINPUT, 0), WAIT_OBJECT_0);
+    // The post itself ends the wait, not the time limit or a later event.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
     poster.join();
     velttest::PumpPosted();
+}
+
+TEST(QtFaceLoop, ALoopThatOnlyPeeksKeepsTheScreenAlive) {
+    bool fired = false;
+    QTimer::singleShot(0, [&] { fired = true; });
+    MSG msg;
+    for (int turn = 0; turn < 1000 && !fired; ++turn) {
+        PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_TRUE(fired);
 }
 
 }  // namespace

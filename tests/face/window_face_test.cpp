@@ -91,6 +91,12 @@ TEST(QtFaceWindows, APersonsMoveResizeAndCloseArePostedInput) {
     EXPECT_EQ(window.moved.x, 30);
     EXPECT_EQ(window.moved.y, 40);
     EXPECT_EQ(window.sized, CSize(250, 120));
+    // A move alone, of the frame: the window's place is its client area's.
+    widget->move(60, 70);
+    PumpPosted();
+    EXPECT_GE(window.moved.x, 60);
+    EXPECT_EQ(window.moved.x, widget->geometry().x());
+    EXPECT_EQ(window.moved.y, widget->geometry().y());
 
     QPointer<QWidget> gone = widget;
     widget->close();
