@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "tests/support/message_pump.h"
 #include "veltutil/platform/host/face/face.h"
 #include "veltutil/platform/host/loop/message_queue.h"
@@ -24,7 +26,11 @@ inline QWidget* WidgetOf(const CWnd& wnd) {
 // window, as a program chooses it.
 class QtFaceEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override { ASSERT_TRUE(VeltSelectFace("qt")) << "the Qt face did not load"; }
+    void SetUp() override {
+        // No X server is needed unless a platform was chosen.
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        ASSERT_TRUE(VeltSelectFace("qt")) << "the Qt face did not load";
+    }
 };
 
 }  // namespace velttest
