@@ -41,8 +41,10 @@ bool PostKey(CWnd& target, const QKeyEvent& event) {
         PostKeyPress(wnd, key);
         return true;
     }
+    // Shortcuts and control characters other than the keys above mean nothing to the host's
+    // windows, whose keyboard has no modifier state.
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     QByteArray text = event.text().toUtf8();
-    // Control characters other than those above have no meaning for the host's windows.
     if (text.isEmpty() || static_cast<unsigned char>(text.front()) < 0x20) return false;
     PostTypedText(wnd, text.constData());
     return true;

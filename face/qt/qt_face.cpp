@@ -58,6 +58,8 @@ void QtFace::Forget(HWND hwnd) {
         if (entry.parent == hwnd) dependants.push_back(handle);
     }
     for (HWND dependant : dependants) Forget(dependant);
+    // A window that destroys itself while it paints: its widget is still on the stack.
+    if (painting_.hwnd == hwnd) mirrors_[hwnd].mirror->ReleaseWidgetLater();
     mirrors_.erase(hwnd);
 }
 

@@ -44,6 +44,13 @@ void WindowMirror::Sync(CWnd& wnd, WindowChange change) {
     }
 }
 
+void WindowMirror::ReleaseWidgetLater() {
+    if (!widget_) return;
+    widget_->hide();
+    widget_->deleteLater();
+    widget_.clear();
+}
+
 void WindowMirror::SyncAll(CWnd& wnd) {
     for (WindowChange change : {WindowChange::Text, WindowChange::Geometry, WindowChange::Font, WindowChange::Style}) {
         Sync(wnd, change);

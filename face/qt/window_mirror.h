@@ -33,6 +33,9 @@ public:
     virtual void Sync(CWnd& wnd, WindowChange change);
     // Every change, once, after the mirror is made.
     void SyncAll(CWnd& wnd);
+    // Hides the widget and lets Qt delete it once its event handlers have returned: for a
+    // window that goes while its widget paints.
+    void ReleaseWidgetLater();
 
 private:
     HWND hwnd_;

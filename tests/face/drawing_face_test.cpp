@@ -1,6 +1,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -120,6 +121,28 @@ TEST(QtFaceDrawing, DialogUnitsComeFromTheTemplatesFontAndAMissingFontFallsBack)
     // The template's size: 8 points at 96 pixels per inch.
     EXPECT_EQ(widget->font().pixelSize(), 10);
     EXPECT_EQ(widget->windowTitle(), QString::fromUtf8("命令行"));
+}
+
+// Destroys itself the first time it paints.
+class SelfDestroyingWindow : public CWnd {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_PAINT) return CWnd::WindowProc(message, wParam, lParam);
+        CPaintDC dc(this);
+        DestroyWindow();
+        return 0;
+    }
+};
+
+TEST(QtFaceDrawing, AWindowThatGoesWhileItPaintsLeavesItsWidgetToQt) {
+    SelfDestroyingWindow window;
+    ASSERT_TRUE(window.Create("Gone", WS_CAPTION | WS_VISIBLE, CRect(0, 0, 50, 50), nullptr));
+    QPointer<QWidget> widget = WidgetOf(window);
+    ASSERT_FALSE(widget.isNull());
+    widget->grab();
+    EXPECT_EQ(window.GetSafeHwnd(), nullptr);
+    velttest::PumpPosted();
+    EXPECT_TRUE(widget.isNull());
 }
 
 }  // namespace
