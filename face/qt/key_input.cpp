@@ -55,7 +55,8 @@ void PostMouse(CWnd& target, const QMouseEvent& event) {
     UINT message = WM_LBUTTONDOWN;
     if (event.type() == QEvent::MouseButtonRelease) message = WM_LBUTTONUP;
     if (event.type() == QEvent::MouseButtonDblClick) message = WM_LBUTTONDBLCLK;
-    target.PostMessage(message, MK_LBUTTON, pointOf(event));
+    // The button is down with the press and the double click, no longer with the release.
+    target.PostMessage(message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, pointOf(event));
 }
 
 }  // namespace veltface
