@@ -1,7 +1,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
-#include <QPointer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -91,34 +91,14 @@ TEST(QtFaceDrawing, DialogUnitsComeFromTheTemplatesFontAndAMissingFontFallsBack)
     smallDialog.GetClientRect(&smallRect);
     largeDialog.GetClientRect(&largeRect);
     EXPECT_GT(largeRect.Width(), smallRect.Width() * 3 / 2);
+    // Eight dialog units down are one line of the font.
+    EXPECT_EQ(smallRect.Height(), QFontMetrics(WidgetOf(smallDialog)->font()).height() * 50 / 8);
 
     QWidget* widget = WidgetOf(missingDialog);
     ASSERT_NE(widget, nullptr);
     EXPECT_TRUE(QFontDatabase::hasFamily(QFontInfo(widget->font()).family()));
     // The template's size: 8 points at 96 pixels per inch.
     EXPECT_EQ(widget->font().pixelSize(), 10);
-}
-
-// Destroys itself the first time it paints.
-class SelfDestroyingWindow : public CWnd {
-public:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message != WM_PAINT) return CWnd::WindowProc(message, wParam, lParam);
-        CPaintDC dc(this);
-        DestroyWindow();
-        return 0;
-    }
-};
-
-TEST(QtFaceDrawing, AWindowThatGoesWhileItPaintsLeavesItsWidgetToQt) {
-    SelfDestroyingWindow window;
-    ASSERT_TRUE(window.Create("Gone", WS_CAPTION | WS_VISIBLE, CRect(0, 0, 50, 50), nullptr));
-    QPointer<QWidget> widget = WidgetOf(window);
-    ASSERT_FALSE(widget.isNull());
-    widget->grab();
-    EXPECT_EQ(window.GetSafeHwnd(), nullptr);
-    velttest::PumpPosted();
-    EXPECT_TRUE(widget.isNull());
 }
 
 }  // namespace

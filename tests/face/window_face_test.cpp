@@ -36,7 +36,9 @@ TEST(QtFaceWindows, WidgetsFollowTheirWindowsStateAndChildrenLiveInTheirParents)
 
     frame->ShowWindow(SW_SHOW);
     frame->SetWindowText("仿真 日志");
-    frame->MoveWindow(10, 20, 400, 300);
+    frame->SetWindowPos(nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(widget->geometry(), QRect(40, 50, 400, 300));
+    frame->SetWindowPos(nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     frame->EnableWindow(FALSE);
     EXPECT_TRUE(widget->isVisible());
     EXPECT_EQ(widget->windowTitle(), QString::fromUtf8("仿真 日志"));
