@@ -1,5 +1,7 @@
 #include <QApplication>
 
+#include <cstdlib>
+
 #include "face/qt/display_check.h"
 #include "face/qt/face_services.h"
 #include "face/qt/qt_face.h"
@@ -36,6 +38,8 @@ extern "C" __attribute__((visibility("default"))) veltutil::detail::Face* VeltCr
         new QApplication(argc, argv);
     }
     face = new veltface::QtFace;
+    // Runs before the destructors of Qt's statics, which were registered while Qt started.
+    std::atexit([] { face->LetGo(); });
     veltface::InstallServices();
     return face;
 }

@@ -28,7 +28,7 @@ std::unique_ptr<WindowMirror> QtFace::MakeMirror(CWnd& wnd, QWidget* parent) con
 }
 
 void QtFace::WindowCreated(CWnd& wnd) {
-    if (makingRelay_) return;
+    if (makingRelay_ || exiting_) return;
     QWidget* parentWidget = nullptr;
     // Only a child depends on its parent's widget; an owned window's is a window of its own.
     HWND parent = nullptr;
@@ -51,7 +51,7 @@ void QtFace::WindowChanged(CWnd& wnd, WindowChange change) {
 void QtFace::WindowDestroyed(CWnd& wnd) { Forget(wnd.GetSafeHwnd()); }
 
 void QtFace::Forget(HWND hwnd) {
-    if (!mirrors_.count(hwnd)) return;
+    if (exiting_ || !mirrors_.count(hwnd)) return;
     // Children first: Qt deletes their widgets with their parent's, and their mirrors go too.
     std::vector<HWND> dependants;
     for (const auto& [handle, entry] : mirrors_) {
@@ -111,6 +111,7 @@ void QtFace::Wake() {
 }
 
 WindowMirror* QtFace::MirrorOf(HWND hwnd) const {
+    if (exiting_) return nullptr;
     auto found = mirrors_.find(hwnd);
     return found == mirrors_.end() ? nullptr : found->second.mirror.get();
 }

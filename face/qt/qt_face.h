@@ -36,6 +36,9 @@ public:
     void Paint(HWND hwnd, QPainter& painter);
     // A person moved or resized a top-level window's widget to `geometry`.
     void PersonPlaced(HWND hwnd, const QRect& geometry);
+    // The process exits: Qt's own objects may go before windows of static storage duration,
+    // so the face lets go of the screen and ignores the windows from now on.
+    void LetGo() { exiting_ = true; }
 
 private:
     struct Entry {
@@ -59,6 +62,7 @@ private:
     // Made on a person's first move; the face never shows it.
     GeometryRelay* relay_ = nullptr;
     bool makingRelay_ = false;
+    bool exiting_ = false;
 };
 
 // The face the module made (module_entry.cpp).

@@ -75,4 +75,13 @@ TEST(QtFaceWindows, APersonsMoveResizeAndCloseArePostedInput) {
     EXPECT_TRUE(widget.isNull());
 }
 
+// Made before the face, destroyed after Qt has begun to go at exit.
+CWnd lastingWindow;
+
+TEST(QtFaceWindows, AWindowOfStaticStorageOutlivesTheScreenSafely) {
+    ASSERT_TRUE(lastingWindow.Create("Lasting", WS_CAPTION | WS_VISIBLE, CRect(0, 0, 100, 100), nullptr));
+    // Nothing more to see here: the process must end without a fault.
+    EXPECT_NE(WidgetOf(lastingWindow), nullptr);
+}
+
 }  // namespace

@@ -18,7 +18,8 @@ namespace {
 
 struct FaceChoice {
     std::mutex mutex;
-    bool made = false;
+    // Read without the mutex by every window made, so that a headless program does not lock.
+    std::atomic<bool> made{false};
     CString name;
     std::atomic<Face*> face{nullptr};
     std::atomic<DWORD> uiThread{0};
@@ -50,8 +51,12 @@ Face* load(const CString& name, CString& error) {
 
 // Called with the choice's mutex held, once.
 void make(FaceChoice& c, const char* name) {
-    c.made = true;
     c.name = name ? name : "";
+    // Whatever happens below, the choice is made: a face that failed is not tried again.
+    struct Made {
+        FaceChoice& c;
+        ~Made() { c.made.store(true, std::memory_order_release); }
+    } made{c};
     if (c.name.IsEmpty()) return;
     CString error;
     Face* face = load(c.name, error);
@@ -71,7 +76,7 @@ Face* LoadedFace() { return choice().face.load(std::memory_order_acquire); }
 
 Face* ChosenFace() {
     FaceChoice& c = choice();
-    if (Face* face = c.face.load(std::memory_order_acquire)) return face;
+    if (c.made.load(std::memory_order_acquire)) return c.face.load(std::memory_order_acquire);
     std::lock_guard lock(c.mutex);
     if (!c.made) make(c, std::getenv("VELT_FACE"));
     return c.face.load();
