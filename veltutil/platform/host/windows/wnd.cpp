@@ -1,6 +1,7 @@
 #include "veltutil/platform/host/windows/wnd.h"
 
 #include <algorithm>
+#include <atomic>
 #include <exception>
 
 #include "veltutil/platform/host/drawing/dc.h"
@@ -31,10 +32,10 @@ void reportHandlerException() {
 using veltutil::detail::WindowChange;
 
 // The screen as a window is the face's own screen: the face never shows it.
-const CWnd* desktopWindow = nullptr;
+std::atomic<const CWnd*> desktopWindow{nullptr};
 
 veltutil::detail::Face* faceOf(const CWnd* wnd) {
-    return wnd == desktopWindow ? nullptr : veltutil::detail::FaceOfThisThread();
+    return wnd == desktopWindow.load(std::memory_order_relaxed) ? nullptr : veltutil::detail::FaceOfThisThread();
 }
 
 void tellFace(CWnd* wnd, WindowChange change) {
@@ -93,13 +94,14 @@ BOOL CWnd::Create(const char* text, DWORD style, const RECT& rect, CWnd* parent,
     parent_ = parent;
     if (parent_) parent_->children_.push_back(this);
     m_hWnd = veltutil::detail::RegisterWindow(this);
+    // The first window of the process chooses the face. The face learns of the window before
+    // WM_CREATE, so that children made there find their parent on the screen.
+    if (this != desktopWindow.load(std::memory_order_relaxed)) {
+        if (veltutil::detail::Face* face = veltutil::detail::ChooseFaceOfThisThread()) face->WindowCreated(*this);
+    }
     if (SendMessage(WM_CREATE) == -1) {
         DestroyWindow();
         return FALSE;
-    }
-    // The first window of the process chooses the face.
-    if (this != desktopWindow) {
-        if (veltutil::detail::Face* face = veltutil::detail::ChooseFaceOfThisThread()) face->WindowCreated(*this);
     }
     return TRUE;
 }

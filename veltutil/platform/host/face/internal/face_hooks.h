@@ -37,7 +37,8 @@ protected:
 // as the process.
 class Face : public QueueWaker {
 public:
-    // After WM_CREATE accepted the window.
+    // Before WM_CREATE: the window has its text, style, rectangle and parent. A window that
+    // WM_CREATE refuses goes at once (WindowDestroyed).
     virtual void WindowCreated(CWnd& wnd) = 0;
     virtual void WindowChanged(CWnd& wnd, WindowChange change) = 0;
     // While the window object is still whole: before WM_DESTROY's handlers see it gone.
