@@ -17,6 +17,7 @@
 #include "veltutil/platform/host/drawing/system_colors.h"
 #include "veltutil/platform/host/windows/dialog.h"
 #include "veltutil/platform/host/windows/edit.h"
+#include "veltutil/platform/host/face/face.h"
 #include "veltutil/platform/host/windows/file_dialog.h"
 #include "veltutil/platform/host/files/file_find.h"
 #include "veltutil/platform/host/windows/frame_wnd.h"

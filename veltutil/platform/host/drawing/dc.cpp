@@ -7,6 +7,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "veltutil/platform/host/face/internal/face_hooks.h"
 #include "veltutil/platform/host/windows/wnd.h"
 
 namespace {
@@ -144,6 +145,7 @@ BOOL CDC::LineTo(int x, int y) {
 }
 
 CSize CDC::GetTextExtent(const CString& text) const {
+    if (veltutil::detail::Face* face = veltutil::detail::FaceOfThisThread()) return face->MeasureText(fontState_, text);
     long height = fontState_.lfHeight != 0 ? std::labs(fontState_.lfHeight) : kSystemCharHeight;
     long width = fontState_.lfWidth > 0 ? fontState_.lfWidth : (height + 1) / 2;
     long widest = 0;
@@ -176,9 +178,14 @@ int CDC::DrawText(const CString& text, RECT* rect, UINT format) {
     return static_cast<int>(extent.cy);
 }
 
-void CDC::Output(const DrawRecord& /*record*/) {}
+void CDC::Output(const DrawRecord& record) {
+    if (canvas_) canvas_->Draw(record);
+}
 
-CPaintDC::CPaintDC(CWnd* wnd) : hwnd_(wnd ? wnd->GetSafeHwnd() : nullptr) {}
+CPaintDC::CPaintDC(CWnd* wnd) : hwnd_(wnd ? wnd->GetSafeHwnd() : nullptr) {
+    veltutil::detail::Face* face = hwnd_ ? veltutil::detail::FaceOfThisThread() : nullptr;
+    if (face) canvas_ = face->PaintingCanvas(*wnd);
+}
 
 CPaintDC::~CPaintDC() {
     // The window may have gone while it painted.

@@ -10,6 +10,10 @@
 
 class CWnd;
 
+namespace veltutil::detail {
+class FaceCanvas;
+}
+
 constexpr UINT DT_TOP = 0x0000;
 constexpr UINT DT_LEFT = 0x0000;
 constexpr UINT DT_CENTER = 0x0001;
@@ -42,7 +46,8 @@ struct DrawRecord {
 
 // A device context: the drawing state (selected pen, brush and font, colours, current position)
 // and the drawing calls. The headless screen shows nothing, so a plain CDC keeps only the state;
-// CRecordingDC also keeps every call. A new context has the black pen, the white brush and the
+// CRecordingDC also keeps every call. While a face shows the windows, a window's CPaintDC
+// draws on the screen and text is measured from the font the screen uses. A new context has the black pen, the white brush and the
 // system font (8 pixels per character, 16 high) selected, black text on an opaque white
 // background.
 class VELTHOST_API CDC : public CObject {
@@ -88,13 +93,15 @@ public:
     // Draws `text` in `rect` with the selected font and colours and returns the text's height.
     // DT_CALCRECT draws nothing and sets rect's right and bottom to fit the text.
     int DrawText(const CString& text, RECT* rect, UINT format);
-    // Width: the number of characters (a UTF-8 sequence counts as one) times the selected font's
-    // character width; height: its character height, times the number of lines.
+    // Headless: width the number of characters (a UTF-8 sequence counts as one) times the
+    // selected font's character width; height its character height, times the number of lines.
     CSize GetTextExtent(const CString& text) const;
 
 protected:
-    // Where every drawing call goes; the headless screen drops it.
+    // Where every drawing call goes: to the canvas when there is one, else nowhere.
     virtual void Output(const DrawRecord& record);
+
+    veltutil::detail::FaceCanvas* canvas_ = nullptr;
 
 private:
     DrawRecord Stamp(DrawOp op, const RECT& rect) const;

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <unordered_map>
 
+#include "veltutil/platform/host/face/internal/face_hooks.h"
 #include "veltutil/platform/host/kernel.h"
 #include "veltutil/platform/host/loop/message_queue.h"
 
@@ -60,7 +61,7 @@ void MessageQueue::Post(const MSG& msg, bool atFront) {
             messages_.push_back(msg);
         }
     }
-    arrived_.notify_all();
+    Announce();
 }
 
 void MessageQueue::PostQuit(int exitCode) {
@@ -69,7 +70,12 @@ void MessageQueue::PostQuit(int exitCode) {
         quitPending_ = true;
         quitCode_ = exitCode;
     }
+    Announce();
+}
+
+void MessageQueue::Announce() {
     arrived_.notify_all();
+    if (QueueWaker* waker = waker_.load(std::memory_order_acquire)) waker->Wake();
 }
 
 bool MessageQueue::Peek(MSG& out, HWND hwnd, UINT first, UINT last, bool remove) {

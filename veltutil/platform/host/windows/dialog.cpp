@@ -5,6 +5,7 @@
 #include "veltutil/platform/host/controls/combo_box.h"
 #include "veltutil/platform/host/controls/list_box.h"
 #include "veltutil/platform/host/controls/list_ctrl.h"
+#include "veltutil/platform/host/face/internal/face_hooks.h"
 #include "veltutil/platform/host/windows/button.h"
 #include "veltutil/platform/host/windows/edit.h"
 #include "veltutil/platform/host/windows/tree_ctrl.h"
@@ -44,9 +45,17 @@ BOOL CDialog::CreateIndirect(const DialogTemplate& dialog, CWnd* parent) {
     // character is half as wide.
     baseUnitY_ = dialog.pointSize > 0 ? dialog.pointSize * 4 / 3 : 12;
     baseUnitX_ = baseUnitY_ / 2;
+    // On a screen the units come from the font the screen has.
+    veltutil::detail::Face* face = veltutil::detail::ChooseFaceOfThisThread();
+    if (face) {
+        CSize units = face->DialogBaseUnits(dialog.fontName, dialog.pointSize);
+        baseUnitX_ = static_cast<int>(units.cx);
+        baseUnitY_ = static_cast<int>(units.cy);
+    }
     CRect rect(dialog.x, dialog.y, dialog.x + dialog.cx, dialog.y + dialog.cy);
     MapDialogRect(&rect);
     if (!CWnd::Create(dialog.caption, dialog.style & ~WS_VISIBLE, rect, parent, 0)) return FALSE;
+    if (face) face->DialogFontChosen(*this, dialog.fontName, dialog.pointSize);
     controls_.clear();
     for (const DialogItemTemplate& item : dialog.items) {
         CRect itemRect(item.x, item.y, item.x + item.cx, item.y + item.cy);

@@ -1,9 +1,11 @@
 #include "veltutil/platform/host/windows/wnd.h"
 
 #include <algorithm>
+#include <atomic>
 #include <exception>
 
 #include "veltutil/platform/host/drawing/dc.h"
+#include "veltutil/platform/host/face/internal/face_hooks.h"
 #include "veltutil/platform/host/internal/window_registry.h"
 #include "veltutil/platform/host/loop/message_queue.h"
 #include "veltutil/platform/host/windows/message_box.h"
@@ -25,6 +27,19 @@ void reportHandlerException() {
     } catch (...) {
     }
     AfxMessageBox(reason.IsEmpty() ? kHandlerFailed : reason.GetString(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+using veltutil::detail::WindowChange;
+
+// The screen as a window is the face's own screen: the face never shows it.
+std::atomic<const CWnd*> desktopWindow{nullptr};
+
+veltutil::detail::Face* faceOf(const CWnd* wnd) {
+    return wnd == desktopWindow.load(std::memory_order_relaxed) ? nullptr : veltutil::detail::FaceOfThisThread();
+}
+
+void tellFace(CWnd* wnd, WindowChange change) {
+    if (veltutil::detail::Face* face = faceOf(wnd)) face->WindowChanged(*wnd, change);
 }
 
 // Keyboard focus is kept per thread, as each thread of the platform has its own input state.
@@ -50,6 +65,7 @@ CWnd* CWnd::GetDesktopWindow() {
     // Never destroyed: windows may ask for it while the process exits.
     static CWnd* desktop = [] {
         auto* wnd = new CWnd;
+        desktopWindow = wnd;
         wnd->Create("", WS_VISIBLE, CRect(), nullptr);
         return wnd;
     }();
@@ -61,7 +77,10 @@ CWnd* CWnd::GetFocus() { return FromHandle(focus); }
 
 CWnd* CWnd::SetFocus() {
     CWnd* previous = GetFocus();
-    if (m_hWnd) focus = m_hWnd;
+    if (m_hWnd) {
+        focus = m_hWnd;
+        tellFace(this, WindowChange::Focus);
+    }
     return previous;
 }
 
@@ -75,6 +94,11 @@ BOOL CWnd::Create(const char* text, DWORD style, const RECT& rect, CWnd* parent,
     parent_ = parent;
     if (parent_) parent_->children_.push_back(this);
     m_hWnd = veltutil::detail::RegisterWindow(this);
+    // The first window of the process chooses the face. The face learns of the window before
+    // WM_CREATE, so that children made there find their parent on the screen.
+    if (this != desktopWindow.load(std::memory_order_relaxed)) {
+        if (veltutil::detail::Face* face = veltutil::detail::ChooseFaceOfThisThread()) face->WindowCreated(*this);
+    }
     if (SendMessage(WM_CREATE) == -1) {
         DestroyWindow();
         return FALSE;
@@ -106,6 +130,7 @@ BOOL CWnd::DestroyWindow() {
 }
 
 void CWnd::Detach() {
+    if (veltutil::detail::Face* face = m_hWnd ? faceOf(this) : nullptr) face->WindowDestroyed(*this);
     if (m_hWnd && focus == m_hWnd) focus = nullptr;
     if (parent_) std::erase(parent_->children_, this);
     parent_ = nullptr;
@@ -132,6 +157,7 @@ BOOL CWnd::ShowWindow(int command) {
     bool show = command != SW_HIDE;
     if (show == static_cast<bool>(wasVisible)) return wasVisible;
     style_ = show ? (style_ | WS_VISIBLE) : (style_ & ~WS_VISIBLE);
+    tellFace(this, WindowChange::Visibility);
     SendMessage(WM_SHOWWINDOW, show ? TRUE : FALSE);
     return wasVisible;
 }
@@ -148,10 +174,19 @@ BOOL CWnd::IsWindowVisible() const {
 BOOL CWnd::EnableWindow(BOOL enable) {
     BOOL wasDisabled = !IsWindowEnabled();
     style_ = enable ? (style_ & ~WS_DISABLED) : (style_ | WS_DISABLED);
+    if (m_hWnd) tellFace(this, WindowChange::Enabled);
     return wasDisabled;
 }
 
-void CWnd::SetWindowText(const char* text) { text_ = text; }
+void CWnd::ModifyStyle(DWORD remove, DWORD add) {
+    style_ = (style_ & ~remove) | add;
+    if (m_hWnd) tellFace(this, WindowChange::Style);
+}
+
+void CWnd::SetWindowText(const char* text) {
+    text_ = text;
+    if (m_hWnd) tellFace(this, WindowChange::Text);
+}
 
 void CWnd::GetClientRect(RECT* rect) const {
     if (rect) *rect = CRect(0, 0, rect_.Width(), rect_.Height());
@@ -187,6 +222,7 @@ BOOL CWnd::SetWindowPos(const CWnd* /*insertAfter*/, int x, int y, int cx, int c
     bool moved = next.left != rect_.left || next.top != rect_.top;
     bool resized = next.Width() != rect_.Width() || next.Height() != rect_.Height();
     rect_ = next;
+    if (moved || resized) tellFace(this, WindowChange::Geometry);
     if (flags & SWP_SHOWWINDOW) ShowWindow(SW_SHOWNA);
     if (flags & SWP_HIDEWINDOW) ShowWindow(SW_HIDE);
     // As the platform does: the move is reported before the new size.
@@ -264,10 +300,14 @@ void CWnd::ScreenToClient(RECT* rect) const {
 
 void CWnd::SetFont(CFont* font, BOOL redraw) {
     font_ = font;
+    if (m_hWnd) tellFace(this, WindowChange::Font);
     if (redraw) Invalidate();
 }
 
-void CWnd::Invalidate(BOOL /*erase*/) { invalid_ = m_hWnd != nullptr; }
+void CWnd::Invalidate(BOOL /*erase*/) {
+    invalid_ = m_hWnd != nullptr;
+    if (veltutil::detail::Face* face = invalid_ ? faceOf(this) : nullptr) face->Invalidated(*this);
+}
 
 void CWnd::ValidateRect(const RECT* /*rect*/) { invalid_ = false; }
 

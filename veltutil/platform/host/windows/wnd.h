@@ -80,7 +80,7 @@ public:
     int GetDlgCtrlID() const { return static_cast<int>(id_); }
 
     DWORD GetStyle() const { return style_; }
-    void ModifyStyle(DWORD remove, DWORD add) { style_ = (style_ & ~remove) | add; }
+    void ModifyStyle(DWORD remove, DWORD add);
 
     // Returns whether the window was visible before.
     BOOL ShowWindow(int command);

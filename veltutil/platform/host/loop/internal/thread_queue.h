@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -8,6 +9,8 @@
 #include "veltutil/platform/host/messages.h"
 
 namespace veltutil::detail {
+
+class QueueWaker;
 
 // The message queue of one thread. Any thread may post to it; only its own thread reads it.
 // Every posted message counts as input for the wait functions: the headless host has no
@@ -22,8 +25,13 @@ public:
     void Get(MSG& out, HWND hwnd, UINT first, UINT last);
     // True when a message arrived within the time-out.
     bool WaitForInput(DWORD milliseconds);
+    // Who else is told of each post: a thread that waits in a face's event loop rather than
+    // on this queue's condition.
+    void SetWaker(QueueWaker* waker) { waker_.store(waker, std::memory_order_release); }
 
 private:
+    // Wakes whoever waits for this queue.
+    void Announce();
     bool TakeLocked(MSG& out, HWND hwnd, UINT first, UINT last, bool remove);
 
     std::mutex mutex_;
@@ -31,6 +39,7 @@ private:
     std::deque<MSG> messages_;
     bool quitPending_ = false;
     int quitCode_ = 0;
+    std::atomic<QueueWaker*> waker_{nullptr};
 };
 
 // The calling thread's queue, made on first use and listed while the thread lives.

@@ -1,0 +1,7 @@
+#include "face_support.h"
+
+namespace {
+
+const auto* environment = ::testing::AddGlobalTestEnvironment(new velttest::QtFaceEnvironment);
+
+}  // namespace
