@@ -47,7 +47,7 @@ struct AnalysesTest : ::testing::Test {
     static void SetUpTestSuite() {
         folder = new TempDir;
         terminal = veltsimtest::RunScript(
-            "load " + deck("diode_dc.cir") + "; probe k I(V1) ref; run; spice print v(k)[40] v1#branch[40]; dc V1 0 2 1; " +
+            "load " + deck("diode_dc.cir") + "; probe k I(V1) ref v(a,k); run; spice print v(k)[40] v1#branch[40]; dc V1 0 2 1; " +
                 "load " + deck("bjt_family.cir") + "; probe I(VC); run; spice print vc#branch[152]; " +
                 "load " + deck("rc_noise.cir") + "; probe out; run; spice print onoise_total inoise_total; " +
                 "spice setplot noise1; spice print onoise_spectrum[0]; " +
@@ -86,6 +86,10 @@ TEST_F(AnalysesTest, DcSweepGivesTheCurveAndItsExtremesAgainstTheSweptSource) {
     ASSERT_EQ(current.size(), 10u);
     ExpectAgrees(number(current[6]), printed(terminal, "v1#branch[40]", print));
     EXPECT_EQ(current[7], "2");  // the source's current is most negative at the top
+    // An expression is measured over the sweep like a signal: the resistor's voltage.
+    const std::vector<std::string> resistor = terminal.Row("v(a,k)", run);
+    ASSERT_EQ(resistor.size(), 10u);
+    ExpectAgrees(number(resistor[5]), 2.0 - printed(terminal, "v(k)[40]", print));
     const std::vector<std::string> flat = terminal.Row("V(ref)", run);
     ASSERT_EQ(flat.size(), 10u);
     EXPECT_EQ(flat[7], "0");  // a level curve reaches its extremes first where it starts
@@ -95,8 +99,8 @@ TEST_F(AnalysesTest, DcSweepGivesTheCurveAndItsExtremesAgainstTheSweptSource) {
     ASSERT_EQ(page.graphCsv.size(), 1u);
     const Csv data = ReadCsv(page.graphCsv.front());
     ASSERT_EQ(data.size(), 1u + 41u);
-    EXPECT_EQ(data.front(), (std::vector<std::string>{"V1 (V)", "V(k)", "I(v1)", "V(ref)"}));
-    EXPECT_EQ(pageTable(Plots(), "Diode characteristic through a 1k resistor: dc1 (DC transfer characteristic)").size(), 4u);
+    EXPECT_EQ(data.front(), (std::vector<std::string>{"V1 (V)", "V(k)", "I(v1)", "V(ref)", "v(a,k)"}));
+    EXPECT_EQ(pageTable(Plots(), "Diode characteristic through a 1k resistor: dc1 (DC transfer characteristic)").size(), 5u);
     // Typed as the deck names the source, the sweep runs too.
     const std::size_t typed = terminal.Find("> dc V1 0 2 1");
     EXPECT_LT(terminal.Find(": .dc, 3 steps", typed), terminal.Find("> load", typed)) << terminal.lines[typed + 2];

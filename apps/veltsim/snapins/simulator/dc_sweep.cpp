@@ -1,5 +1,6 @@
 #include "dc_sweep.h"
 
+#include "probe_signal.h"
 #include "spice_number.h"
 #include "text_table.h"
 #include "text_util.h"
@@ -67,21 +68,23 @@ ResultTable SweepResults(const AnalysisRecord& record, const std::vector<std::st
     for (const char* heading : {"points", "from", "to", "at from", "at to", "min", "min at", "max", "max at"}) {
         table.headings.emplace_back(heading);
     }
-    std::vector<int> signals;
+    std::vector<ProbeSignal> signals;
     for (const std::string& probe : probes) {
-        const int signal = record.Find(VeltFromTyped(probe));
-        if (signal >= 0 && signal != record.ScaleIndex()) signals.push_back(signal);
+        ProbeSignal signal;
+        std::string missing;
+        if (ProbeSignal::Bind(record, probe, signal, missing) && signal.Signal() != record.ScaleIndex()) signals.push_back(std::move(signal));
     }
-    for (const int signal : signals) {
-        const ResultCell name{std::string(record.Signals()[static_cast<std::size_t>(signal)].spice.GetNode()), std::nullopt};
+    for (const ProbeSignal& signal : signals) {
+        const ResultCell name{signal.Name(record), std::nullopt};
+        const auto value = [&](std::size_t row) { return signal.Real(record, row); };
         for (std::size_t curve = 0; curve < starts.size(); ++curve) {
             const std::size_t first = starts[curve];
             const std::size_t end = curve + 1 < starts.size() ? starts[curve + 1] : record.Rows();
             std::size_t low = first;
             std::size_t high = first;
             for (std::size_t row = first + 1; row < end; ++row) {
-                if (record.Real(row, signal) < record.Real(low, signal)) low = row;
-                if (record.Real(row, signal) > record.Real(high, signal)) high = row;
+                if (value(row) < value(low)) low = row;
+                if (value(row) > value(high)) high = row;
             }
             std::vector<ResultCell> cells{name};
             if (family) {
@@ -90,10 +93,9 @@ ResultTable SweepResults(const AnalysisRecord& record, const std::vector<std::st
                                            : ResultCell{std::to_string(curve + 1), index + 1.0});
             }
             cells.push_back({std::to_string(end - first), static_cast<double>(end - first)});
-            for (const double value : {record.Scale(first), record.Scale(end - 1), record.Real(first, signal),
-                                       record.Real(end - 1, signal), record.Real(low, signal), record.Scale(low),
-                                       record.Real(high, signal), record.Scale(high)}) {
-                cells.push_back(number(value));
+            for (const double cell : {record.Scale(first), record.Scale(end - 1), value(first), value(end - 1), value(low),
+                                      record.Scale(low), value(high), record.Scale(high)}) {
+                cells.push_back(number(cell));
             }
             table.rows.push_back(std::move(cells));
         }
