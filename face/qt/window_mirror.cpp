@@ -41,6 +41,11 @@ void WindowMirror::Sync(CWnd& wnd, WindowChange change) {
         if (wnd.GetFont()) widget_->setFont(FontOf(*wnd.GetFont()));
         break;
     case WindowChange::Focus: widget_->setFocus(Qt::OtherFocusReason); break;
+    case WindowChange::Front:
+        widget_->raise();
+        widget_->activateWindow();
+        break;
+    case WindowChange::Content: break;
     }
 }
 
