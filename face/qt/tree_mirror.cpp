@@ -1,11 +1,7 @@
-#include <QMouseEvent>
-#include <QPainter>
-
 #include <vector>
 
-#include "face/qt/control_widget.h"
-#include "face/qt/key_input.h"
 #include "face/qt/mirror_registry.h"
+#include "face/qt/painted_control.h"
 #include "veltutil/platform/host/windows/tree_ctrl.h"
 
 namespace veltface {
@@ -35,39 +31,20 @@ std::vector<HTREEITEM> lineage(const CTreeCtrl& tree, HTREEITEM item) {
 
 // Shows the tree's rows as the control lays them out (its row height, indent and scrolling), so
 // that a click lands on the row the control finds under it. Only the rows in sight are drawn.
-class TreeWidget final : public ControlWidget<QWidget> {
+class TreeWidget final : public PaintedControlWidget<CTreeCtrl> {
 public:
-    TreeWidget(HWND hwnd, QWidget* parent) : ControlWidget<QWidget>(hwnd, parent) {
-        setFocusPolicy(Qt::StrongFocus);
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
+    using PaintedControlWidget::PaintedControlWidget;
 
 protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), palette().base());
-        auto* tree = dynamic_cast<CTreeCtrl*>(CWnd::FromHandle(Handle()));
-        if (!tree) return;
-        painter.setFont(font());
+    void PaintRows(QPainter& painter, const CTreeCtrl& tree) override {
         int y = 0;
-        for (HTREEITEM item = tree->GetFirstVisibleItem(); item && y < height(); item = nextRow(*tree, item)) {
-            PaintRow(painter, *tree, item, y);
+        for (HTREEITEM item = tree.GetFirstVisibleItem(); item && y < height(); item = nextRow(tree, item)) {
+            PaintRow(painter, tree, item, y);
             y += CTreeCtrl::ItemHeight;
         }
-        if (tree->GetStyle() & WS_BORDER) {
-            painter.setPen(palette().color(QPalette::Mid));
-            painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        }
     }
-
-    void mousePressEvent(QMouseEvent* event) override { Post(*event); }
-    void mouseDoubleClickEvent(QMouseEvent* event) override { Post(*event); }
 
 private:
-    void Post(const QMouseEvent& event) {
-        if (CWnd* wnd = CWnd::FromHandle(Handle())) PostMouse(*wnd, event);
-    }
-
     void PaintRow(QPainter& painter, const CTreeCtrl& tree, HTREEITEM item, int top) const {
         DWORD style = tree.GetStyle();
         std::vector<HTREEITEM> chain = lineage(tree, item);
@@ -123,25 +100,7 @@ private:
     }
 };
 
-class TreeMirror final : public WindowMirror {
-public:
-    using WindowMirror::WindowMirror;
-
-    void Sync(CWnd& wnd, WindowChange change) override {
-        WindowMirror::Sync(wnd, change);
-        // The rows are read from the control when painted: a change only asks for a paint, and
-        // many changes before the next one cost one.
-        if ((change == WindowChange::Content || change == WindowChange::Style) && Widget()) Widget()->update();
-    }
-};
-
-std::unique_ptr<WindowMirror> makeTreeMirror(CWnd& wnd, QWidget* parent) {
-    auto* tree = dynamic_cast<CTreeCtrl*>(&wnd);
-    if (!tree || !parent) return nullptr;
-    return std::make_unique<TreeMirror>(*tree, new TreeWidget(tree->GetSafeHwnd(), parent));
-}
-
-const MirrorRegistration registration(makeTreeMirror);
+const MirrorRegistration registration(MakePaintedMirror<CTreeCtrl, TreeWidget>);
 
 }  // namespace
 
