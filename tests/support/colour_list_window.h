@@ -22,7 +22,8 @@ public:
     };
 
     static COLORREF RowColour(int row) {
-        return RGB(static_cast<BYTE>(row % 251), static_cast<BYTE>((row / 251) % 251), static_cast<BYTE>(40 + row % 7 * 30));
+        // Light, so that the text stays readable, and different for the rows of any page.
+        return RGB(static_cast<BYTE>(150 + row % 100), static_cast<BYTE>(150 + (row / 100) % 100), static_cast<BYTE>(200 + row % 5 * 10));
     }
 
     explicit ColourListWindow(int rows, int width = 360, int height = 300) {
