@@ -1,6 +1,7 @@
 #include "face/qt/window_mirror.h"
 
 #include "face/qt/font_mapping.h"
+#include "face/qt/icon_mapping.h"
 
 namespace veltface {
 
@@ -44,6 +45,9 @@ void WindowMirror::Sync(CWnd& wnd, WindowChange change) {
     case WindowChange::Front:
         widget_->raise();
         widget_->activateWindow();
+        break;
+    case WindowChange::Icon:
+        if (widget_->isWindow()) widget_->setWindowIcon(IconOf(wnd.GetIcon(FALSE) ? wnd.GetIcon(FALSE) : wnd.GetIcon(TRUE)));
         break;
     case WindowChange::Content: break;
     }

@@ -63,6 +63,12 @@ TEST_F(LogWindowFace, ACommandTypedWithRealKeysAndReturnReachesTheSnapInAndTheTr
     auto* entry = qobject_cast<QPlainTextEdit*>(&Widget(IDC_LOG_COMMAND));
     ASSERT_NE(entry, nullptr);
     EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("命令行/日志"));
+    // The caption's icon is the page of lines the library registered: its corner is dark.
+    QImage icon = window->windowIcon().pixmap(16, 16).toImage();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_LT(icon.pixelColor(0, 0).lightness(), 64);
+    EXPECT_EQ(icon.pixelColor(1, 1), QColor(255, 255, 255));
     EXPECT_EQ(window->focusWidget(), entry);
     QWidget& tree = Widget(IDC_LOG_TREE);
     EXPECT_FALSE(firstRowInked(tree));

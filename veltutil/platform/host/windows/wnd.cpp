@@ -327,6 +327,7 @@ HICON CWnd::SetIcon(HICON icon, BOOL big) {
     HICON& slot = big ? bigIcon_ : smallIcon_;
     HICON previous = slot;
     slot = icon;
+    if (m_hWnd) tellFace(this, WindowChange::Icon);
     return previous;
 }
 

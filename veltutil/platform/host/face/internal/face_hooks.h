@@ -13,8 +13,8 @@ namespace veltutil::detail {
 
 // What changed on a window, so that the face updates only that on the screen. Content is a
 // control's own state (its items, check state, selection, scrolling); Front, a top-level
-// window brought in front of the others.
-enum class WindowChange { Text, Visibility, Enabled, Geometry, Style, Focus, Font, Content, Front };
+// window brought in front of the others; Icon, the icon of its caption.
+enum class WindowChange { Text, Visibility, Enabled, Geometry, Style, Focus, Font, Content, Front, Icon };
 
 // Where a device context's drawing calls go while a window paints on the screen.
 class FaceCanvas {
