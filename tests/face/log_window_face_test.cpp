@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QImage>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -67,7 +68,7 @@ TEST_F(LogWindowFace, ACommandTypedWithRealKeysAndReturnReachesTheSnapInAndTheTr
     // The caption's icon is the page of lines the library registered: its corner is dark.
     QImage icon = window->windowIcon().pixmap(16, 16).toImage();
     ASSERT_FALSE(icon.isNull());
-    EXPECT_LT(icon.pixelColor(0, 0).lightness(), 64);
+    EXPECT_EQ(icon.pixelColor(0, 0), QColor(32, 32, 32));
     EXPECT_EQ(icon.pixelColor(1, 1), QColor(255, 255, 255));
     EXPECT_EQ(window->focusWidget(), entry);
     QWidget& tree = Widget(IDC_LOG_TREE);
@@ -87,6 +88,12 @@ TEST_F(LogWindowFace, ACommandTypedWithRealKeysAndReturnReachesTheSnapInAndTheTr
     CString line = dialog->GetTree()->GetItemText(dialog->GetTree()->GetRootItem());
     EXPECT_EQ(line.Left(13), "ran show XSC1");
     EXPECT_TRUE(firstRowInked(tree));
+
+    // The tree asks for its selection to show while the keyboard is elsewhere.
+    ASSERT_EQ(window->focusWidget(), entry);
+    dialog->GetTree()->SelectItem(dialog->GetTree()->GetRootItem());
+    QColor background = tree.palette().color(QPalette::Base);
+    EXPECT_NE(tree.grab().toImage().pixelColor(CTreeCtrl::Indent + 3, 1), background);
 
     // A line double-clicked on the screen goes into the entry, as the control's own click does.
     RECT row;
@@ -109,8 +116,10 @@ TEST_F(LogWindowFace, TabFollowsTheTemplateAndTheWindowComesBackWithTheKeyboardI
         EXPECT_EQ(CWnd::GetFocus(), dialog->GetDlgItem(static_cast<int>(id))) << id;
         EXPECT_EQ(window->focusWidget(), &Widget(id)) << id;
     }
-    QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+    // A key pressed on a control's widget is that control's, wherever the keyboard was.
+    QTest::keyClick(&Widget(IDC_LOG_NEW), Qt::Key_Tab);
     PumpPosted();
+    EXPECT_EQ(CWnd::GetFocus(), dialog->GetDlgItem(static_cast<int>(IDC_LOG_SAVE)));
 
     // Escape hides the window (its OnCancel); shown again it has the keyboard in its entry.
     QTest::keyClick(window->focusWidget(), Qt::Key_Escape);
@@ -162,6 +171,7 @@ TEST_F(LogWindowFace, EnterInAWindowsSingleLineEntryIsItsOk) {
     QTest::keyClicks(entry, "v");
     QTest::keyClick(entry, Qt::Key_Return);
     PumpPosted();
+    EXPECT_EQ(static_cast<QLineEdit*>(entry)->text(), "v");
     EXPECT_EQ(asked.oks, 1);
     EXPECT_EQ(asked.GetDlgItem(7)->GetWindowText(), "v");
 }
