@@ -186,6 +186,31 @@ TEST(TreeCtrl, DoubleClickOnARowSelectsItsItemAndTellsTheParent) {
     EXPECT_EQ(parent.notifications[0], NM_DBLCLK);
 }
 
+TEST(TreeCtrl, APressOnAnItemsButtonOpensOrClosesItAndSelectsNothing) {
+    CWnd parent;
+    ASSERT_TRUE(parent.Create("p", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 200), nullptr));
+    CTreeCtrl tree;
+    ASSERT_TRUE(tree.Create(WS_VISIBLE | TVS_HASBUTTONS, CRect(0, 0, 200, 100), &parent, 1));
+    HTREEITEM top = tree.InsertItem("top");
+    tree.InsertItem("child", top);
+    HTREEITEM leaf = tree.InsertItem("leaf");
+    auto press = [&](int x, int row) {
+        tree.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, row * CTreeCtrl::ItemHeight + 4));
+        velttest::PumpPosted();
+    };
+    press(CTreeCtrl::Indent / 2, 0);
+    EXPECT_NE(tree.GetItemState(top, TVIS_EXPANDED), 0u);
+    EXPECT_EQ(tree.GetSelectedItem(), nullptr);
+    press(CTreeCtrl::Indent - 1, 0);
+    EXPECT_EQ(tree.GetItemState(top, TVIS_EXPANDED), 0u);
+    // Past the button, and before an item without children, a press selects.
+    press(CTreeCtrl::Indent, 0);
+    EXPECT_EQ(tree.GetSelectedItem(), top);
+    EXPECT_EQ(tree.GetItemState(top, TVIS_EXPANDED), 0u);
+    press(CTreeCtrl::Indent / 2, 1);
+    EXPECT_EQ(tree.GetSelectedItem(), leaf);
+}
+
 // Choosing, cancelling and the default extension are covered by the command log's Save.
 TEST(ModalServices, AnExistingFileIsOverwrittenOnlyWhenTheUserSaysSo) {
     auto existing = std::filesystem::temp_directory_path() / "velt_file_dialog_test.log";

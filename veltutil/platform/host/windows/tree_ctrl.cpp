@@ -291,6 +291,13 @@ LRESULT CTreeCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     POINT point{static_cast<short>(LOWORD(static_cast<WPARAM>(lParam))),
                 static_cast<short>(HIWORD(static_cast<WPARAM>(lParam)))};
     HTREEITEM hit = HitTest(point);
+    RECT text;
+    // A press on the button before an item's text opens or closes it, and selects nothing.
+    if (message == WM_LBUTTONDOWN && (GetStyle() & TVS_HASBUTTONS) && hit && ItemHasChildren(hit) &&
+        GetItemRect(hit, &text, TRUE) && point.x < text.left && point.x >= text.left - Indent) {
+        Expand(hit, TVE_TOGGLE);
+        return 0;
+    }
     if (hit) SelectItem(hit);
     if (message == WM_LBUTTONDBLCLK && GetParent()) {
         NMHDR header{m_hWnd, static_cast<UINT>(GetDlgCtrlID()), NM_DBLCLK};
