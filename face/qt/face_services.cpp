@@ -8,6 +8,7 @@
 
 #include "face/qt/file_chooser.h"
 #include "face/qt/message_box_dialog.h"
+#include "face/qt/popup_menu.h"
 #include "veltutil/platform/host/loop/beep.h"
 
 namespace veltface {
@@ -32,6 +33,7 @@ void beep(DWORD /*frequency*/, DWORD duration) {
 void InstallServices() {
     installUnlessTaken<MessageBoxService>(&SetMessageBoxService, &AskWithMessageBox);
     installUnlessTaken<FileDialogService>(&SetFileDialogService, &ChooseFile);
+    installUnlessTaken<PopupMenuService>(&SetPopupMenuService, &ChooseFromMenu);
     installUnlessTaken<BeepService>(&SetBeepService, &beep);
 }
 

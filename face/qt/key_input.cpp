@@ -35,8 +35,9 @@ LPARAM pointOf(const QMouseEvent& event) {
 
 }  // namespace
 
-bool PostKey(CWnd& target, const QKeyEvent& event) {
-    CWnd& wnd = keyTarget(target);
+bool PostKey(CWnd& target, const QKeyEvent& event) { return PostKeyTo(keyTarget(target), event); }
+
+bool PostKeyTo(CWnd& wnd, const QKeyEvent& event) {
     if (UINT key = virtualKeyOf(event.key())) {
         PostKeyPress(wnd, key);
         return true;

@@ -15,6 +15,11 @@ int RunModal(QDialog& dialog) {
     });
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
+    if (!PumpUntil(finished)) dialog.reject();
+    return dialog.result();
+}
+
+bool PumpUntil(const bool& finished) {
     MSG msg;
     while (!finished) {
         if (!::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -22,15 +27,14 @@ int RunModal(QDialog& dialog) {
             continue;
         }
         if (msg.message == WM_QUIT) {
-            dialog.reject();
             PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
+            return false;
         }
         if (CWnd::WalkPreTranslateTree(nullptr, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessage(&msg);
     }
-    return dialog.result();
+    return true;
 }
 
 QWidget* OwnerWidget(HWND owner) {

@@ -42,6 +42,11 @@ void QtFace::WindowCreated(CWnd& wnd) {
     auto mirror = MakeMirror(wnd, parentWidget);
     mirror->SyncAll(wnd);
     mirrors_[wnd.GetSafeHwnd()] = Entry{std::move(mirror), parent};
+    // Children made while the window itself was being made (a list's header) had no parent
+    // widget to live in then.
+    for (CWnd* child : wnd.GetChildren()) {
+        if (!MirrorOf(child->GetSafeHwnd())) WindowCreated(*child);
+    }
 }
 
 void QtFace::WindowChanged(CWnd& wnd, WindowChange change) {

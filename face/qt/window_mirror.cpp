@@ -1,6 +1,7 @@
 #include "face/qt/window_mirror.h"
 
 #include "face/qt/font_mapping.h"
+#include "face/qt/icon_mapping.h"
 
 namespace veltface {
 
@@ -41,6 +42,14 @@ void WindowMirror::Sync(CWnd& wnd, WindowChange change) {
         if (wnd.GetFont()) widget_->setFont(FontOf(*wnd.GetFont()));
         break;
     case WindowChange::Focus: widget_->setFocus(Qt::OtherFocusReason); break;
+    case WindowChange::Front:
+        widget_->raise();
+        widget_->activateWindow();
+        break;
+    case WindowChange::Icon:
+        if (widget_->isWindow()) widget_->setWindowIcon(IconOf(wnd.GetIcon(FALSE) ? wnd.GetIcon(FALSE) : wnd.GetIcon(TRUE)));
+        break;
+    case WindowChange::Content: break;
     }
 }
 

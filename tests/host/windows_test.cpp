@@ -8,6 +8,7 @@
 #include "tests/support/scripted_services.h"
 #include "tests/support/message_pump.h"
 #include "veltutil/platform/host/windows/button.h"
+#include "veltutil/platform/host/windows/dialog.h"
 #include "veltutil/platform/host/windows/edit.h"
 #include "veltutil/platform/host/windows/file_dialog.h"
 #include "veltutil/platform/host/windows/menu.h"
@@ -112,6 +113,31 @@ TEST(Windows, ClickingARadioButtonUnchecksTheRestOfItsGroupOnly) {
 }
 
 // The logs' tests cover appending, parents, data and counts; these are the other positions.
+TEST(Windows, TabMovesTheFocusToTheNextVisibleEnabledTabStopOfTheTemplate) {
+    constexpr DWORD kShown = WS_CHILD | WS_VISIBLE;
+    DialogTemplate form{"Tabs", nullptr, 9, WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 200, 100,
+                        {{"Edit", "", 1, kShown | WS_TABSTOP, 4, 4, 80, 12},
+                         {"Button", "no stop", 2, kShown, 4, 20, 40, 12},
+                         {"Button", "stop", 3, kShown | WS_TABSTOP, 50, 20, 40, 12},
+                         {"Edit", "", 4, WS_CHILD | WS_TABSTOP, 4, 40, 80, 12}}};
+    CDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(form));
+    auto tabFrom = [&](CWnd& wnd) {
+        PostKeyPress(wnd, VK_TAB);
+        velttest::PumpPosted();
+        return CWnd::GetFocus() ? CWnd::GetFocus()->GetDlgCtrlID() : 0;
+    };
+    EXPECT_EQ(tabFrom(dialog), 1);
+    EXPECT_EQ(tabFrom(*dialog.GetDlgItem(1)), 3);
+    // The hidden entry is passed over, round to the first.
+    EXPECT_EQ(tabFrom(*dialog.GetDlgItem(3)), 1);
+    dialog.GetDlgItem(3)->EnableWindow(FALSE);
+    dialog.GetDlgItem(4)->ShowWindow(SW_SHOW);
+    EXPECT_EQ(tabFrom(*dialog.GetDlgItem(1)), 4);
+    // Tab never types into an entry.
+    EXPECT_EQ(dialog.GetDlgItem(1)->GetWindowText(), "");
+}
+
 TEST(TreeCtrl, InsertsInOrderAndForgetsDeletedItems) {
     CTreeCtrl tree;
     HTREEITEM a = tree.InsertItem("a");
@@ -158,6 +184,31 @@ TEST(TreeCtrl, DoubleClickOnARowSelectsItsItemAndTellsTheParent) {
     EXPECT_EQ(tree.GetSelectedItem(), rows[3]);
     ASSERT_EQ(parent.notifications.size(), 1u);
     EXPECT_EQ(parent.notifications[0], NM_DBLCLK);
+}
+
+TEST(TreeCtrl, APressOnAnItemsButtonOpensOrClosesItAndSelectsNothing) {
+    CWnd parent;
+    ASSERT_TRUE(parent.Create("p", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 200), nullptr));
+    CTreeCtrl tree;
+    ASSERT_TRUE(tree.Create(WS_VISIBLE | TVS_HASBUTTONS, CRect(0, 0, 200, 100), &parent, 1));
+    HTREEITEM top = tree.InsertItem("top");
+    tree.InsertItem("child", top);
+    HTREEITEM leaf = tree.InsertItem("leaf");
+    auto press = [&](int x, int row) {
+        tree.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, row * CTreeCtrl::ItemHeight + 4));
+        velttest::PumpPosted();
+    };
+    press(CTreeCtrl::Indent / 2, 0);
+    EXPECT_NE(tree.GetItemState(top, TVIS_EXPANDED), 0u);
+    EXPECT_EQ(tree.GetSelectedItem(), nullptr);
+    press(CTreeCtrl::Indent - 1, 0);
+    EXPECT_EQ(tree.GetItemState(top, TVIS_EXPANDED), 0u);
+    // Past the button, and before an item without children, a press selects.
+    press(CTreeCtrl::Indent, 0);
+    EXPECT_EQ(tree.GetSelectedItem(), top);
+    EXPECT_EQ(tree.GetItemState(top, TVIS_EXPANDED), 0u);
+    press(CTreeCtrl::Indent / 2, 1);
+    EXPECT_EQ(tree.GetSelectedItem(), leaf);
 }
 
 // Choosing, cancelling and the default extension are covered by the command log's Save.

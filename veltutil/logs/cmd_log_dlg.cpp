@@ -93,6 +93,9 @@ void CCmdLogDlg::ShowLog(bool show) {
         MoveWindow(std::max(GetSystemMetrics(SM_CXSCREEN) - kFirstWidth, 0), kFirstY, kFirstWidth, kFirstHeight);
     }
     Layout();
+    // Asked for again, the window comes to the front, ready for the next command.
+    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (CEdit* entry = GetCommandEntry(); entry && snapInAttached_) entry->SetFocus();
 }
 
 void CCmdLogDlg::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/) { Layout(); }

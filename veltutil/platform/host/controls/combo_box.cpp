@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "veltutil/platform/host/controls/internal/string_list.h"
+#include "veltutil/platform/host/face/internal/face_hooks.h"
 
 CComboBox::CComboBox() : items_(std::make_unique<veltutil::detail::StringList>()) {}
 
@@ -14,20 +15,30 @@ BOOL CComboBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create("", style | WS_CHILD, rect, parent, id);
 }
 
-int CComboBox::AddString(const char* text) { return items_->Add(text, (GetStyle() & CBS_SORT) != 0); }
+int CComboBox::AddString(const char* text) {
+    int index = items_->Add(text, (GetStyle() & CBS_SORT) != 0);
+    veltutil::detail::ContentChanged(*this);
+    return index;
+}
 
-int CComboBox::InsertString(int index, const char* text) { return items_->Insert(index, text); }
+int CComboBox::InsertString(int index, const char* text) {
+    int inserted = items_->Insert(index, text);
+    if (inserted != CB_ERR) veltutil::detail::ContentChanged(*this);
+    return inserted;
+}
 
 int CComboBox::DeleteString(UINT index) {
     int selected = items_->Current();
     if (!items_->Delete(static_cast<int>(index))) return CB_ERR;
     if (selected == static_cast<int>(index)) SetCurSel(-1);
+    veltutil::detail::ContentChanged(*this);
     return GetCount();
 }
 
 void CComboBox::ResetContent() {
     items_->Clear();
     CWnd::SetWindowText("");
+    veltutil::detail::ContentChanged(*this);
 }
 
 void CComboBox::GetLBText(int index, CString& text) const {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "veltutil/platform/host/face/internal/face_hooks.h"
+
 BOOL CHeaderCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create("", style | WS_CHILD, rect, parent, id);
 }
@@ -18,6 +20,7 @@ int CHeaderCtrl::InsertItem(int index, const HDITEM* item) {
 BOOL CHeaderCtrl::DeleteItem(int index) {
     if (!IsItem(index)) return FALSE;
     items_.erase(items_.begin() + index);
+    veltutil::detail::ContentChanged(*this);
     return TRUE;
 }
 
@@ -42,6 +45,7 @@ BOOL CHeaderCtrl::SetItem(int index, const HDITEM* item) {
     if (item->mask & HDI_FORMAT) changed.format = item->fmt;
     if (item->mask & HDI_LPARAM) changed.data = item->lParam;
     if (item->mask & HDI_TEXT) changed.text = item->pszText;
+    veltutil::detail::ContentChanged(*this);
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 #include "veltutil/platform/host/controls/list_box.h"
 
 #include "veltutil/platform/host/controls/internal/string_list.h"
+#include "veltutil/platform/host/face/internal/face_hooks.h"
 
 CListBox::CListBox() : items_(std::make_unique<veltutil::detail::StringList>()) {}
 
@@ -12,13 +13,28 @@ BOOL CListBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create("", style | WS_CHILD, rect, parent, id);
 }
 
-int CListBox::AddString(const char* text) { return items_->Add(text, (GetStyle() & LBS_SORT) != 0); }
+int CListBox::AddString(const char* text) {
+    int index = items_->Add(text, (GetStyle() & LBS_SORT) != 0);
+    veltutil::detail::ContentChanged(*this);
+    return index;
+}
 
-int CListBox::InsertString(int index, const char* text) { return items_->Insert(index, text); }
+int CListBox::InsertString(int index, const char* text) {
+    int inserted = items_->Insert(index, text);
+    if (inserted != LB_ERR) veltutil::detail::ContentChanged(*this);
+    return inserted;
+}
 
-int CListBox::DeleteString(UINT index) { return items_->Delete(static_cast<int>(index)) ? GetCount() : LB_ERR; }
+int CListBox::DeleteString(UINT index) {
+    if (!items_->Delete(static_cast<int>(index))) return LB_ERR;
+    veltutil::detail::ContentChanged(*this);
+    return GetCount();
+}
 
-void CListBox::ResetContent() { items_->Clear(); }
+void CListBox::ResetContent() {
+    items_->Clear();
+    veltutil::detail::ContentChanged(*this);
+}
 
 int CListBox::GetText(int index, CString& text) const {
     text = items_->IsItem(index) ? items_->At(index).text : CString();
@@ -46,6 +62,7 @@ int CListBox::SetSel(int index, BOOL select) {
         if (index == -1 || i == index) items_->At(i).selected = select != FALSE;
     }
     if (index != -1) items_->SetCurrent(index);
+    veltutil::detail::ContentChanged(*this);
     return 0;
 }
 
@@ -82,6 +99,7 @@ int CListBox::SetCurSel(int index) {
 void CListBox::SelectOnly(int index) {
     for (int i = 0; i < GetCount(); ++i) items_->At(i).selected = i == index;
     items_->SetCurrent(index);
+    veltutil::detail::ContentChanged(*this);
 }
 
 int CListBox::GetItemRect(int index, RECT* rect) const {
@@ -101,6 +119,7 @@ void CListBox::Click(CPoint point, WPARAM keys) {
     if (toggle) {
         items_->At(index).selected = !items_->At(index).selected;
         items_->SetCurrent(index);
+        veltutil::detail::ContentChanged(*this);
     } else {
         SelectOnly(index);
     }

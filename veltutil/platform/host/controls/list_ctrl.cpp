@@ -5,6 +5,7 @@
 
 #include "veltutil/platform/host/drawing/dc.h"
 #include "veltutil/platform/host/drawing/system_colors.h"
+#include "veltutil/platform/host/face/internal/face_hooks.h"
 
 namespace {
 
@@ -142,6 +143,7 @@ int CListCtrl::InsertItem(int item, const char* text) {
     Row row;
     row.texts.emplace_back(text);
     rows_.insert(rows_.begin() + item, std::move(row));
+    veltutil::detail::ContentChanged(*this);
     return item;
 }
 
@@ -149,12 +151,14 @@ BOOL CListCtrl::DeleteItem(int item) {
     if (!IsRow(item)) return FALSE;
     rows_.erase(rows_.begin() + item);
     topIndex_ = std::min(topIndex_, std::max(GetItemCount() - 1, 0));
+    veltutil::detail::ContentChanged(*this);
     return TRUE;
 }
 
 BOOL CListCtrl::DeleteAllItems() {
     rows_.clear();
     topIndex_ = 0;
+    veltutil::detail::ContentChanged(*this);
     return TRUE;
 }
 
@@ -169,6 +173,7 @@ BOOL CListCtrl::SetItemText(int item, int subItem, const char* text) {
     std::vector<CString>& texts = rows_[static_cast<std::size_t>(item)].texts;
     if (texts.size() <= static_cast<std::size_t>(subItem)) texts.resize(static_cast<std::size_t>(subItem) + 1);
     texts[static_cast<std::size_t>(subItem)] = text;
+    veltutil::detail::ContentChanged(*this);
     return TRUE;
 }
 
@@ -196,6 +201,7 @@ BOOL CListCtrl::SetItemState(int item, UINT state, UINT mask) {
             rowState &= ~exclusive;
         }
     }
+    veltutil::detail::ContentChanged(*this);
     return TRUE;
 }
 
@@ -252,6 +258,7 @@ BOOL CListCtrl::EnsureVisible(int item, BOOL /*partialOK*/) {
     int page = std::max(GetCountPerPage(), 1);
     if (item < topIndex_) topIndex_ = item;
     if (item >= topIndex_ + page) topIndex_ = item - page + 1;
+    veltutil::detail::ContentChanged(*this);
     return TRUE;
 }
 
@@ -263,16 +270,19 @@ int CListCtrl::GetStringWidth(const char* text) const {
 
 BOOL CListCtrl::SetBkColor(COLORREF color) {
     bkColor_ = color;
+    veltutil::detail::ContentChanged(*this);
     return TRUE;
 }
 
 BOOL CListCtrl::SetTextColor(COLORREF color) {
     textColor_ = color;
+    veltutil::detail::ContentChanged(*this);
     return TRUE;
 }
 
 BOOL CListCtrl::SetTextBkColor(COLORREF color) {
     textBkColor_ = color;
+    veltutil::detail::ContentChanged(*this);
     return TRUE;
 }
 

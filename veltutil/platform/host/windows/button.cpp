@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "veltutil/platform/host/face/internal/face_hooks.h"
+
 namespace {
 
 bool isRadio(const CWnd* wnd) {
@@ -17,6 +19,11 @@ BOOL CButton::Create(const char* text, DWORD style, const RECT& rect, CWnd* pare
     return CWnd::Create(text, style | WS_CHILD, rect, parent, id);
 }
 
+void CButton::SetCheck(int check) {
+    check_ = check;
+    veltutil::detail::ContentChanged(*this);
+}
+
 LRESULT CButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == BM_CLICK) {
         Click();
@@ -28,9 +35,9 @@ LRESULT CButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void CButton::Click() {
     if (!IsWindowEnabled() || !IsWindowVisible()) return;
     switch (GetStyle() & BS_TYPEMASK) {
-    case BS_AUTOCHECKBOX: check_ = check_ == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED; break;
+    case BS_AUTOCHECKBOX: SetCheck(check_ == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED); break;
     case BS_AUTORADIOBUTTON:
-        check_ = BST_CHECKED;
+        SetCheck(BST_CHECKED);
         UncheckGroupSiblings();
         break;
     default: break;

@@ -22,7 +22,7 @@ public:
     BOOL Create(const char* text, DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     int GetCheck() const { return check_; }
-    void SetCheck(int check) { check_ = check; }
+    void SetCheck(int check);
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

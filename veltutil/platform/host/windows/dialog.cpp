@@ -1,5 +1,6 @@
 #include "veltutil/platform/host/windows/dialog.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "veltutil/platform/host/controls/combo_box.h"
@@ -81,13 +82,34 @@ void CDialog::MapDialogRect(RECT* rect) const {
     rect->bottom = rect->bottom * baseUnitY_ / 8;
 }
 
+CWnd* CDialog::NextTabStop(const CWnd* from) const {
+    const std::vector<CWnd*>& controls = GetChildren();
+    auto start = std::find(controls.begin(), controls.end(), from);
+    std::size_t count = controls.size();
+    std::size_t first = start == controls.end() ? 0 : static_cast<std::size_t>(start - controls.begin()) + 1;
+    for (std::size_t i = 0; i < count; ++i) {
+        CWnd* control = controls[(first + i) % count];
+        if ((control->GetStyle() & WS_TABSTOP) && control->IsWindowVisible() && control->IsWindowEnabled()) return control;
+    }
+    return nullptr;
+}
+
 BOOL CDialog::PreTranslateMessage(MSG* msg) {
-    if (!msg || msg->message != WM_KEYDOWN || (msg->wParam != VK_RETURN && msg->wParam != VK_ESCAPE)) return FALSE;
+    if (!msg || msg->message != WM_KEYDOWN) return FALSE;
+    if (msg->wParam != VK_RETURN && msg->wParam != VK_ESCAPE && msg->wParam != VK_TAB) return FALSE;
     CWnd* target = CWnd::FromHandle(msg->hwnd);
     // Only keys typed into this dialog: its own window or a control inside it.
     CWnd* wnd = target;
-    while (wnd && wnd != this && (wnd->GetStyle() & WS_CHILD)) wnd = wnd->GetParent();
+    CWnd* control = nullptr;  // the dialog's child that holds the target
+    while (wnd && wnd != this && (wnd->GetStyle() & WS_CHILD)) {
+        control = wnd;
+        wnd = wnd->GetParent();
+    }
     if (wnd != this) return FALSE;
+    if (msg->wParam == VK_TAB) {
+        if (CWnd* next = NextTabStop(control)) next->SetFocus();
+        return TRUE;
+    }
     bool enter = msg->wParam == VK_RETURN;
     if (enter && dynamic_cast<CEdit*>(target) &&
         (target->GetStyle() & (ES_MULTILINE | ES_WANTRETURN)) == (ES_MULTILINE | ES_WANTRETURN)) {

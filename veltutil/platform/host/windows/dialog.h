@@ -16,6 +16,8 @@ constexpr DWORD HID_BASE_RESOURCE = 0x20000;
 // As on the platform, Enter pressed anywhere in the dialog is IDOK (OnOK) and Escape IDCANCEL
 // (OnCancel), except Enter in a multi-line entry that wants it (ES_WANTRETURN); this happens
 // when the message loop offers the key to PreTranslateMessage, as the application's loop does.
+// There too Tab moves the keyboard focus to the next visible, enabled control with WS_TABSTOP
+// in the template's order, round to the first.
 class VELTHOST_API CDialog : public CWnd {
 public:
     CDialog() = default;
@@ -37,7 +39,7 @@ public:
     void MapDialogRect(RECT* rect) const;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Takes Enter and Escape meant for this dialog or one of its controls.
+    // Takes Enter, Escape and Tab meant for this dialog or one of its controls.
     BOOL PreTranslateMessage(MSG* msg) override;
 
     // The help id of the dialog: its template id.
@@ -50,6 +52,9 @@ protected:
     BOOL OnHelpInfo() override;
 
 private:
+    // The tab stop after the child `from` (null: from the start).
+    CWnd* NextTabStop(const CWnd* from) const;
+
     std::vector<std::unique_ptr<CWnd>> controls_;
     int baseUnitX_ = 6;
     int baseUnitY_ = 12;

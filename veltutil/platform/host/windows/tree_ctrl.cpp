@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "veltutil/platform/host/face/internal/face_hooks.h"
+
 static_assert(sizeof(std::uintptr_t) == 8, "tree item handles carry a slot and a generation");
 
 namespace {
@@ -106,6 +108,7 @@ HTREEITEM CTreeCtrl::InsertItem(const char* text, HTREEITEM parent, HTREEITEM af
     (node.prev != kNoSlot ? nodes_[node.prev].next : nodes_[owner].first) = slot;
     (before != kNoSlot ? nodes_[before].prev : nodes_[owner].last) = slot;
     ++count_;
+    veltutil::detail::ContentChanged(*this);
     return HandleOf(slot);
 }
 
@@ -120,6 +123,7 @@ BOOL CTreeCtrl::DeleteItem(HTREEITEM item) {
     });
     Unlink(slot);
     for (Slot gone : doomed) Free(gone);
+    veltutil::detail::ContentChanged(*this);
     return TRUE;
 }
 
@@ -129,6 +133,7 @@ BOOL CTreeCtrl::DeleteAllItems() {
     }
     nodes_[kRootSlot].first = nodes_[kRootSlot].last = kNoSlot;
     topRow_ = 0;
+    veltutil::detail::ContentChanged(*this);
     return TRUE;
 }
 
@@ -164,6 +169,7 @@ BOOL CTreeCtrl::SetItemText(HTREEITEM item, const char* text) {
     Slot slot = SlotOf(item);
     if (slot == kNoSlot) return FALSE;
     nodes_[slot].text = text;
+    veltutil::detail::ContentChanged(*this);
     return TRUE;
 }
 
@@ -191,11 +197,13 @@ BOOL CTreeCtrl::Expand(HTREEITEM item, UINT code) {
     if (slot == kNoSlot) return FALSE;
     bool& expanded = nodes_[slot].expanded;
     switch (code) {
-    case TVE_EXPAND: expanded = true; return TRUE;
-    case TVE_COLLAPSE: expanded = false; return TRUE;
-    case TVE_TOGGLE: expanded = !expanded; return TRUE;
+    case TVE_EXPAND: expanded = true; break;
+    case TVE_COLLAPSE: expanded = false; break;
+    case TVE_TOGGLE: expanded = !expanded; break;
     default: return FALSE;
     }
+    veltutil::detail::ContentChanged(*this);
+    return TRUE;
 }
 
 BOOL CTreeCtrl::EnsureVisible(HTREEITEM item) {
@@ -205,6 +213,7 @@ BOOL CTreeCtrl::EnsureVisible(HTREEITEM item) {
     // Finding the item's row costs a walk over the rows; it is done when rows are next asked for,
     // so that a log adding many lines in a row stays linear.
     ensured_ = slot;
+    veltutil::detail::ContentChanged(*this);
     return TRUE;
 }
 
@@ -212,6 +221,7 @@ BOOL CTreeCtrl::SelectItem(HTREEITEM item) {
     Slot slot = item ? SlotOf(item) : kNoSlot;
     if (item && slot == kNoSlot) return FALSE;
     selected_ = slot;
+    veltutil::detail::ContentChanged(*this);
     return TRUE;
 }
 
@@ -281,6 +291,13 @@ LRESULT CTreeCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     POINT point{static_cast<short>(LOWORD(static_cast<WPARAM>(lParam))),
                 static_cast<short>(HIWORD(static_cast<WPARAM>(lParam)))};
     HTREEITEM hit = HitTest(point);
+    RECT text;
+    // A press on the button before an item's text opens or closes it, and selects nothing.
+    if (message == WM_LBUTTONDOWN && (GetStyle() & TVS_HASBUTTONS) && hit && ItemHasChildren(hit) &&
+        GetItemRect(hit, &text, TRUE) && point.x < text.left && point.x >= text.left - Indent) {
+        Expand(hit, TVE_TOGGLE);
+        return 0;
+    }
     if (hit) SelectItem(hit);
     if (message == WM_LBUTTONDBLCLK && GetParent()) {
         NMHDR header{m_hWnd, static_cast<UINT>(GetDlgCtrlID()), NM_DBLCLK};

@@ -29,7 +29,8 @@ constexpr UINT TVIS_EXPANDED = 0x0020;
 // A tree of text items, each with a data value. Items are laid out in rows of ItemHeight
 // pixels: every item whose ancestors are all expanded has a row, in depth-first order, and the
 // rows scroll so that the item last made visible is in the client area. A double click on a
-// row selects its item and tells the parent NM_DBLCLK. Handles of deleted items are refused by
+// row selects its item and tells the parent NM_DBLCLK. With TVS_HASBUTTONS, a press on the
+// button before an item with children (the indent left of its text) opens or closes it. Handles of deleted items are refused by
 // every operation rather than trusted.
 class VELTHOST_API CTreeCtrl : public CWnd {
 public:

@@ -223,6 +223,7 @@ BOOL CWnd::SetWindowPos(const CWnd* /*insertAfter*/, int x, int y, int cx, int c
     bool resized = next.Width() != rect_.Width() || next.Height() != rect_.Height();
     rect_ = next;
     if (moved || resized) tellFace(this, WindowChange::Geometry);
+    if (!(flags & SWP_NOZORDER) && !(style_ & WS_CHILD)) tellFace(this, WindowChange::Front);
     if (flags & SWP_SHOWWINDOW) ShowWindow(SW_SHOWNA);
     if (flags & SWP_HIDEWINDOW) ShowWindow(SW_HIDE);
     // As the platform does: the move is reported before the new size.
@@ -328,6 +329,7 @@ HICON CWnd::SetIcon(HICON icon, BOOL big) {
     HICON& slot = big ? bigIcon_ : smallIcon_;
     HICON previous = slot;
     slot = icon;
+    if (m_hWnd) tellFace(this, WindowChange::Icon);
     return previous;
 }
 

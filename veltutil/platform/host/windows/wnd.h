@@ -101,7 +101,7 @@ public:
     void MoveWindow(const RECT* rect, BOOL repaint = TRUE);
     // Sends WM_MOVE when the position changes and WM_SIZE when the size does. The headless
     // host keeps no Z order and activates nothing, so insertAfter and SWP_NOACTIVATE change
-    // nothing.
+    // nothing; without SWP_NOZORDER a face brings a top-level window to the front.
     BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags);
     // Centres the window on `alternateOwner`, else on its parent (for a child, within the
     // parent's client area), else on the screen; a top-level window is then moved back onto

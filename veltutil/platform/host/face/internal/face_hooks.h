@@ -11,8 +11,10 @@ struct DrawRecord;
 
 namespace veltutil::detail {
 
-// What changed on a window, so that the face updates only that on the screen.
-enum class WindowChange { Text, Visibility, Enabled, Geometry, Style, Focus, Font };
+// What changed on a window, so that the face updates only that on the screen. Content is a
+// control's own state (its items, check state, selection, scrolling); Front, a top-level
+// window brought in front of the others; Icon, the icon of its caption.
+enum class WindowChange { Text, Visibility, Enabled, Geometry, Style, Focus, Font, Content, Front, Icon };
 
 // Where a device context's drawing calls go while a window paints on the screen.
 class FaceCanvas {
@@ -76,6 +78,11 @@ VELTHOST_API Face* FaceOfThisThread();
 // As FaceOfThisThread, but makes the choice first when none has been made: what a window
 // about to be made asks.
 VELTHOST_API Face* ChooseFaceOfThisThread();
+
+// What a control's setters call when its own state changed; nothing without a face.
+inline void ContentChanged(CWnd& wnd) {
+    if (Face* face = FaceOfThisThread()) face->WindowChanged(wnd, WindowChange::Content);
+}
 
 // A face module exports this: the face, or null with the reason in *error.
 using FaceEntry = Face* (*)(CString* error);
