@@ -1,5 +1,7 @@
 #include "face/qt/painter_canvas.h"
 
+#include <QPolygon>
+
 #include "face/qt/font_mapping.h"
 #include "veltutil/platform/host/drawing/system_colors.h"
 
@@ -38,6 +40,11 @@ Qt::Alignment alignmentOf(UINT format) {
 QColor ColorOf(COLORREF color) { return QColor(GetRValue(color), GetGValue(color), GetBValue(color)); }
 
 void PainterCanvas::Draw(const DrawRecord& record) {
+    if (record.clipped) {
+        painter_.setClipRect(rectOf(record.clip));
+    } else {
+        painter_.setClipping(false);
+    }
     QRect rect = rectOf(record.rect);
     switch (record.op) {
     case DrawOp::Fill:
@@ -54,8 +61,19 @@ void PainterCanvas::Draw(const DrawRecord& record) {
         painter_.drawLine(QPoint(static_cast<int>(record.rect.left), static_cast<int>(record.rect.top)),
                           QPoint(static_cast<int>(record.rect.right), static_cast<int>(record.rect.bottom)));
         break;
+    case DrawOp::Polyline: DrawPolyline(record); break;
     case DrawOp::Text: DrawText(record); break;
     }
+}
+
+void PainterCanvas::DrawPolyline(const DrawRecord& record) {
+    QPolygon corners(static_cast<int>(record.points.size()));
+    for (int i = 0; i < corners.size(); ++i) {
+        const POINT& point = record.points[static_cast<std::size_t>(i)];
+        corners.setPoint(i, static_cast<int>(point.x), static_cast<int>(point.y));
+    }
+    painter_.setPen(penOf(record.pen));
+    painter_.drawPolyline(corners);
 }
 
 void PainterCanvas::DrawText(const DrawRecord& record) {

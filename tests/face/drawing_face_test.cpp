@@ -62,6 +62,61 @@ TEST(QtFaceDrawing, APaintedWindowShowsWhatItDrewThroughItsDeviceContext) {
     EXPECT_EQ(shot.pixelColor(121 + static_cast<int>(window.textExtent.cx), 61), QColor(255, 0, 0));
 }
 
+// On white: a blue polyline along the top and right, then, inside a saved state clipped to
+// (50, 30)-(150, 70), a green fill and a red line across the whole window, then a black corner
+// once the state is restored.
+class ClippingWindow : public CWnd {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_PAINT) return CWnd::WindowProc(message, wParam, lParam);
+        CPaintDC dc(this);
+        CRect all(0, 0, 200, 100);
+        CBrush white(RGB(255, 255, 255));
+        dc.FillRect(&all, &white);
+        CPen blue(PS_SOLID, 1, RGB(0, 0, 255));
+        dc.SelectObject(&blue);
+        const POINT edge[] = {{10, 10}, {190, 10}, {190, 90}};
+        dc.Polyline(edge, 3);
+
+        int level = dc.SaveDC();
+        dc.IntersectClipRect(50, 30, 150, 70);
+        CBrush green(RGB(0, 160, 0));
+        dc.FillRect(&all, &green);
+        CPen red(PS_SOLID, 1, RGB(255, 0, 0));
+        dc.SelectObject(&red);
+        const POINT across[] = {{0, 50}, {199, 50}};
+        dc.Polyline(across, 2);
+        dc.RestoreDC(level);
+
+        CBrush black(RGB(0, 0, 0));
+        CRect corner(0, 80, 20, 100);
+        dc.FillRect(&corner, &black);
+        return 0;
+    }
+};
+
+TEST(QtFaceDrawing, APolylineShowsAlongItsCornersAndNothingShowsOutsideTheClip) {
+    ClippingWindow window;
+    ASSERT_TRUE(window.Create("Clip", WS_CAPTION | WS_VISIBLE, CRect(0, 0, 200, 100), nullptr));
+    QImage shot = WidgetOf(window)->grab().toImage();
+    const QColor white(255, 255, 255), blue(0, 0, 255), green(0, 160, 0), red(255, 0, 0);
+    EXPECT_EQ(shot.pixelColor(100, 10), blue);
+    EXPECT_EQ(shot.pixelColor(190, 50), blue);
+    EXPECT_EQ(shot.pixelColor(100, 11), white);  // a polyline is not filled
+    EXPECT_EQ(shot.pixelColor(100, 40), green);
+    EXPECT_EQ(shot.pixelColor(50, 30), green);
+    EXPECT_EQ(shot.pixelColor(149, 69), green);
+    EXPECT_EQ(shot.pixelColor(150, 40), white);
+    EXPECT_EQ(shot.pixelColor(100, 70), white);
+    EXPECT_EQ(shot.pixelColor(49, 40), white);
+    EXPECT_EQ(shot.pixelColor(100, 29), white);
+    EXPECT_EQ(shot.pixelColor(50, 50), red);
+    EXPECT_EQ(shot.pixelColor(149, 50), red);
+    EXPECT_EQ(shot.pixelColor(49, 50), white);
+    EXPECT_EQ(shot.pixelColor(150, 50), white);
+    EXPECT_EQ(shot.pixelColor(5, 90), QColor(0, 0, 0));  // drawn after the clip was restored away
+}
+
 TEST(QtFaceDrawing, TextIsMeasuredFromTheRealFont) {
     CDC dc;
     CSize wide = dc.GetTextExtent("WWWWWWWW");

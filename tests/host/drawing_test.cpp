@@ -4,6 +4,15 @@
 #include "veltutil/platform/host/drawing/system_colors.h"
 #include "veltutil/platform/host/windows/system_metrics.h"
 
+#include <utility>
+
+namespace {
+
+using Xy = std::pair<long, long>;
+Xy xy(POINT point) { return {point.x, point.y}; }
+
+}  // namespace
+
 TEST(DeviceContext, TextIsMeasuredWithTheSelectedFontsCharacterCells) {
     CDC dc;
     EXPECT_EQ(dc.GetTextExtent("abcde"), CSize(40, 16));  // the system font: 8 by 16
@@ -73,4 +82,121 @@ TEST(SystemColors, ChangesApplyAllOrNothing) {
     EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), RGB(1, 2, 3));
     SetSysColors(1, elements, &highlight);
     EXPECT_EQ(GetSysColor(99), 0u);
+}
+
+TEST(DeviceContext, APolylineIsOneRecordOfItsCornersDrawnWithTheSelectedPen) {
+    CRecordingDC dc;
+    CPen green(PS_SOLID, 2, RGB(0, 255, 0));
+    dc.SelectObject(&green);
+    dc.MoveTo(5, 5);
+    const POINT wave[] = {{0, 10}, {10, 0}, {20, 10}};
+    ASSERT_TRUE(dc.Polyline(wave, 3));
+    EXPECT_EQ(xy(dc.GetCurrentPosition()), Xy(5, 5));
+    ASSERT_TRUE(dc.PolylineTo(wave, 2));
+    EXPECT_EQ(xy(dc.GetCurrentPosition()), Xy(10, 0));
+
+    ASSERT_EQ(dc.Records().size(), 2u);
+    const DrawRecord& line = dc.Records()[0];
+    EXPECT_EQ(line.op, DrawOp::Polyline);
+    ASSERT_EQ(line.points.size(), 3u);
+    EXPECT_EQ(xy(line.points[2]), Xy(20, 10));
+    EXPECT_EQ(line.pen.lopnColor, RGB(0, 255, 0));
+    EXPECT_EQ(line.pen.lopnWidth.x, 2);
+    const std::vector<POINT>& joined = dc.Records()[1].points;
+    ASSERT_EQ(joined.size(), 3u);  // from the current position on
+    EXPECT_EQ(xy(joined[0]), Xy(5, 5));
+    EXPECT_EQ(xy(joined[2]), Xy(10, 0));
+    EXPECT_EQ(dc.LastAt(DrawOp::Polyline, CPoint(10, 0)), nullptr);
+}
+
+TEST(DeviceContext, PolylinesOfMissingOrTooFewPointsDrawNothing) {
+    CRecordingDC dc;
+    const POINT one[] = {{1, 1}};
+    EXPECT_FALSE(dc.Polyline(nullptr, 2));
+    EXPECT_FALSE(dc.Polyline(one, 1));
+    EXPECT_FALSE(dc.Polyline(one, -1));
+    EXPECT_FALSE(dc.PolylineTo(nullptr, 1));
+    EXPECT_FALSE(dc.PolylineTo(one, 0));
+    EXPECT_FALSE(dc.PolylineTo(one, -5));
+    EXPECT_TRUE(dc.Records().empty());
+    EXPECT_EQ(xy(dc.GetCurrentPosition()), Xy(0, 0));
+    EXPECT_TRUE(dc.PolylineTo(one, 1));
+}
+
+TEST(DeviceContext, ClipRectanglesNarrowWhatLaterCallsShow) {
+    CRecordingDC dc;
+    CBrush blue(RGB(0, 0, 255));
+    CRect all(0, 0, 100, 100);
+    EXPECT_EQ(dc.IntersectClipRect(10, 10, 60, 60), SIMPLEREGION);
+    EXPECT_EQ(dc.IntersectClipRect(CRect(40, 0, 100, 50)), SIMPLEREGION);
+    dc.FillRect(&all, &blue);
+    const DrawRecord& clipped = dc.Records().back();
+    EXPECT_TRUE(clipped.clipped);
+    EXPECT_EQ(clipped.clip, CRect(40, 10, 60, 50));
+    EXPECT_EQ(dc.LastAt(DrawOp::Fill, CPoint(45, 20)), &clipped);
+    EXPECT_EQ(dc.LastAt(DrawOp::Fill, CPoint(60, 20)), nullptr);  // the clip's right edge is outside
+    EXPECT_EQ(dc.LastAt(DrawOp::Fill, CPoint(45, 50)), nullptr);
+    EXPECT_EQ(dc.LastAt(DrawOp::Fill, CPoint(20, 20)), nullptr);  // outside the second rectangle
+
+    EXPECT_EQ(dc.IntersectClipRect(nullptr), ERROR);
+    EXPECT_EQ(dc.IntersectClipRect(0, 0, 40, 40), NULLREGION);  // touches the clip only at its edge
+    EXPECT_EQ(dc.IntersectClipRect(0, 0, 100, 100), NULLREGION);  // nothing comes back by widening
+    dc.FillRect(&all, &blue);
+    EXPECT_EQ(dc.LastAt(DrawOp::Fill, CPoint(45, 20)), &dc.Records().front());
+
+    EXPECT_EQ(dc.SelectClipRgn(nullptr), SIMPLEREGION);
+    dc.FillRect(&all, &blue);
+    EXPECT_FALSE(dc.Records().back().clipped);
+    EXPECT_EQ(dc.LastAt(DrawOp::Fill, CPoint(20, 20)), &dc.Records().back());
+    EXPECT_EQ(dc.IntersectClipRect(30, 30, 10, 40), NULLREGION);  // an inverted rectangle holds nothing
+}
+
+TEST(DeviceContext, RestoringASavedLevelBringsBackItsStateAndForgetsLaterLevels) {
+    CRecordingDC dc;
+    CPen red(PS_SOLID, 1, RGB(255, 0, 0));
+    CFont small;
+    ASSERT_TRUE(small.CreatePointFont(90, "Tahoma"));
+    CFont* systemFont = dc.GetCurrentFont();
+    CPen* blackPen = dc.SelectObject(&red);
+
+    EXPECT_EQ(dc.SaveDC(), 1);
+    dc.SelectObject(&small);
+    dc.SelectStockObject(NULL_BRUSH);
+    dc.SetTextColor(RGB(1, 2, 3));
+    dc.SetBkColor(RGB(4, 5, 6));
+    dc.SetBkMode(TRANSPARENT);
+    dc.MoveTo(7, 8);
+    dc.IntersectClipRect(0, 0, 10, 10);
+    EXPECT_EQ(dc.SaveDC(), 2);
+    dc.SelectObject(blackPen);
+    EXPECT_EQ(dc.SaveDC(), 3);
+
+    EXPECT_TRUE(dc.RestoreDC(-1));
+    EXPECT_EQ(dc.SelectObject(blackPen), blackPen);
+    EXPECT_TRUE(dc.RestoreDC(1));  // drops level 2 with it
+    EXPECT_FALSE(dc.RestoreDC(2));
+    EXPECT_FALSE(dc.RestoreDC(-1));
+    EXPECT_EQ(dc.GetCurrentFont(), systemFont);
+    EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
+    EXPECT_EQ(dc.GetBkColor(), RGB(255, 255, 255));
+    EXPECT_EQ(dc.GetBkMode(), OPAQUE);
+    EXPECT_EQ(xy(dc.GetCurrentPosition()), Xy(0, 0));
+    dc.Rectangle(20, 20, 40, 40);
+    const DrawRecord& drawn = dc.Records().back();
+    EXPECT_FALSE(drawn.clipped);
+    EXPECT_EQ(drawn.pen.lopnColor, RGB(255, 0, 0));
+    EXPECT_EQ(drawn.brush.lbStyle, BS_SOLID);
+}
+
+TEST(DeviceContext, LevelsNeverSavedAreRefused) {
+    CDC dc;
+    EXPECT_FALSE(dc.RestoreDC(-1));
+    EXPECT_FALSE(dc.RestoreDC(1));
+    EXPECT_EQ(dc.SaveDC(), 1);
+    EXPECT_EQ(dc.SaveDC(), 2);
+    EXPECT_FALSE(dc.RestoreDC(0));
+    EXPECT_FALSE(dc.RestoreDC(3));
+    EXPECT_FALSE(dc.RestoreDC(-3));
+    EXPECT_TRUE(dc.RestoreDC(-2));  // the first level, counted from the last
+    EXPECT_EQ(dc.SaveDC(), 1);
 }

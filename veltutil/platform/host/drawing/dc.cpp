@@ -88,9 +88,11 @@ CDC* CDC::FromHandle(HDC dc) {
     return live.handles.count(dc) ? reinterpret_cast<CDC*>(dc) : nullptr;
 }
 
-CPen* CDC::SelectObject(CPen* pen) { return select(pen, pen_, penState_, &CPen::GetLogPen); }
-CBrush* CDC::SelectObject(CBrush* brush) { return select(brush, brush_, brushState_, &CBrush::GetLogBrush); }
-CFont* CDC::SelectObject(CFont* font) { return select(font, font_, fontState_, &CFont::GetLogFont); }
+CPen* CDC::SelectObject(CPen* pen) { return select(pen, state_.pen, state_.penState, &CPen::GetLogPen); }
+CBrush* CDC::SelectObject(CBrush* brush) {
+    return select(brush, state_.brush, state_.brushState, &CBrush::GetLogBrush);
+}
+CFont* CDC::SelectObject(CFont* font) { return select(font, state_.font, state_.fontState, &CFont::GetLogFont); }
 
 CGdiObject* CDC::SelectStockObject(int index) {
     StockObjects& objects = stock();
@@ -105,20 +107,22 @@ CGdiObject* CDC::SelectStockObject(int index) {
     }
 }
 
-COLORREF CDC::SetTextColor(COLORREF color) { return std::exchange(textColor_, color); }
-COLORREF CDC::SetBkColor(COLORREF color) { return std::exchange(bkColor_, color); }
+COLORREF CDC::SetTextColor(COLORREF color) { return std::exchange(state_.textColor, color); }
+COLORREF CDC::SetBkColor(COLORREF color) { return std::exchange(state_.bkColor, color); }
 
 int CDC::SetBkMode(int mode) {
     if (mode != TRANSPARENT && mode != OPAQUE) return 0;
-    return std::exchange(bkMode_, mode);
+    return std::exchange(state_.bkMode, mode);
 }
 
 DrawRecord CDC::Stamp(DrawOp op, const RECT& rect) const {
     DrawRecord record;
     record.op = op;
     record.rect = rect;
-    record.pen = penState_;
-    record.brush = brushState_;
+    record.clipped = state_.clipped;
+    record.clip = state_.clip;
+    record.pen = state_.penState;
+    record.brush = state_.brushState;
     return record;
 }
 
@@ -126,7 +130,7 @@ void CDC::FillRect(const RECT* rect, CBrush* brush) {
     if (!rect || !brush || !brush->GetSafeHandle()) return;
     DrawRecord record = Stamp(DrawOp::Fill, *rect);
     brush->GetLogBrush(&record.brush);
-    Output(record);
+    Output(std::move(record));
 }
 
 BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
@@ -136,18 +140,79 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
 
 BOOL CDC::Rectangle(const RECT* rect) { return rect ? Rectangle(rect->left, rect->top, rect->right, rect->bottom) : FALSE; }
 
-CPoint CDC::MoveTo(int x, int y) { return std::exchange(position_, CPoint(x, y)); }
+CPoint CDC::MoveTo(int x, int y) { return std::exchange(state_.position, CPoint(x, y)); }
 
 BOOL CDC::LineTo(int x, int y) {
-    Output(Stamp(DrawOp::Line, CRect(position_.x, position_.y, x, y)));
-    position_ = CPoint(x, y);
+    Output(Stamp(DrawOp::Line, CRect(state_.position.x, state_.position.y, x, y)));
+    state_.position = CPoint(x, y);
+    return TRUE;
+}
+
+BOOL CDC::Polyline(const POINT* points, int count) {
+    if (!points || count < 2) return FALSE;
+    return OutputPolyline(std::vector<POINT>(points, points + count));
+}
+
+BOOL CDC::PolylineTo(const POINT* points, int count) {
+    if (!points || count < 1) return FALSE;
+    std::vector<POINT> corners;
+    corners.reserve(static_cast<std::size_t>(count) + 1);
+    corners.push_back(state_.position);
+    corners.insert(corners.end(), points, points + count);
+    state_.position = points[count - 1];
+    return OutputPolyline(std::move(corners));
+}
+
+BOOL CDC::OutputPolyline(std::vector<POINT> points) {
+    DrawRecord record = Stamp(DrawOp::Polyline, CRect());
+    record.points = std::move(points);
+    Output(std::move(record));
+    return TRUE;
+}
+
+int CDC::IntersectClipRect(int left, int top, int right, int bottom) {
+    CRect wanted(left, top, right, bottom);
+    if (state_.clipped) {
+        wanted = CRect(std::max(wanted.left, state_.clip.left), std::max(wanted.top, state_.clip.top),
+                       std::min(wanted.right, state_.clip.right), std::min(wanted.bottom, state_.clip.bottom));
+    }
+    // Inverted or shrunk to nothing: one canonical empty rectangle, so records compare equal.
+    bool empty = wanted.Width() <= 0 || wanted.Height() <= 0;
+    state_.clipped = true;
+    state_.clip = empty ? CRect() : wanted;
+    return empty ? NULLREGION : SIMPLEREGION;
+}
+
+int CDC::IntersectClipRect(const RECT* rect) {
+    return rect ? IntersectClipRect(rect->left, rect->top, rect->right, rect->bottom) : ERROR;
+}
+
+int CDC::SelectClipRgn(std::nullptr_t) {
+    state_.clipped = false;
+    state_.clip = CRect();
+    return SIMPLEREGION;
+}
+
+int CDC::SaveDC() {
+    saved_.push_back(state_);
+    return static_cast<int>(saved_.size());
+}
+
+BOOL CDC::RestoreDC(int level) {
+    const auto depth = static_cast<long>(saved_.size());
+    // -1 is the last level saved, -depth the first.
+    long index = level > 0 ? level - 1L : depth + level;
+    if (level == 0 || index < 0 || index >= depth) return FALSE;
+    state_ = saved_[static_cast<std::size_t>(index)];
+    saved_.resize(static_cast<std::size_t>(index));
     return TRUE;
 }
 
 CSize CDC::GetTextExtent(const CString& text) const {
-    if (veltutil::detail::Face* face = veltutil::detail::FaceOfThisThread()) return face->MeasureText(fontState_, text);
-    long height = fontState_.lfHeight != 0 ? std::labs(fontState_.lfHeight) : kSystemCharHeight;
-    long width = fontState_.lfWidth > 0 ? fontState_.lfWidth : (height + 1) / 2;
+    if (veltutil::detail::Face* face = veltutil::detail::FaceOfThisThread()) return face->MeasureText(state_.fontState, text);
+    const LOGFONT& font = state_.fontState;
+    long height = font.lfHeight != 0 ? std::labs(font.lfHeight) : kSystemCharHeight;
+    long width = font.lfWidth > 0 ? font.lfWidth : (height + 1) / 2;
     long widest = 0;
     long lines = 0;
     for (std::string_view rest = text.view();; ++lines) {
@@ -170,15 +235,15 @@ int CDC::DrawText(const CString& text, RECT* rect, UINT format) {
     DrawRecord record = Stamp(DrawOp::Text, *rect);
     record.text = text;
     record.format = format;
-    record.textColor = textColor_;
-    record.bkColor = bkColor_;
-    record.bkMode = bkMode_;
-    record.font = font_;
-    Output(record);
+    record.textColor = state_.textColor;
+    record.bkColor = state_.bkColor;
+    record.bkMode = state_.bkMode;
+    record.font = state_.font;
+    Output(std::move(record));
     return static_cast<int>(extent.cy);
 }
 
-void CDC::Output(const DrawRecord& record) {
+void CDC::Output(DrawRecord&& record) {
     if (canvas_) canvas_->Draw(record);
 }
 
@@ -194,7 +259,10 @@ CPaintDC::~CPaintDC() {
 
 const DrawRecord* CRecordingDC::LastAt(DrawOp op, POINT point) const {
     for (auto it = records_.rbegin(); it != records_.rend(); ++it) {
-        if (it->op == op && op != DrawOp::Line && it->rect.PtInRect(point)) return &*it;
+        bool visible = !it->clipped || it->clip.PtInRect(point);
+        if (it->op == op && op != DrawOp::Line && op != DrawOp::Polyline && visible && it->rect.PtInRect(point)) {
+            return &*it;
+        }
     }
     return nullptr;
 }

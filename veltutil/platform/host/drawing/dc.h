@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "veltutil/platform/host/strings/cobject.h"
@@ -28,13 +30,21 @@ constexpr UINT DT_END_ELLIPSIS = 0x8000;
 constexpr int TRANSPARENT = 1;
 constexpr int OPAQUE = 2;
 
+// What a clipping call leaves: nothing visible, one rectangle, or a failure.
+constexpr int ERROR = 0;
+constexpr int NULLREGION = 1;
+constexpr int SIMPLEREGION = 2;
+
 // One drawing call as a device context received it, with the state it was drawn in.
-enum class DrawOp { Fill, Rectangle, Line, Text };
+enum class DrawOp { Fill, Rectangle, Line, Polyline, Text };
 
 struct DrawRecord {
     DrawOp op = DrawOp::Fill;
     CRect rect;                   // Fill, Rectangle, Text: where; Line: from (left, top) to (right, bottom)
-    LOGPEN pen;                   // Rectangle, Line: the selected pen
+    std::vector<POINT> points;    // Polyline: the corners, in drawing order
+    bool clipped = false;         // whether only `clip` shows of the call
+    CRect clip;                   // when clipped: the visible rectangle (empty: nothing shows)
+    LOGPEN pen;                   // Rectangle, Line, Polyline: the selected pen
     LOGBRUSH brush;               // Fill: the brush given; Rectangle: the selected brush
     CString text;                 // Text
     UINT format = 0;              // Text: the DT_ flags
@@ -44,8 +54,8 @@ struct DrawRecord {
     const CFont* font = nullptr;  // Text: the selected font (the stock system font when none was)
 };
 
-// A device context: the drawing state (selected pen, brush and font, colours, current position)
-// and the drawing calls. The headless screen shows nothing, so a plain CDC keeps only the state;
+// A device context: the drawing state (selected pen, brush and font, colours, current position,
+// clip rectangle) and the drawing calls. The headless screen shows nothing, so a plain CDC keeps only the state;
 // CRecordingDC also keeps every call. While a face shows the windows, a window's CPaintDC
 // draws on the screen and text is measured from the font the screen uses. A new context has the black pen, the white brush and the
 // system font (8 pixels per character, 16 high) selected, black text on an opaque white
@@ -69,15 +79,15 @@ public:
     CFont* SelectObject(CFont* font);
     // WHITE_BRUSH, NULL_BRUSH, WHITE_PEN, BLACK_PEN, NULL_PEN, SYSTEM_FONT; null for others.
     CGdiObject* SelectStockObject(int index);
-    CFont* GetCurrentFont() const { return font_; }
+    CFont* GetCurrentFont() const { return state_.font; }
 
     // Each returns the previous value.
     COLORREF SetTextColor(COLORREF color);
-    COLORREF GetTextColor() const { return textColor_; }
+    COLORREF GetTextColor() const { return state_.textColor; }
     COLORREF SetBkColor(COLORREF color);
-    COLORREF GetBkColor() const { return bkColor_; }
+    COLORREF GetBkColor() const { return state_.bkColor; }
     int SetBkMode(int mode);
-    int GetBkMode() const { return bkMode_; }
+    int GetBkMode() const { return state_.bkMode; }
 
     // Fills with `brush` (not the selected one); the right and bottom edges stay outside.
     void FillRect(const RECT* rect, CBrush* brush);
@@ -88,7 +98,25 @@ public:
     CPoint MoveTo(int x, int y);
     // Draws with the selected pen from the current position, which moves to (x, y).
     BOOL LineTo(int x, int y);
-    CPoint GetCurrentPosition() const { return position_; }
+    CPoint GetCurrentPosition() const { return state_.position; }
+    // Joins `count` points (at least 2) with the selected pen; the current position stays.
+    // FALSE, drawing nothing, for null points or too few.
+    BOOL Polyline(const POINT* points, int count);
+    // The same from the current position through `count` points (at least 1), ending there.
+    BOOL PolylineTo(const POINT* points, int count);
+
+    // Narrows what the following calls may touch to the part inside the rectangle (the right
+    // and bottom edges outside); returns SIMPLEREGION, or NULLREGION once nothing is left.
+    int IntersectClipRect(int left, int top, int right, int bottom);
+    int IntersectClipRect(const RECT* rect);
+    // Only dropping the clip is supported: the whole surface shows again (SIMPLEREGION).
+    int SelectClipRgn(std::nullptr_t);
+
+    // Keeps pen, brush, font, colours, background mode, current position and clip; returns the
+    // level saved (1 for the first). RestoreDC takes a level SaveDC answered, or -n for the n-th
+    // last, and forgets that level and those saved after it; FALSE for a level not saved.
+    int SaveDC();
+    BOOL RestoreDC(int level);
 
     // Draws `text` in `rect` with the selected font and colours and returns the text's height.
     // DT_CALCRECT draws nothing and sets rect's right and bottom to fit the text.
@@ -99,23 +127,32 @@ public:
 
 protected:
     // Where every drawing call goes: to the canvas when there is one, else nowhere.
-    virtual void Output(const DrawRecord& record);
+    virtual void Output(DrawRecord&& record);
 
     veltutil::detail::FaceCanvas* canvas_ = nullptr;
 
 private:
-    DrawRecord Stamp(DrawOp op, const RECT& rect) const;
+    // Everything SaveDC keeps.
+    struct State {
+        CPen* pen = nullptr;
+        CBrush* brush = nullptr;
+        CFont* font = nullptr;
+        LOGPEN penState;
+        LOGBRUSH brushState;
+        LOGFONT fontState;
+        COLORREF textColor = 0;
+        COLORREF bkColor = 0xFFFFFF;
+        int bkMode = OPAQUE;
+        CPoint position;
+        bool clipped = false;
+        CRect clip;
+    };
 
-    CPen* pen_ = nullptr;
-    CBrush* brush_ = nullptr;
-    CFont* font_ = nullptr;
-    LOGPEN penState_;
-    LOGBRUSH brushState_;
-    LOGFONT fontState_;
-    COLORREF textColor_ = 0;
-    COLORREF bkColor_ = 0xFFFFFF;
-    int bkMode_ = OPAQUE;
-    CPoint position_;
+    DrawRecord Stamp(DrawOp op, const RECT& rect) const;
+    BOOL OutputPolyline(std::vector<POINT> points);
+
+    State state_;
+    std::vector<State> saved_;
 };
 
 // The context a window paints into on WM_PAINT; when it goes, the window counts as painted.
@@ -133,12 +170,12 @@ class VELTHOST_API CRecordingDC : public CDC {
 public:
     const std::vector<DrawRecord>& Records() const { return records_; }
     void Clear() { records_.clear(); }
-    // The last call of kind `op` whose rectangle holds `point`: what shows there on top. Null
-    // when there is none. Lines have no inside and are never found.
+    // The last call of kind `op` whose rectangle holds `point` inside its clip: what shows there
+    // on top. Null when there is none. Lines and polylines have no inside and are never found.
     const DrawRecord* LastAt(DrawOp op, POINT point) const;
 
 protected:
-    void Output(const DrawRecord& record) override { records_.push_back(record); }
+    void Output(DrawRecord&& record) override { records_.push_back(std::move(record)); }
 
 private:
     std::vector<DrawRecord> records_;
