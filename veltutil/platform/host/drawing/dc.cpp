@@ -200,9 +200,9 @@ int CDC::SaveDC() {
 
 BOOL CDC::RestoreDC(int level) {
     const auto depth = static_cast<long>(saved_.size());
-    // -1 is the last level saved, -depth the first.
+    // -1 is the last level saved, -depth the first; 0 lands past the last and is refused.
     long index = level > 0 ? level - 1L : depth + level;
-    if (level == 0 || index < 0 || index >= depth) return FALSE;
+    if (index < 0 || index >= depth) return FALSE;
     state_ = saved_[static_cast<std::size_t>(index)];
     saved_.resize(static_cast<std::size_t>(index));
     return TRUE;
