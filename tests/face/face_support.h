@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 
 #include "tests/support/message_pump.h"
+#include "tests/support/temp_dir.h"
 #include "veltutil/platform/host/face/face.h"
 #include "veltutil/platform/host/loop/message_queue.h"
 #include "veltutil/platform/host/windows/wnd.h"
@@ -29,8 +31,17 @@ public:
     void SetUp() override {
         // No X server is needed unless a platform was chosen.
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        // Qt's dialogs keep their settings (the file dialog its last folder) in the user's
+        // configuration: each run gets its own, so that runs side by side neither share nor
+        // leave any.
+        config_ = std::make_unique<TempDir>();
+        ::setenv("XDG_CONFIG_HOME", (*config_ / "").c_str(), 1);
         ASSERT_TRUE(VeltSelectFace("qt")) << "the Qt face did not load";
     }
+    void TearDown() override { config_.reset(); }
+
+private:
+    std::unique_ptr<TempDir> config_;
 };
 
 }  // namespace velttest

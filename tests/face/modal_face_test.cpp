@@ -1,7 +1,9 @@
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -28,16 +30,35 @@ Dialog* shownDialog() {
     return nullptr;
 }
 
+// How long a check waits for a dialog to show, or for one it acted on to close, before it
+// fails and rejects the dialog, so that a dialog that ignores the action cannot hang the run.
+constexpr int kGiveUpMs = 10000;
+
+void giveUp(QDialog* stuck, const char* why) {
+    ADD_FAILURE() << why;
+    if (!stuck) stuck = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (stuck) stuck->reject();
+}
+
+template <class Dialog>
+void pollForDialog(std::function<void(Dialog&)> action, std::function<bool()> ready, QDeadlineTimer readyBy,
+                   QDeadlineTimer shownBy) {
+    QTimer::singleShot(10, [=] {
+        Dialog* dialog = shownDialog<Dialog>();
+        if (!dialog && shownBy.hasExpired()) return giveUp(nullptr, "no dialog of the kind awaited showed");
+        if (!dialog || (!ready() && !readyBy.hasExpired())) return pollForDialog<Dialog>(action, ready, readyBy, shownBy);
+        action(*dialog);
+        QTimer::singleShot(kGiveUpMs, [acted = QPointer<Dialog>(dialog)] {
+            if (acted && acted->isVisible()) giveUp(acted, "the dialog stayed open after the action");
+        });
+    });
+}
+
 // Acts on the dialog once one shows and `ready` holds, or after about two seconds whatever
 // holds; the action runs inside the wait of the dialog's modal loop.
 template <class Dialog>
-void actWhenShown(std::function<void(Dialog&)> action, std::function<bool()> ready = [] { return true; },
-                  int triesLeft = 200) {
-    QTimer::singleShot(10, [=] {
-        Dialog* dialog = shownDialog<Dialog>();
-        if (!dialog || (!ready() && triesLeft > 0)) return actWhenShown<Dialog>(action, ready, triesLeft - 1);
-        action(*dialog);
-    });
+void actWhenShown(std::function<void(Dialog&)> action, std::function<bool()> ready = [] { return true; }) {
+    pollForDialog<Dialog>(action, ready, QDeadlineTimer(2000), QDeadlineTimer(kGiveUpMs));
 }
 
 void pressWhenShown(QMessageBox::StandardButton button, std::function<bool()> ready = [] { return true; }) {
@@ -124,8 +145,13 @@ TEST(QtFaceModal, MessageBoxButtonsAndDefaultsAnswerAsTheBoxesType) {
 TEST(QtFaceModal, AFileDialogChoosesAFileOrIsCancelled) {
     actWhenShown<QFileDialog>([](QFileDialog& dialog) {
         EXPECT_EQ(dialog.nameFilters(), QStringList({"Decks (*.cir *.net)", "All files (*)"}));
+        // The name field keeps what is typed in it while it has the focus, and selectFile then
+        // leaves it alone; whether the dialog was activated (and gave the field the focus)
+        // before this runs depends on timing.
+        if (QWidget* focused = dialog.focusWidget()) focused->clearFocus();
         dialog.selectFile("/tmp/velt_face_deck.cir");
-        static_cast<QDialog&>(dialog).accept();
+        EXPECT_EQ(dialog.selectedFiles(), QStringList("/tmp/velt_face_deck.cir"));
+        static_cast<QDialog&>(dialog).accept();  // public there; still the file dialog's own
     });
     CFileDialog save(FALSE, "cir", nullptr, 0, "Decks|*.cir;*.net|All files|*||");
     EXPECT_EQ(save.DoModal(), IDOK);
