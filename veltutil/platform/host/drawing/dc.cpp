@@ -260,9 +260,8 @@ CPaintDC::~CPaintDC() {
 const DrawRecord* CRecordingDC::LastAt(DrawOp op, POINT point) const {
     for (auto it = records_.rbegin(); it != records_.rend(); ++it) {
         bool visible = !it->clipped || it->clip.PtInRect(point);
-        if (it->op == op && op != DrawOp::Line && op != DrawOp::Polyline && visible && it->rect.PtInRect(point)) {
-            return &*it;
-        }
+        // A polyline's rectangle is empty.
+        if (it->op == op && op != DrawOp::Line && visible && it->rect.PtInRect(point)) return &*it;
     }
     return nullptr;
 }
