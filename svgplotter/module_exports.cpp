@@ -1,12 +1,12 @@
 // The module's exports: the root object, and the choice of the folder that its files go to.
-#include "svgplotter/svg_grapher.h"
+#include "plotmodel/model_grapher.h"
 
 #define GRAPHER_EXPORT extern "C" __attribute__((visibility("default")))
 
 namespace {
 
-svgplotter::SvgGrapher& root() {
-    static svgplotter::SvgGrapher grapher;
+plotmodel::ModelGrapher& root() {
+    static plotmodel::ModelGrapher grapher;
     return grapher;
 }
 
