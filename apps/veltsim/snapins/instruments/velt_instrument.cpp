@@ -119,6 +119,8 @@ void VeltInstrument::OnInsert(int) {
 void VeltInstrument::OpenSettings() {
     settingsShown_ = 1;
     settings_->refresh_instrument_dialog(0);
+    // Back where it stood beside the main window, which may have moved since.
+    settings_->ResetInstrumentWindowPos();
     settings_->Show(1);
 }
 

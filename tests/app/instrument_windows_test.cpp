@@ -1,0 +1,267 @@
+// The instruments' windows as a person sees them: what the panels and the scope's screen paint
+// (recorded headless), the settings windows that type the same lines as the terminal, and the
+// places the windows keep.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "instrument_doc.h"
+#include "instrument_file.h"
+#include "scope.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/temp_dir.h"
+
+using veltsim::InstrumentPanel;
+using veltsim::Scope;
+using veltsim::ScopeScreen;
+using veltsim::SettingsWindow;
+
+namespace {
+
+class Replies final : public veltsim::InstrumentReplies {
+public:
+    void Say(const std::string& text) override { said.push_back(text); }
+    void Fail(const std::string& text) override { failed.push_back(text); }
+    std::vector<std::string> said, failed;
+};
+
+// An application with a main window and a document of instruments over it, without a simulator
+// or a command line: the document takes the windows' lines itself.
+struct Desk {
+    Desk() {
+        main.Create("veltsim", WS_POPUP | WS_VISIBLE, CRect(200, 150, 1000, 750), nullptr);
+        app.m_pMainWnd = &main;
+    }
+
+    Scope& NewScope() {
+        doc.ExecuteCmd("new XSC1");
+        return *static_cast<Scope*>(doc.FindInstrument("XSC1", "", 1));
+    }
+
+    CWinApp app;
+    CWnd main;
+    Replies replies;
+    veltsim::InstrumentDoc doc{nullptr, replies};
+};
+
+std::vector<const DrawRecord*> drawn(const CRecordingDC& dc, DrawOp op, COLORREF color) {
+    std::vector<const DrawRecord*> found;
+    for (const DrawRecord& record : dc.Records()) {
+        if (record.op == op && (op == DrawOp::Text ? record.textColor : record.pen.lopnColor) == color) found.push_back(&record);
+    }
+    return found;
+}
+
+std::vector<std::string> texts(const CRecordingDC& dc) {
+    std::vector<std::string> found;
+    for (const DrawRecord& record : dc.Records()) {
+        if (record.op == DrawOp::Text) found.push_back(record.text.str());
+    }
+    return found;
+}
+
+// Where the screen puts a value: 0 V on the middle line, a division an eighth of the height.
+POINT expectedPlace(const CRect& grid, double timeBase, double time, double volts, double voltsPerDiv) {
+    return {std::lround(grid.left + time / timeBase * grid.Width()),
+            std::lround(grid.top + grid.Height() / 2.0 - volts / voltsPerDiv * grid.Height() / 8)};
+}
+
+}  // namespace
+
+// The screen of 400 x 300 pixels above its strip: the graticule, each channel's sweep at its
+// own volts per division, clipped to the graticule, the trigger marker at the level on channel
+// A's scale, and the settings as text.
+TEST(ScopeScreen, PaintsTheGraticuleBothTracesTheMarkerAndTheSettings) {
+    constexpr double kPi = 3.14159265358979323846;
+    veltsim::SweepBuffer buffer;
+    buffer.Reset(1e-3);
+    for (int i = 0; i <= 5000; ++i) {
+        const double t = i * 1e-6;
+        buffer.Add(t, 1.5 * std::sin(2 * kPi * 1000 * t), 0.5 * std::cos(2 * kPi * 1000 * t));
+    }
+    ScopeScreen screen;
+    screen.Create("", WS_POPUP, CRect(0, 0, 400, 300 + ScopeScreen::kStripHeight), nullptr);
+    const CRect grid = screen.Graticule();
+    ASSERT_EQ(grid, CRect(0, 0, 400, 300));
+    veltsim::ScreenView view;
+    view.sweep = buffer.Find(0.3, static_cast<std::size_t>(grid.Width()));
+    view.voltsPerDiv[0] = 0.5;
+    view.level = 0.3;
+    view.wired[0] = view.wired[1] = true;
+    screen.SetView(view);
+    CRecordingDC dc;
+    screen.PrintClient(&dc, 0);
+
+    const auto lines = drawn(dc, DrawOp::Line, ScopeScreen::kGridColor);
+    ASSERT_EQ(lines.size(), 11u + 9u);
+    EXPECT_EQ(lines.front()->rect, CRect(0, 0, 0, 300));
+    EXPECT_EQ(lines[10]->rect, CRect(399, 0, 399, 300));
+    EXPECT_EQ(lines[11]->rect, CRect(0, 0, 400, 0));
+    EXPECT_EQ(lines.back()->rect, CRect(0, 299, 400, 299));
+
+    ASSERT_EQ(view.sweep.points.size(), 400u);
+    for (int channel = 0; channel < 2; ++channel) {
+        SCOPED_TRACE(channel);
+        const auto traces = drawn(dc, DrawOp::Polyline, ScopeScreen::kTraceColor[channel]);
+        ASSERT_EQ(traces.size(), 1u);
+        EXPECT_TRUE(traces[0]->clipped);
+        EXPECT_EQ(traces[0]->clip, grid);
+        ASSERT_EQ(traces[0]->points.size(), view.sweep.points.size());
+        for (std::size_t i = 0; i < view.sweep.points.size(); ++i) {
+            const veltsim::Sweep::Point& point = view.sweep.points[i];
+            const POINT expected = expectedPlace(grid, 1e-3, point.time, channel ? point.b : point.a, view.voltsPerDiv[channel]);
+            ASSERT_EQ(traces[0]->points[i].x, expected.x) << i;
+            ASSERT_EQ(traces[0]->points[i].y, expected.y) << i;
+        }
+    }
+    // The trace of A starts where it rose through the level, on the marker.
+    const auto marker = drawn(dc, DrawOp::Line, ScopeScreen::kMarkerColor);
+    ASSERT_EQ(marker.size(), 1u);
+    EXPECT_EQ(marker[0]->rect.top, expectedPlace(grid, 1e-3, 0, 0.3, 0.5).y);
+    EXPECT_EQ(marker[0]->rect.left, 0);
+    EXPECT_NEAR(drawn(dc, DrawOp::Polyline, ScopeScreen::kTraceColor[0])[0]->points.front().y, marker[0]->rect.top, 1);
+    EXPECT_EQ(texts(dc), (std::vector<std::string>{"0.0001 s/div", "A 0.5 V/div", "B 1 V/div", "trigger 0.3 V"}));
+
+    // Channel B unwired draws no trace; a level above the screen keeps its marker on the top edge.
+    view.wired[1] = false;
+    view.level = 10;
+    screen.SetView(view);
+    dc.Clear();
+    screen.PrintClient(&dc, 0);
+    EXPECT_TRUE(drawn(dc, DrawOp::Polyline, ScopeScreen::kTraceColor[1]).empty());
+    EXPECT_EQ(drawn(dc, DrawOp::Polyline, ScopeScreen::kTraceColor[0]).size(), 1u);
+    EXPECT_EQ(drawn(dc, DrawOp::Line, ScopeScreen::kMarkerColor).at(0)->rect.top, 0);
+}
+
+// The scope's panel paints its read-outs and holds the screen, which shows the scope's settings;
+// show and hide take the panel and the settings window together.
+TEST(InstrumentWindows, TheScopePanelPaintsItsReadoutsAndCarriesTheScreen) {
+    Desk desk;
+    Scope& scope = desk.NewScope();
+    desk.doc.ExecuteCmd("setnode XSC1 5 200m");
+    desk.doc.ExecuteCmd("setnode XSC1 4 0.7");
+    InstrumentPanel& panel = *scope.Panel();
+    EXPECT_EQ(panel.GetWindowText().str(), "XSC1: oscilloscope");
+    EXPECT_EQ(panel.Lines(), scope.Describe());
+    EXPECT_EQ(panel.Lines()[4], "A 0.2 V/div");
+
+    CRecordingDC dc;
+    panel.PrintClient(&dc, 0);
+    EXPECT_EQ(texts(dc), scope.Describe());
+    for (int i = 0; i < InstrumentPanel::kScopeLines; ++i) EXPECT_EQ(dc.Records()[static_cast<std::size_t>(i)].rect, panel.ReadoutRect(i));
+
+    ScopeScreen& screen = *scope.Screen();
+    EXPECT_EQ(screen.GetParent(), &panel);
+    CRect onPanel;
+    screen.GetWindowRect(&onPanel);
+    panel.ScreenToClient(&onPanel);
+    EXPECT_EQ(onPanel, panel.ScreenArea());
+    EXPECT_GT(panel.ReadoutRect(InstrumentPanel::kScopeLines - 1).bottom, 0);
+    EXPECT_LE(panel.ReadoutRect(InstrumentPanel::kScopeLines - 1).bottom, onPanel.top);
+    EXPECT_EQ(screen.View().voltsPerDiv[0], 0.2);
+    EXPECT_EQ(screen.View().level, 0.7);
+
+    desk.doc.ExecuteCmd("show XSC1");
+    PostClick(*panel.GetDlgItem(InstrumentPanel::kSettingsButton));
+    velttest::PumpPosted();
+    EXPECT_TRUE(panel.IsWindowVisible());
+    EXPECT_TRUE(scope.Settings()->IsWindowVisible());
+    desk.doc.ExecuteCmd("hide XSC1");
+    EXPECT_FALSE(panel.IsWindowVisible());
+    EXPECT_FALSE(scope.Settings()->IsWindowVisible());
+    EXPECT_TRUE(desk.replies.failed.empty());
+}
+
+// The settings window types setnode lines for what was changed only, and shows what the scope
+// took: a refused value comes back to the one in effect, with the refusal; a setnode typed at
+// the terminal shows in the window.
+TEST(InstrumentWindows, TheSettingsWindowSetsTheScopeAsTheTerminalDoes) {
+    Desk desk;
+    Scope& scope = desk.NewScope();
+    SettingsWindow& settings = *scope.Settings();
+    EXPECT_EQ(settings.GetWindowText().str(), "XSC1 settings");
+    ASSERT_EQ(scope.SettingFields().size(), 6u);
+    EXPECT_EQ(settings.Entry(2)->GetWindowText().str(), "0.001");
+    EXPECT_EQ(settings.Entry(3)->GetWindowText().str(), "");
+    EXPECT_EQ(settings.Entry(6), nullptr);
+
+    scope.OpenSettings();
+    settings.Entry(2)->SetWindowText(" 2m ");
+    PostClick(*settings.GetDlgItem(SettingsWindow::kApplyButton));
+    velttest::PumpPosted();
+    EXPECT_EQ(desk.replies.said, (std::vector<std::string>{"XSC1 time base 0.002 s"}));
+    EXPECT_EQ(scope.Describe()[2], "time base 0.002 s");
+    EXPECT_EQ(settings.Entry(2)->GetWindowText().str(), "0.002");
+    EXPECT_EQ(scope.Screen()->View().timeBase, 0.002);
+    desk.doc.ExecuteCmd("show XSC1");
+    EXPECT_NE(desk.replies.said.back().find("time base 0.002 s"), std::string::npos);
+
+    desk.replies.said.clear();
+    settings.Entry(4)->SetWindowText("fast");
+    settings.Entry(5)->SetWindowText("1 m");
+    settings.Entry(3)->SetWindowText("0.25");
+    settings.Apply();
+    ASSERT_EQ(desk.replies.failed.size(), 2u);
+    EXPECT_EQ(desk.replies.failed[0], "XSC1: B volts/div: \"1 m\" is not one word");
+    EXPECT_EQ(desk.replies.failed[1], "XSC1: volts per division are a voltage above 0 (0.5, 200m)");
+    EXPECT_EQ(desk.replies.said, (std::vector<std::string>{"XSC1 trigger rising through 0.25 V on A"}));
+    EXPECT_EQ(settings.Entry(4)->GetWindowText().str(), "1");
+    EXPECT_EQ(settings.Entry(5)->GetWindowText().str(), "1");
+
+    settings.Entry(3)->SetWindowText("");
+    settings.Apply();
+    EXPECT_EQ(scope.Describe()[3], "trigger rising through the middle of A");
+    desk.doc.ExecuteCmd("setnode XSC1 6 50m");
+    EXPECT_EQ(settings.Entry(5)->GetWindowText().str(), "0.05");
+}
+
+// Both windows keep their place relative to the main window: closed and opened again after the
+// main window moved, they stand where they stood beside it; stored with the circuit, the scope
+// comes back with its settings window open where it was, and its settings.
+TEST(InstrumentWindows, TheWindowsKeepTheirPlaceAcrossClosingAndStoring) {
+    TempDir dir;
+    const std::string file = dir / "rc.cir.instruments";
+    CRect settingsPlace;
+    {
+        Desk desk;
+        Scope& scope = desk.NewScope();
+        desk.doc.ExecuteCmd("show XSC1");
+        desk.doc.ExecuteCmd("setnode XSC1 3 5m");
+        desk.doc.ExecuteCmd("setnode XSC1 6 2");
+        scope.OpenSettings();
+        SettingsWindow& settings = *scope.Settings();
+        settings.SetWindowPos(nullptr, 640, 500, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        settings.GetWindowRect(&settingsPlace);
+        PostClose(settings);
+        velttest::PumpPosted();
+        EXPECT_FALSE(settings.IsWindowVisible());
+
+        desk.main.SetWindowPos(nullptr, 230, 170, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        PostClick(*scope.Panel()->GetDlgItem(InstrumentPanel::kSettingsButton));
+        velttest::PumpPosted();
+        CRect reopened;
+        settings.GetWindowRect(&reopened);
+        EXPECT_TRUE(settings.IsWindowVisible());
+        EXPECT_EQ(reopened, CRect(settingsPlace.left + 30, settingsPlace.top + 20, settingsPlace.right + 30, settingsPlace.bottom + 20));
+        settings.GetWindowRect(&settingsPlace);
+
+        std::string error;
+        ASSERT_TRUE(veltsim::SaveInstruments(desk.doc, file, error)) << error;
+    }
+    Desk desk;
+    desk.main.SetWindowPos(nullptr, 230, 170, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    int restored = 0;
+    std::string error;
+    ASSERT_TRUE(veltsim::RestoreInstruments(desk.doc, file, restored, error)) << error;
+    auto& scope = *static_cast<Scope*>(desk.doc.FindInstrument("XSC1", "", 1));
+    CRect place;
+    scope.Settings()->GetWindowRect(&place);
+    EXPECT_EQ(place, settingsPlace);
+    EXPECT_TRUE(scope.Settings()->IsWindowVisible());
+    EXPECT_TRUE(scope.Panel()->IsWindowVisible());
+    EXPECT_EQ(scope.Setting(3), "0.005");
+    EXPECT_EQ(scope.Setting(6), "2");
+    EXPECT_EQ(scope.Settings()->Entry(5)->GetWindowText().str(), "2");
+}
