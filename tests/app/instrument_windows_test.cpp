@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "instrument_doc.h"
 #include "instrument_file.h"
 #include "scope.h"
+#include "session_support.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/temp_dir.h"
 
@@ -264,4 +267,101 @@ TEST(InstrumentWindows, TheWindowsKeepTheirPlaceAcrossClosingAndStoring) {
     EXPECT_EQ(scope.Setting(3), "0.005");
     EXPECT_EQ(scope.Setting(6), "2");
     EXPECT_EQ(scope.Settings()->Entry(5)->GetWindowText().str(), "2");
+}
+
+namespace {
+
+CWnd* ownedWindow(const CWnd& owner, const std::string& caption) {
+    for (CWnd* window : owner.GetChildren()) {
+        if (window->GetWindowText().str() == caption) return window;
+    }
+    return nullptr;
+}
+
+// The value of the sweep the page shows, in column `column`, at `time` (interpolated).
+double pageValue(const veltsimtest::Csv& sweep, std::size_t column, double time) {
+    for (std::size_t row = 2; row < sweep.size(); ++row) {
+        const double t0 = std::atof(sweep[row - 1][0].c_str());
+        const double t1 = std::atof(sweep[row][0].c_str());
+        if (time > t1 && row + 1 < sweep.size()) continue;
+        const double v0 = std::atof(sweep[row - 1][column].c_str());
+        const double v1 = std::atof(sweep[row][column].c_str());
+        return t1 > t0 ? v0 + (v1 - v0) * (time - t0) / (t1 - t0) : v0;
+    }
+    return NAN;
+}
+
+}  // namespace
+
+// In the application, after a transient: the meter's panel paints the readings the terminal
+// prints, units and node included; the scope's screen shows the sweep its page shows, channel
+// A (V(out)) and B (V(in)) each in its colour at its volts per division, with the trigger
+// marker at the level where trace A begins.
+TEST(InstrumentWindows, AfterARunThePanelsShowWhatTheInstrumentsMeasured) {
+    TempDir dir;
+    const std::string deck = dir / "rc.cir";
+    std::filesystem::copy_file(veltsimtest::Sample("rc_lowpass.cir"), deck);
+    CWnd main;
+    main.Create("veltsim", WS_POPUP, CRect(0, 0, 800, 600), nullptr);
+    std::vector<std::string> meterShows, meterPainted;
+    CRecordingDC screenPainted;
+    CRect grid;
+    const veltsimtest::SessionRun run = veltsimtest::RunScript(
+        "load " + deck + "; new XMM1; setnode XMM1 1 out; new XSC1; setnode XSC1 1 out; setnode XSC1 2 in; setnode XSC1 3 2m; "
+                         "setnode XSC1 4 1.2; setnode XSC1 6 500m; show XMM1; show XSC1; run; show XMM1; show XSC1",
+        dir / "plots", [&](const std::string& line) {
+            AfxGetApp()->m_pMainWnd = &main;
+            if (line.find("XMM1 Meter: ") != std::string::npos) {
+                meterShows.push_back(line.substr(line.find("XMM1 Meter: ") + 12));
+                CRecordingDC dc;
+                if (CWnd* panel = ownedWindow(main, "XMM1: meter")) panel->PrintClient(&dc, 0);
+                meterPainted = texts(dc);
+            }
+            if (line.find("XSC1 Oscilloscope: ") != std::string::npos) {
+                CWnd* panel = ownedWindow(main, "XSC1: oscilloscope");
+                auto* screen = panel ? dynamic_cast<ScopeScreen*>(panel->GetDlgItem(ScopeScreen::kWindowId)) : nullptr;
+                screenPainted.Clear();
+                if (screen) screen->PrintClient(&screenPainted, 0);
+                if (screen) grid = screen->Graticule();
+            }
+        });
+    ASSERT_EQ(run.status, 0);
+    ASSERT_EQ(meterShows.size(), 2u);
+    std::vector<std::string> shown;
+    for (std::size_t at = 0, next = 0; next != std::string::npos; at = next + 2) {
+        next = meterShows.back().find(", ", at);
+        shown.push_back(meterShows.back().substr(at, next - at));
+    }
+    ASSERT_EQ(shown.size(), 5u);
+    EXPECT_EQ(meterPainted, shown);
+    EXPECT_EQ(shown[0], "XMM1 on V(out)");
+    EXPECT_EQ(shown[1].substr(0, 4), "rms ");
+    EXPECT_EQ(shown[1].substr(shown[1].size() - 2), " V");
+
+    const veltsimtest::Page page = veltsimtest::FindPage(dir / "plots", "XSC1: oscilloscope");
+    ASSERT_EQ(page.graphCsv.size(), 1u);
+    const veltsimtest::Csv sweep = veltsimtest::ReadCsv(page.graphCsv.front());
+    ASSERT_GT(sweep.size(), 1000u);
+    ASSERT_EQ(sweep.front(), (std::vector<std::string>{"Time after the trigger (s)", "A: V(out)", "B: V(in)"}));
+    const double perDiv[2] = {1.0, 0.5};
+    for (int channel = 0; channel < 2; ++channel) {
+        SCOPED_TRACE(channel);
+        const auto traces = drawn(screenPainted, DrawOp::Polyline, ScopeScreen::kTraceColor[channel]);
+        ASSERT_EQ(traces.size(), 1u);
+        const std::vector<POINT>& points = traces[0]->points;
+        EXPECT_GE(points.size(), static_cast<std::size_t>(grid.Width() - 1));
+        EXPECT_LE(points.size(), static_cast<std::size_t>(grid.Width()));
+        // A pixel's worth of volts, and how far the sine moves in half a pixel's time.
+        const double pixelVolts = perDiv[channel] * 8 / grid.Height();
+        const double tolerance = 1.5 * pixelVolts + 2 * 3.1416 * 1000 * 2 * (2e-3 / grid.Width() / 2);
+        for (const POINT& point : points) {
+            const double time = (point.x - grid.left) * 2e-3 / grid.Width();
+            const double volts = (grid.top + grid.Height() / 2.0 - point.y) * pixelVolts;
+            ASSERT_NEAR(volts, pageValue(sweep, 1 + static_cast<std::size_t>(channel), time), tolerance) << point.x;
+        }
+    }
+    const auto marker = drawn(screenPainted, DrawOp::Line, ScopeScreen::kMarkerColor);
+    ASSERT_EQ(marker.size(), 1u);
+    EXPECT_EQ(marker[0]->rect.top, expectedPlace(grid, 2e-3, 0, 1.2, 1).y);
+    EXPECT_NEAR(drawn(screenPainted, DrawOp::Polyline, ScopeScreen::kTraceColor[0]).at(0)->points.front().y, marker[0]->rect.top, 1);
 }

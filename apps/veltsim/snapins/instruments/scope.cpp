@@ -21,7 +21,6 @@ constexpr unsigned long kPageId = 1;
 constexpr unsigned long kGraphId = 1;
 // The screen follows a run at most this often.
 constexpr DWORD kScreenMs = 33;
-constexpr UINT kScreenId = 5380;
 constexpr int kTimeBasePin = 3;
 constexpr int kLevelPin = 4;
 constexpr int kVoltsPerDivPin[2] = {5, 6};
@@ -63,7 +62,7 @@ Sweep Scope::CurrentSweep(std::size_t maxPoints) const { return buffer_.Find(Lev
 void Scope::OnInsert(int n) {
     VeltInstrument::OnInsert(n);
     screen_ = std::make_unique<ScopeScreen>();
-    screen_->Create("", WS_CHILD | WS_VISIBLE, Panel()->ScreenArea(), Panel(), kScreenId);
+    screen_->Create("", WS_CHILD | WS_VISIBLE, Panel()->ScreenArea(), Panel(), ScopeScreen::kWindowId);
     UpdateScreen();
 }
 

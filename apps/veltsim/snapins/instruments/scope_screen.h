@@ -20,6 +20,8 @@ struct ScreenView {
 // strip below, the time base, the channels' volts per division and the trigger level.
 class ScopeScreen final : public CWnd {
 public:
+    // Its id on the scope's panel.
+    static constexpr UINT kWindowId = 5380;
     static constexpr int kDivisionsAcross = 10;
     static constexpr int kDivisionsUp = 8;
     static constexpr COLORREF kTraceColor[2] = {RGB(230, 200, 0), RGB(0, 190, 230)};
