@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -267,6 +268,31 @@ TEST(InstrumentWindows, TheWindowsKeepTheirPlaceAcrossClosingAndStoring) {
     EXPECT_EQ(scope.Setting(3), "0.005");
     EXPECT_EQ(scope.Setting(6), "2");
     EXPECT_EQ(scope.Settings()->Entry(5)->GetWindowText().str(), "2");
+}
+
+// A scope stored before its settings window and volts per division were: it loads with its
+// time base, 1 V per division and the settings window closed.
+TEST(InstrumentWindows, AScopeStoredBeforeTheSettingsWindowStillLoads) {
+    TempDir dir;
+    const std::string file = dir / "old.cir.instruments";
+    {
+        CFile out(file.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
+        CArchive archive(&out, CArchive::store);
+        archive << CString("veltsim instruments") << std::int32_t{1} << std::int32_t{1} << CString("XSC1");
+        archive << std::int32_t{0x40000000} << std::int32_t{1} << -1000.0 << -1000.0 << CString("Oscilloscope");
+        archive << std::uint32_t{2} << CString("V(out)") << CString("");
+        archive << 0.004 << std::int32_t{1} << 0.5;
+        archive.Close();
+    }
+    Desk desk;
+    int restored = 0;
+    std::string error;
+    ASSERT_TRUE(veltsim::RestoreInstruments(desk.doc, file, restored, error)) << error;
+    auto& scope = *static_cast<Scope*>(desk.doc.FindInstrument("XSC1", "", 1));
+    EXPECT_EQ(scope.Describe(), (std::vector<std::string>{"A V(out)", "B not wired", "time base 0.004 s", "trigger rising through 0.5 V on A",
+                                                          "A 1 V/div", "B 1 V/div"}));
+    EXPECT_TRUE(scope.Panel()->IsWindowVisible());
+    EXPECT_FALSE(scope.Settings()->IsWindowVisible());
 }
 
 namespace {
