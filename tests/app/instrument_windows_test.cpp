@@ -214,6 +214,11 @@ TEST(InstrumentWindows, TheSettingsWindowSetsTheScopeAsTheTerminalDoes) {
     EXPECT_EQ(settings.Entry(4)->GetWindowText().str(), "1");
     EXPECT_EQ(settings.Entry(5)->GetWindowText().str(), "1");
 
+    settings.Entry(2)->SetWindowText("-1");
+    settings.Apply();
+    EXPECT_EQ(desk.replies.failed.size(), 3u);
+    EXPECT_EQ(settings.Entry(2)->GetWindowText().str(), "0.002");
+
     settings.Entry(3)->SetWindowText("");
     settings.Apply();
     EXPECT_EQ(scope.Describe()[3], "trigger rising through the middle of A");
