@@ -327,7 +327,8 @@ double pageValue(const veltsimtest::Csv& sweep, std::size_t column, double time)
 // In the application, after a transient: the meter's panel paints the readings the terminal
 // prints, units and node included; the scope's screen shows the sweep its page shows, channel
 // A (V(out)) and B (V(in)) each in its colour at its volts per division, with the trigger
-// marker at the level where trace A begins.
+// marker at the level where trace A begins. B's volts per division were set in the settings
+// window, opened from the panel, which typed its line into the command line.
 TEST(InstrumentWindows, AfterARunThePanelsShowWhatTheInstrumentsMeasured) {
     TempDir dir;
     const std::string deck = dir / "rc.cir";
@@ -339,7 +340,7 @@ TEST(InstrumentWindows, AfterARunThePanelsShowWhatTheInstrumentsMeasured) {
     CRect grid;
     const veltsimtest::SessionRun run = veltsimtest::RunScript(
         "load " + deck + "; new XMM1; setnode XMM1 1 out; new XSC1; setnode XSC1 1 out; setnode XSC1 2 in; setnode XSC1 3 2m; "
-                         "setnode XSC1 4 1.2; setnode XSC1 6 500m; show XMM1; show XSC1; run; show XMM1; show XSC1",
+                         "setnode XSC1 4 1.2; show XMM1; show XSC1; listing; run; show XMM1; show XSC1",
         dir / "plots", [&](const std::string& line) {
             AfxGetApp()->m_pMainWnd = &main;
             if (line.find("XMM1 Meter: ") != std::string::npos) {
@@ -347,6 +348,18 @@ TEST(InstrumentWindows, AfterARunThePanelsShowWhatTheInstrumentsMeasured) {
                 CRecordingDC dc;
                 if (CWnd* panel = ownedWindow(main, "XMM1: meter")) panel->PrintClient(&dc, 0);
                 meterPainted = texts(dc);
+            }
+            // What a person does between the commands: opens the settings window from the
+            // panel once it is shown, then changes a field and applies it.
+            if (line.find("XSC1 Oscilloscope: ") != std::string::npos && line.find("B 1 V/div") != std::string::npos) {
+                PostClick(*ownedWindow(main, "XSC1: oscilloscope")->GetDlgItem(InstrumentPanel::kSettingsButton));
+            }
+            if (line.find("XSC1[CEventSink-->Oscilloscope]") != std::string::npos) {
+                auto* settings = dynamic_cast<SettingsWindow*>(ownedWindow(main, "XSC1 settings"));
+                if (settings && settings->IsWindowVisible()) {
+                    settings->Entry(5)->SetWindowText("500m");
+                    PostClick(*settings->GetDlgItem(SettingsWindow::kApplyButton));
+                }
             }
             if (line.find("XSC1 Oscilloscope: ") != std::string::npos) {
                 CWnd* panel = ownedWindow(main, "XSC1: oscilloscope");
@@ -357,6 +370,8 @@ TEST(InstrumentWindows, AfterARunThePanelsShowWhatTheInstrumentsMeasured) {
             }
         });
     ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.Find("> setnode XSC1 6 500m") + 1, run.Find("XSC1 B 0.5 V/div"));
+    EXPECT_LT(run.Find("XSC1 B 0.5 V/div"), run.Find("> run"));
     ASSERT_EQ(meterShows.size(), 2u);
     std::vector<std::string> shown;
     for (std::size_t at = 0, next = 0; next != std::string::npos; at = next + 2) {
