@@ -2,12 +2,16 @@
 // (recorded headless), the settings windows that type the same lines as the terminal, and the
 // places the windows keep.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "instrument_doc.h"
@@ -410,4 +414,57 @@ TEST(InstrumentWindows, AfterARunThePanelsShowWhatTheInstrumentsMeasured) {
     ASSERT_EQ(marker.size(), 1u);
     EXPECT_EQ(marker[0]->rect.top, expectedPlace(grid, 2e-3, 0, 1.2, 1).y);
     EXPECT_NEAR(drawn(screenPainted, DrawOp::Polyline, ScopeScreen::kTraceColor[0]).at(0)->points.front().y, marker[0]->rect.top, 1);
+}
+
+// While a long transient runs, the meter's panel already paints readings and the scope's
+// screen a trace: a person types "show XMM1" until the panel shows them, then stops the run.
+TEST(InstrumentWindows, ThePanelsFollowARun) {
+    TempDir dir;
+    const std::string deck = veltsimtest::LongDeck(dir / "");
+    CWnd main;
+    main.Create("veltsim", WS_POPUP, CRect(0, 0, 800, 600), nullptr);
+    int keys[2] = {-1, -1};
+    ASSERT_EQ(pipe(keys), 0);
+    auto type = [&](const char* line) {
+        if (keys[1] >= 0 && write(keys[1], line, std::strlen(line)) < 0) ADD_FAILURE() << "cannot type " << line;
+    };
+    std::vector<std::string> lines, paintedDuringRun;
+    bool running = false;
+    CRecordingDC screenDuringRun;
+    veltsim::SessionOptions options;
+    type(("load " + deck + "\nnew XMM1\nsetnode XMM1 1 out\nshow XMM1\nnew XSC1\nsetnode XSC1 1 out\nshow XSC1\nrun\n").c_str());
+    options.input = veltsim::SessionOptions::Input::Typed;
+    options.inputFd = keys[0];
+    options.print = [&](const std::string& line) {
+        lines.push_back(line);
+        AfxGetApp()->m_pMainWnd = &main;
+        if (line.find("analysis (Transient Analysis) begun") != std::string::npos) {
+            running = true;
+            type("show XMM1\n");
+        }
+        if (running && line.find("XMM1 Meter: ") != std::string::npos && paintedDuringRun.empty()) {
+            CRecordingDC dc;
+            ownedWindow(main, "XMM1: meter")->PrintClient(&dc, 0);
+            if (texts(dc).size() > 1 && texts(dc)[1].rfind("rms ", 0) == 0) {
+                paintedDuringRun = texts(dc);
+                ownedWindow(main, "XSC1: oscilloscope")->GetDlgItem(ScopeScreen::kWindowId)->PrintClient(&screenDuringRun, 0);
+            }
+            type(paintedDuringRun.empty() ? "show XMM1\n" : "stop\n");
+        }
+        if (line.find("stopped by request") != std::string::npos || line.find("analysis ended") != std::string::npos) {
+            running = false;
+            type("quit\n");
+            close(std::exchange(keys[1], -1));
+        }
+    };
+    {
+        veltsim::Session session(std::move(options));
+        EXPECT_EQ(session.Execute(), 0);
+    }
+    close(keys[0]);
+    EXPECT_EQ(paintedDuringRun.size(), 5u);
+    const auto trace = drawn(screenDuringRun, DrawOp::Polyline, ScopeScreen::kTraceColor[0]);
+    ASSERT_EQ(trace.size(), 1u);
+    EXPECT_GT(trace[0]->points.size(), 100u);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) { return line.find("stopped by request") != std::string::npos; }));
 }
