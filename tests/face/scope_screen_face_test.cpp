@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "face_support.h"
 #include "scope_screen.h"
 

@@ -1,5 +1,8 @@
 #include "instrument_panel.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "paint_message.h"
 
 namespace veltsim {
