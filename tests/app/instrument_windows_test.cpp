@@ -177,6 +177,10 @@ TEST(InstrumentWindows, TheSettingsWindowSetsTheScopeAsTheTerminalDoes) {
     Scope& scope = desk.NewScope();
     SettingsWindow& settings = *scope.Settings();
     EXPECT_EQ(settings.Entry(2)->GetWindowText().str(), "0.001");
+    CRecordingDC labels;
+    settings.PrintClient(&labels, 0);
+    EXPECT_EQ(texts(labels), (std::vector<std::string>{"Channel A", "Channel B", "Time base (s)", "Trigger level (V)", "A volts/div",
+                                                       "B volts/div"}));
 
     scope.OpenSettings();
     settings.Entry(2)->SetWindowText(" 2m ");

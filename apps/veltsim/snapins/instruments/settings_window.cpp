@@ -1,5 +1,6 @@
 #include "settings_window.h"
 
+#include "paint_message.h"
 #include "text_util.h"
 #include "velt_instrument.h"
 
@@ -19,7 +20,6 @@ DialogTemplate settingsTemplate(const std::vector<SettingField>& fields) {
                             static_cast<short>(buttonTop + 14 + 6), {}};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const short top = static_cast<short>(6 + kRowHeight * static_cast<short>(i));
-        settings.items.push_back({"Static", fields[i].label, 0, WS_CHILD | WS_VISIBLE, 6, static_cast<short>(top + 2), kLabelWidth, 10});
         settings.items.push_back({"Edit", "", SettingsWindow::kFirstEntry + static_cast<UINT>(i),
                                   WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 6 + kLabelWidth + 4, top, kEntryWidth, 12});
     }
@@ -62,6 +62,22 @@ void SettingsWindow::Apply() {
     }
     for (const std::string& line : lines) instrument_.RunCommand(line);
     refresh_instrument_dialog(0);
+}
+
+void SettingsWindow::Paint(CDC& dc) const {
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(GetSysColor(COLOR_BTNTEXT));
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const int top = 6 + kRowHeight * static_cast<int>(i);
+        CRect label(6, top, 6 + kLabelWidth, top + 12);
+        MapDialogRect(&label);
+        dc.DrawText(fields_[i].label, &label, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+}
+
+LRESULT SettingsWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (AnswerPaint(*this, message, wParam, [this](CDC& dc) { Paint(dc); })) return 0;
+    return CInstrumentSettingsBase::WindowProc(message, wParam, lParam);
 }
 
 BOOL SettingsWindow::OnCommand(WPARAM wParam, LPARAM lParam) {

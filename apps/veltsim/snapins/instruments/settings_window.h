@@ -15,8 +15,8 @@ struct SettingField {
     int pin;
 };
 
-// An instrument's settings window: an entry per setting and an Apply button (Enter applies
-// too). Applying types, for each entry that changed, the setnode line that sets it ("$" for an
+// An instrument's settings window: an entry per setting, its label painted beside it, and an
+// Apply button (Enter applies too). Applying types, for each entry that changed, the setnode line that sets it ("$" for an
 // emptied one) into the command line, so that the window and the terminal go one way and the
 // log shows what was done; the entries then show what the instrument took.
 class SettingsWindow final : public CInstrumentSettingsBase {
@@ -32,6 +32,9 @@ public:
     void Apply();
     // The entry of field `index`; null beyond the fields.
     CWnd* Entry(int index) const { return GetDlgItem(static_cast<int>(kFirstEntry) + index); }
+    void Paint(CDC& dc) const;
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     void OnOK() override { Apply(); }
