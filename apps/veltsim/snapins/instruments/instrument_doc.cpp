@@ -33,6 +33,7 @@ CInstrumentBase* InstrumentDoc::CreateInstrument(const CString& refID, const CSt
 }
 
 CWnd* InstrumentDoc::MainWindow() {
+    if (CWnd* main = AfxGetMainWnd()) return main;
     CCmdLog* log = GetGuiFE() ? dynamic_cast<CCmdLog*>(CommandLineLog(*GetGuiFE())) : nullptr;
     return log ? log->GetDialog() : nullptr;
 }

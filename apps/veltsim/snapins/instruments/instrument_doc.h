@@ -21,7 +21,8 @@ protected:
 };
 
 // The instrument manager's document: XMM... RefIDs are meters, XSC... scopes (any case). Their
-// panels open over the application's command-line window.
+// windows open over the application's main window (the desktop's), or else over its
+// command-line window.
 class InstrumentDoc final : public CInstrumentDocBase {
 public:
     InstrumentDoc(CInstrumentInterface* manager, InstrumentReplies& replies);
@@ -36,7 +37,7 @@ public:
     CGrapherSource* InstrumentPlots() const { return m_InstrumentGrapher.GetGrapher(); }
     // The instrument agency's event source; null before Initialize or without an agency.
     CEventSource* AgencyEvents() const { return m_pEventSource; }
-    // The window the panels belong to; null without one.
+    // The window the instruments' windows belong to; null without one.
     CWnd* MainWindow();
     // The instruments as placed in the circuit (no copies for sub-circuit instances), in order.
     std::vector<VeltInstrument*> TopLevelInstruments();

@@ -19,9 +19,10 @@ const std::vector<CommandHelp> kCommands = {
     {"new", "REFID", "makes an instrument: XMM... a meter, XSC... an oscilloscope"},
     {"delete", "REFID", "removes the instrument"},
     {"show", "REFID", "shows the instrument's panel (an oscilloscope's page too) and says what it shows"},
-    {"hide", "REFID", "hides the panel"},
+    {"hide", "REFID", "hides the panel and the settings window"},
     {"setnode", "REFID PIN VALUE",
-     "wires pin PIN to a signal ($ unwires it); an oscilloscope takes its time base on pin 3, its trigger level on 4"},
+     "wires pin PIN to a signal ($ unwires it); an oscilloscope takes its time base on pin 3, its trigger level on 4, "
+     "volts per division on 5 (A) and 6 (B)"},
     {"listing", "", "lists the instruments"},
 };
 

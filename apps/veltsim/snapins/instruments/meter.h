@@ -11,9 +11,12 @@ class Meter final : public VeltInstrument {
 public:
     Meter(InstrumentDoc& doc, const CString& refID);
 
-    // "XMM1 on V(out)", then "rms 1.165538", "mean 1", "min 0.1532678", "max 1.846732"; or
-    // "no readings yet" before a transient has run with the pin wired.
+    // "XMM1 on V(out)", then "rms 1.165538 V", "mean 1 V", "min 0.1532678 V", "max 1.846732 V"
+    // (amperes for a current, no unit for an expression); or "no readings yet" before a
+    // transient has run with the pin wired. The panel follows a run.
     std::vector<std::string> Describe() const override;
+    // The node.
+    std::vector<SettingField> SettingFields() const override;
     // The readings: the accumulators over the last transient.
     const TransientMeasures& Readings() const { return readings_; }
 

@@ -19,60 +19,72 @@ constexpr DWORD kDrawMs = 250;
 constexpr std::size_t kMaxSweepPoints = 2000;
 constexpr unsigned long kPageId = 1;
 constexpr unsigned long kGraphId = 1;
+// The screen follows a run at most this often.
+constexpr DWORD kScreenMs = 33;
 constexpr int kTimeBasePin = 3;
 constexpr int kLevelPin = 4;
+constexpr int kVoltsPerDivPin[2] = {5, 6};
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
 }  // namespace
 
-void SweepBuffer::Add(double time, double a, double b) {
-    samples_.push_back({time, a, b});
-    while (samples_.size() > 2 && samples_.front().time < time - 2 * timeBase_) samples_.pop_front();
-}
-
-Sweep SweepBuffer::Find(double level, std::size_t maxPoints) const {
-    Sweep sweep;
-    if (samples_.empty()) return sweep;
-    const double last = samples_.back().time;
-    double start = last - timeBase_;
-    for (std::size_t i = samples_.size() - 1; i > 0; --i) {
-        const Sample& before = samples_[i - 1];
-        const Sample& after = samples_[i];
-        if (!(before.a < level && after.a >= level)) continue;
-        const double crossing = before.time + (after.time - before.time) * (level - before.a) / (after.a - before.a);
-        if (crossing + timeBase_ <= last) {
-            start = crossing;
-            sweep.triggered = true;
-            break;
-        }
-    }
-    const auto first = std::lower_bound(samples_.begin(), samples_.end(), start,
-                                        [](const Sample& sample, double time) { return sample.time < time; });
-    const auto end = std::upper_bound(first, samples_.end(), start + timeBase_,
-                                      [](double time, const Sample& sample) { return time < sample.time; });
-    const std::size_t count = static_cast<std::size_t>(end - first);
-    const std::size_t picks = std::min(count, maxPoints);
-    for (std::size_t k = 0; k < picks; ++k) {
-        // Evenly spread, the first and the last sample among them.
-        const std::size_t i = picks == 1 ? 0 : k * (count - 1) / (picks - 1);
-        const Sample& sample = first[static_cast<std::ptrdiff_t>(i)];
-        sweep.points.push_back({sample.time - start, sample.a, sample.b});
-    }
-    return sweep;
-}
-
 Scope::Scope(InstrumentDoc& doc, const CString& refID)
-    : VeltInstrument(doc, refID, "Oscilloscope", 2, InstrumentPanel::kScopeLines) {}
+    : VeltInstrument(doc, refID, "Oscilloscope", 2, InstrumentPanel::Kind::Scope) {}
 
 Scope::~Scope() { ClosePage(); }
 
 std::vector<std::string> Scope::Describe() const {
     auto channel = [&](const char* name, int pin) { return std::string(name) + " " + (Pin(pin).empty() ? "not wired" : Pin(pin)); };
-    return {channel("A", 1), channel("B", 2), "time base " + FormatValue(timeBase_) + " s",
-            level_ ? "trigger rising through " + FormatValue(*level_) + " V on A" : "trigger rising through the middle of A"};
+    return {channel("A", 1),
+            channel("B", 2),
+            "time base " + FormatValue(timeBase_) + " s",
+            level_ ? "trigger rising through " + FormatValue(*level_) + " V on A" : "trigger rising through the middle of A",
+            "A " + FormatValue(voltsPerDiv_[0]) + " V/div",
+            "B " + FormatValue(voltsPerDiv_[1]) + " V/div"};
 }
 
-Sweep Scope::CurrentSweep() const { return buffer_.Find(Level(), kMaxSweepPoints); }
+std::vector<SettingField> Scope::SettingFields() const {
+    return {{"Channel A", 1}, {"Channel B", 2}, {"Time base (s)", kTimeBasePin}, {"Trigger level (V)", kLevelPin},
+            {"A volts/div", kVoltsPerDivPin[0]}, {"B volts/div", kVoltsPerDivPin[1]}};
+}
+
+std::string Scope::Setting(int pin) const {
+    if (pin == kTimeBasePin) return FormatValue(timeBase_);
+    if (pin == kLevelPin) return level_ ? FormatValue(*level_) : "";
+    for (int channel = 0; channel < 2; ++channel) {
+        if (pin == kVoltsPerDivPin[channel]) return FormatValue(voltsPerDiv_[channel]);
+    }
+    return VeltInstrument::Setting(pin);
+}
+
+Sweep Scope::CurrentSweep(std::size_t maxPoints) const { return buffer_.Find(Level(), maxPoints); }
+
+void Scope::OnInsert(int n) {
+    VeltInstrument::OnInsert(n);
+    screen_ = std::make_unique<ScopeScreen>();
+    screen_->Create("", WS_CHILD | WS_VISIBLE, Panel()->ScreenArea(), Panel(), ScopeScreen::kWindowId);
+    UpdateScreen();
+}
+
+void Scope::OnRemoveEnd() {
+    // The screen goes before the panel it lies on.
+    screen_.reset();
+    VeltInstrument::OnRemoveEnd();
+}
+
+void Scope::UpdateScreen() {
+    lastScreen_ = GetTickCount();
+    if (!screen_) return;
+    ScreenView view;
+    view.sweep = CurrentSweep(static_cast<std::size_t>(std::max(2L, screen_->Graticule().Width())));
+    view.timeBase = timeBase_;
+    view.voltsPerDiv[0] = voltsPerDiv_[0];
+    view.voltsPerDiv[1] = voltsPerDiv_[1];
+    view.level = Level();
+    view.wired[0] = !Pin(1).empty();
+    view.wired[1] = !Pin(2).empty();
+    screen_->SetView(std::move(view));
+}
 
 double Scope::Level() const {
     if (level_) return *level_;
@@ -96,8 +108,15 @@ bool Scope::SetSetting(int pin, const std::string& value, std::string& error) {
             error = "the trigger level is a voltage (0.5, 100m), or $ for the middle of channel A";
             return false;
         }
+    } else if (pin == kVoltsPerDivPin[0] || pin == kVoltsPerDivPin[1]) {
+        if (!ParseSpiceNumber(value, number) || !(number > 0.0) || !std::isfinite(number)) {
+            error = "volts per division are a voltage above 0 (0.5, 200m)";
+            return false;
+        }
+        voltsPerDiv_[pin - kVoltsPerDivPin[0]] = number;
     } else {
-        error = "no pin " + std::to_string(pin) + " (1 and 2 take signals, 3 the time base, 4 the trigger level)";
+        error = "no pin " + std::to_string(pin) +
+                " (1 and 2 take signals, 3 the time base, 4 the trigger level, 5 and 6 the volts per division)";
         return false;
     }
     Doc().Replies().Say(std::string(GetName()) + " " + Describe()[static_cast<std::size_t>(pin) - 1]);
@@ -107,14 +126,21 @@ bool Scope::SetSetting(int pin, const std::string& value, std::string& error) {
 
 void Scope::SerializeSettings(CArchive& ar) {
     if (ar.IsStoring()) {
-        ar << timeBase_ << static_cast<std::int32_t>(level_.has_value()) << level_.value_or(0.0);
+        ar << timeBase_ << static_cast<std::int32_t>(level_.has_value()) << level_.value_or(0.0) << voltsPerDiv_[0] << voltsPerDiv_[1];
         return;
     }
     double timeBase = 0.0;
     std::int32_t hasLevel = 0;
     double level = 0.0;
     ar >> timeBase >> hasLevel >> level;
+    double voltsPerDiv[2] = {1.0, 1.0};
+    if (!OlderData()) ar >> voltsPerDiv[0] >> voltsPerDiv[1];
     if (!(timeBase > 0.0) || !std::isfinite(timeBase)) throw CString("Error: stored oscilloscope time base is not a time");
+    for (const double perDiv : voltsPerDiv) {
+        if (!(perDiv > 0.0) || !std::isfinite(perDiv)) throw CString("Error: stored oscilloscope volts per division are not a voltage");
+    }
+    voltsPerDiv_[0] = voltsPerDiv[0];
+    voltsPerDiv_[1] = voltsPerDiv[1];
     timeBase_ = timeBase;
     level_ = hasLevel ? std::optional<double>(level) : std::nullopt;
 }
@@ -137,12 +163,14 @@ void Scope::Take(const double* step) {
         seenA_ = true;
     }
     if (page_.IsOpened() && GetTickCount() - lastDraw_ >= kDrawMs) Draw();
+    if (Panel() && Panel()->IsWindowVisible() && GetTickCount() - lastScreen_ >= kScreenMs) UpdateScreen();
 }
 
 void Scope::Clear() {
     buffer_.Reset(timeBase_);
     seenA_ = false;
     Draw();
+    UpdateScreen();
 }
 
 void Scope::Shown(bool shown) {
@@ -191,7 +219,7 @@ void Scope::Draw() {
         graph.SetAxisLabel(AXIS_POSITION_3, "Voltage", "V");
         drawnWiring_ = wiring;
     }
-    const Sweep sweep = CurrentSweep();
+    const Sweep sweep = CurrentSweep(kMaxSweepPoints);
     graph.SetTitle((FormatValue(timeBase_) + " s sweep, " + (sweep.triggered ? "triggered" : "not triggered")).c_str());
     graph.SetAxisRange(AXIS_POSITION_0, 0.0, timeBase_);
     graph.DeleteGraphData();

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "command_line_log.h"
 #include "instrument_doc.h"
 #include "snapin_protocol.h"
 #include "text_util.h"
@@ -16,10 +17,15 @@ constexpr long kRunEvents[] = {kEventNewData, EVENT_SWITCH_STOP};
 // What the instruments measure: the steps of a transient.
 constexpr const char* kTransient = "tran";
 
+// A panel that follows a run is painted again at most this often.
+constexpr DWORD kLiveRefreshMs = 100;
+
 }  // namespace
 
-VeltInstrument::VeltInstrument(InstrumentDoc& doc, const CString& refID, const char* kind, int pins, int panelLines)
-    : CInstrumentBase(doc, refID, kind), doc_(doc), kind_(kind), pins_(static_cast<std::size_t>(pins)), panelLines_(panelLines) {}
+VeltInstrument::VeltInstrument(InstrumentDoc& doc, const CString& refID, const char* kind, int pins, InstrumentPanel::Kind panel)
+    : CInstrumentBase(doc, refID, kind), doc_(doc), kind_(kind), pins_(static_cast<std::size_t>(pins)), panelKind_(panel) {
+    m_nDataVersion = kDataVersion;
+}
 
 VeltInstrument::~VeltInstrument() = default;
 
@@ -37,7 +43,7 @@ void VeltInstrument::SetNodeValue(int pin, const char* value) {
             doc_.Replies().Fail(name + ": " + error);
             return;
         }
-        Refresh();
+        SettingsChanged();
         return;
     }
     std::string signal;
@@ -53,7 +59,7 @@ void VeltInstrument::SetNodeValue(int pin, const char* value) {
     }
     pins_[static_cast<std::size_t>(pin - 1)] = signal;
     doc_.Replies().Say(name + " pin " + std::to_string(pin) + ": " + (signal.empty() ? "not wired" : signal));
-    Refresh();
+    SettingsChanged();
 }
 
 bool VeltInstrument::SetSetting(int pin, const std::string&, std::string& error) {
@@ -69,6 +75,7 @@ void VeltInstrument::SerializeData(CArchive* ar, int, int) {
         *ar << static_cast<std::uint32_t>(pins_.size());
         for (const std::string& pin : pins_) *ar << CString(pin.c_str());
         SerializeSettings(*ar);
+        *ar << static_cast<std::int32_t>(settingsShown_) << settingsX_ << settingsY_;
         return;
     }
     std::uint32_t count = 0;
@@ -81,20 +88,54 @@ void VeltInstrument::SerializeData(CArchive* ar, int, int) {
         loaded.push_back(pin.str());
     }
     SerializeSettings(*ar);
+    if (!OlderData()) {
+        std::int32_t shown = 0;
+        *ar >> shown >> settingsX_ >> settingsY_;
+        settingsShown_ = shown;
+    }
     pins_ = std::move(loaded);
     Refresh();
     if (m_pSettingsDlg) {
         refresh_instrument_dialog(0);
         Show(1, 1);
     }
+    if (settings_) {
+        settings_->refresh_instrument_dialog(0);
+        settings_->ResetInstrumentWindowPos();
+        settings_->Show(settingsShown_);
+    }
 }
 
 void VeltInstrument::OnInsert(int) {
-    panel_ = std::make_unique<InstrumentPanel>(m_bShown, m_dPosX, m_dPosY, panelLines_, doc_.MainWindow());
+    const std::string name = GetName();
+    panel_ = std::make_unique<InstrumentPanel>(m_bShown, m_dPosX, m_dPosY, panelKind_, name + ": " + ToLower(kind_), doc_.MainWindow());
+    panel_->OnSettings([this] { OpenSettings(); });
     m_pSettingsDlg = panel_.get();
+    settings_ = std::make_unique<SettingsWindow>(settingsShown_, settingsX_, settingsY_, *this, doc_.MainWindow());
     Refresh();
     Hook(true);
 }
+
+void VeltInstrument::OpenSettings() {
+    settingsShown_ = 1;
+    settings_->refresh_instrument_dialog(0);
+    // Back where it stood beside the main window, which may have moved since.
+    settings_->ResetInstrumentWindowPos();
+    settings_->Show(1);
+}
+
+std::string VeltInstrument::Setting(int pin) const { return pin >= 1 && pin <= static_cast<int>(pins_.size()) ? Pin(pin) : ""; }
+
+void VeltInstrument::RunCommand(const std::string& line) {
+    CTreeLog* commandLine = doc_.GetGuiFE() ? CommandLineLog(*doc_.GetGuiFE()) : nullptr;
+    if (commandLine && commandLine->GetAttachedSnapIn()) {
+        commandLine->ExecuteCmd(line.c_str());
+    } else {
+        doc_.ExecuteCmd(line.c_str());
+    }
+}
+
+void VeltInstrument::Complain(const std::string& text) { doc_.Replies().Fail(std::string(GetName()) + ": " + text); }
 
 void VeltInstrument::OnRemoveBegin() {
     Hook(false);
@@ -104,6 +145,7 @@ void VeltInstrument::OnRemoveBegin() {
 void VeltInstrument::OnRemoveEnd() {
     Shown(false);
     m_pSettingsDlg = nullptr;
+    settings_.reset();
     panel_.reset();
 }
 
@@ -117,6 +159,10 @@ int VeltInstrument::GetNetlist(CString& net) {
 void VeltInstrument::Show(int bShow, int bRestore) {
     CInstrumentBase::Show(bShow, bRestore);
     Shown(GetShown() != 0);
+    if (!bShow && settings_) {
+        if (!bRestore) settingsShown_ = 0;
+        settings_->Show(0);
+    }
     if (!bShow || bRestore) return;
     std::string text = std::string(GetName()) + " " + kind_ + ":";
     const std::vector<std::string> lines = Describe();
@@ -182,7 +228,18 @@ void VeltInstrument::Hook(bool on) {
 }
 
 void VeltInstrument::Refresh() {
+    lastRefresh_ = GetTickCount();
     if (panel_) panel_->SetLines(Describe());
+    Redraw();
+}
+
+void VeltInstrument::SettingsChanged() {
+    Refresh();
+    if (settings_) settings_->refresh_instrument_dialog(0);
+}
+
+void VeltInstrument::RefreshWhileRunning() {
+    if (panel_ && panel_->IsWindowVisible() && GetTickCount() - lastRefresh_ >= kLiveRefreshMs) Refresh();
 }
 
 }  // namespace veltsim

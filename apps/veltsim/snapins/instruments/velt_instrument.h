@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include <veltutil/veltutil.h>
 
 #include "instrument_panel.h"
+#include "settings_window.h"
 
 namespace veltsim {
 
@@ -18,12 +20,20 @@ class InstrumentDoc;
 // (6005). They have a front panel that shows what they show (Describe), and they say what is
 // wrong in the command line.
 //
-// Stored data: the common block, a section marker of the kind, the pins' signal names, then
-// the kind's own settings. Measured data are not stored: they belong to a run.
+// Its windows: the front panel (the instrument's window, shown and hidden by show and hide),
+// which follows a run at most ten times a second, and the settings window, opened from the
+// panel. Both remember where they stand.
+//
+// Stored data: the common block, a section marker of the kind, the pins' signal names, the
+// kind's own settings, then the settings window's state (from the data version kDataVersion
+// on). Measured data are not stored: they belong to a run.
 class VeltInstrument : public CInstrumentBase {
 public:
-    // `pins` signal pins; `panelLines` read-outs on the panel.
-    VeltInstrument(InstrumentDoc& doc, const CString& refID, const char* kind, int pins, int panelLines);
+    // The stored data's version since the settings window is stored too.
+    static constexpr std::int32_t kDataVersion = 0x40000001;
+
+    // `pins` signal pins; `panel` the kind of front panel.
+    VeltInstrument(InstrumentDoc& doc, const CString& refID, const char* kind, int pins, InstrumentPanel::Kind panel);
     ~VeltInstrument() override;
 
     // Pins 1 to the number of signal pins take a signal name; a kind may take settings on the
@@ -37,14 +47,24 @@ public:
     void OnRemoveEnd() override;
     // "XSC1 out in": the RefID and the signal of every pin, "0" for one not wired.
     int GetNetlist(CString& net) override;
-    // Shown, it also says what it shows.
+    // Shown, it also says what it shows; hidden, its settings window hides too.
     void Show(int bShow, int bRestore) override;
     long HandleEventIndirect(CEventSource* source, const CEventSource::EventData* data) override;
 
     // What the instrument shows, one line each: the panel's read-outs.
     virtual std::vector<std::string> Describe() const = 0;
     const std::string& Pin(int pin) const { return pins_[static_cast<std::size_t>(pin - 1)]; }
-    const InstrumentPanel* Panel() const { return panel_.get(); }
+    InstrumentPanel* Panel() const { return panel_.get(); }
+    SettingsWindow* Settings() const { return settings_.get(); }
+    // Shows the settings window and remembers it shown.
+    void OpenSettings();
+    // What the settings window offers, and what a field shows of the setting on `pin`.
+    virtual std::vector<SettingField> SettingFields() const = 0;
+    virtual std::string Setting(int pin) const;
+    // Runs `line` as if typed into the command line (into the document itself without one).
+    void RunCommand(const std::string& line);
+    // Tells the command line what is wrong, as a failure.
+    void Complain(const std::string& text);
 
 protected:
     // A setting on pin `pin` beyond the signal pins; false when there is none or the value does
@@ -59,8 +79,14 @@ protected:
     virtual void Clear() = 0;
     // The window was shown or hidden.
     virtual void Shown(bool) {}
+    // What a kind draws besides the read-outs, again.
+    virtual void Redraw() {}
     // The panel shows Describe again.
     void Refresh();
+    // Refresh while a run goes on: at most ten times a second.
+    void RefreshWhileRunning();
+    // Loaded data stored before kDataVersion.
+    bool OlderData() const { return m_nLoadedDataVersion < kDataVersion; }
     InstrumentDoc& Doc() { return doc_; }
     const char* Kind() const { return kind_; }
 
@@ -69,13 +95,21 @@ private:
     // Where the simulator's analysis in progress has `name`, or -1.
     long SignalIndex(const std::string& name);
     void Hook(bool on);
+    // Refresh, and the settings window shows what was set.
+    void SettingsChanged();
 
     InstrumentDoc& doc_;
     const char* kind_;
     std::vector<std::string> pins_;
-    int panelLines_;
+    InstrumentPanel::Kind panelKind_;
     std::unique_ptr<InstrumentPanel> panel_;
+    // The settings window's remembered state, as the base keeps the panel's.
+    int settingsShown_ = 0;
+    double settingsX_ = CInstrumentSettingsBase::kNoPosition;
+    double settingsY_ = CInstrumentSettingsBase::kNoPosition;
+    std::unique_ptr<SettingsWindow> settings_;
     bool running_ = false;
+    DWORD lastRefresh_ = 0;
 };
 
 }  // namespace veltsim
