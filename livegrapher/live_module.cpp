@@ -51,7 +51,10 @@ long LiveModule::ExportPage(CGraphPage* handle, const char* folder) {
 long LiveModule::ExportGraphPng(CGraph* handle, const char* file) {
     const plotmodel::Graph* graph = grapher_.Store().FindGraph(handle);
     if (graph == nullptr) return E_HANDLE;
-    PageWindow* window = screen_ ? screen_->WindowOf(graph->page) : nullptr;
+    if (!screen_) return E_FAIL;
+    // The picture shows the graph as it is now, not as of the last frame.
+    screen_->Refresh(graph->page, true);
+    PageWindow* window = screen_->WindowOf(graph->page);
     GraphWidget* widget = window != nullptr ? window->GraphWidgetOf(plotmodel::ObjectStore::SerialOf(handle)) : nullptr;
     if (widget == nullptr || file == nullptr) return E_FAIL;
     return ExportPng(*widget, file);
