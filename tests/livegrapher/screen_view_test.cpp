@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDeadlineTimer>
 
 #include "live_support.h"
 
@@ -123,6 +124,17 @@ TEST_F(LivePages, AppendsReachTheGraphAtMostOncePerFrame) {
     }
     EXPECT_LE(screen.GraphUpdates() - before, 21u);
     EXPECT_GE(screen.GraphUpdates() - before, 19u);
+}
+
+TEST_F(LivePages, AWaitingRefreshIsShownWhenTheHostLoopRunsTheTimer) {
+    CGraphPage* page = NewPage("Timer");
+    CGraph* graph = NewGraph(page, 1);
+    ASSERT_EQ(Append(graph, 1), S_OK);  // in the page's first frame: waits
+    std::uint64_t before = screen.GraphUpdates();
+    now += livegrapher::FramePacer::kFrame;
+    QDeadlineTimer patience(10000);
+    while (screen.GraphUpdates() == before && !patience.hasExpired()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(screen.GraphUpdates(), before + 1);
 }
 
 TEST_F(LivePages, AForcedRefreshShowsAtOnceAndOnlyTheGraphsThatChanged) {
