@@ -7,6 +7,7 @@
 
 #include "../support/scripted_services.h"
 #include "../support/temp_dir.h"
+#include "livegrapher/page_export.h"
 #include "live_support.h"
 
 namespace {
@@ -68,6 +69,17 @@ TEST_F(LiveExports, APagesMenuWritesItsFilesIntoTheChosenFolder) {
     EXPECT_TRUE(std::filesystem::exists(dir / ("export/" + plotmodel::PageOutput::PageFile(SerialOf(page)))));
     EXPECT_TRUE(std::filesystem::exists(stem + ".svg"));
     EXPECT_TRUE(std::filesystem::exists(stem + ".csv"));
+}
+
+TEST_F(LiveExports, APageIsExportedWholeEvenIntoTheFolderOfTheFiles) {
+    std::string folder = dir / "files";
+    ::setenv("VELT_GRAPHER_OUTPUT", folder.c_str(), 1);
+    std::string svg = folder + "/" + plotmodel::PageOutput::GraphStem(SerialOf(page), SerialOf(graph)) + ".svg";
+    EXPECT_EQ(livegrapher::ExportPageFiles(grapher.Store(), SerialOf(page), folder), S_OK);
+    std::filesystem::remove(svg);
+    EXPECT_EQ(livegrapher::ExportPageFiles(grapher.Store(), SerialOf(page), folder), S_OK);
+    ::unsetenv("VELT_GRAPHER_OUTPUT");
+    EXPECT_TRUE(std::filesystem::exists(svg));
 }
 
 TEST_F(LiveExports, AClosedPageOffersItsGraphsPicturesOnly) {

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QLayout>
 
 #include "live_support.h"
 
@@ -87,8 +88,10 @@ TEST_F(LivePages, AReplacedGraphGivesWayToTheNewOne) {
     CGraphPage* page = NewPage("Replaced");
     CGraph* graph = NewGraph(page, 1);
     ASSERT_EQ(Append(graph, 1), S_OK);
+    NextFrame();
     std::uint64_t old = SerialOf(graph);
     livegrapher::PageWindow* window = WindowOf(page);
+    ASSERT_NE(window->GraphWidgetOf(old), nullptr);
     ASSERT_EQ(grapher.CreateGraph(page, 2, &graph), S_OK);
     EXPECT_EQ(window->GraphWidgetOf(old), nullptr);
     ASSERT_EQ(grapher.AddTrace(graph), S_OK);
@@ -151,12 +154,24 @@ TEST_F(LivePages, AForcedRefreshShowsAtOnceAndOnlyTheGraphsThatChanged) {
     EXPECT_EQ(screen.GraphUpdates(), before + 3);
 }
 
-TEST_F(LivePages, AHiddenGraphIsNotShown) {
+TEST_F(LivePages, ItemsJoinTheWindowInThePagesOrderAndHiddenGraphsStayHidden) {
     CGraphPage* page = NewPage("Diagram");
-    CGraph* graph = NewGraph(page, 1);
-    ASSERT_EQ(grapher.ShowDiagram(graph, 0), S_OK);
+    CGraph* first = NewGraph(page, 1);
     ASSERT_EQ(grapher.Show(1), S_OK);
-    EXPECT_TRUE(WindowOf(page)->GraphWidgetOf(SerialOf(graph))->isHidden());
+    CChart* table = nullptr;
+    ASSERT_EQ(grapher.CreateChart(page, 1, &table), S_OK);
+    CGraph* hidden = NewGraph(page, 1);
+    ASSERT_EQ(grapher.ShowDiagram(hidden, 0), S_OK);
+    ASSERT_EQ(grapher.Show(1), S_OK);
+    QCoreApplication::processEvents();
+    livegrapher::PageWindow* window = WindowOf(page);
+    ASSERT_NE(window->TableOf(SerialOf(table)), nullptr);
+    EXPECT_TRUE(window->GraphWidgetOf(SerialOf(first))->isVisible());
+    EXPECT_TRUE(window->GraphWidgetOf(SerialOf(hidden))->isHidden());
+    QLayout& stack = *window->layout();
+    EXPECT_EQ(stack.indexOf(window->GraphWidgetOf(SerialOf(first))), 0);
+    EXPECT_EQ(stack.indexOf(window->TableOf(SerialOf(table))), 1);
+    EXPECT_EQ(stack.indexOf(window->GraphWidgetOf(SerialOf(hidden))), 2);
 }
 
 }  // namespace
