@@ -67,10 +67,4 @@ TEST_F(LiveTables, CopySelectedCellsAsTabSeparatedText) {
     EXPECT_EQ(QApplication::clipboard()->text(), "b c\t\n\t1.50\n");
 }
 
-TEST_F(LiveTables, AClosedPageKeepsItsTable) {
-    ASSERT_EQ(grapher.ClosePage(page), S_OK);
-    EXPECT_EQ(grapher.AddRow(chart), E_HANDLE);
-    EXPECT_EQ(Cell(1, 0), "a");
-}
-
 }  // namespace
