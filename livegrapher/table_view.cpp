@@ -29,8 +29,10 @@ void TableTexts::Show(const plotmodel::Table& table) {
     columns_.clear();
     rows_ = static_cast<int>(std::min<std::size_t>(table.rows.size(), INT_MAX));
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
-        Column column{qtText(table.columns[c].heading), table.columns[c].type == plotmodel::kValueColumn, {}};
-        for (const std::string& text : plotmodel::ColumnTexts(table, c)) column.cells.push_back(qtText(text));
+        const plotmodel::Column& source = table.columns[c];
+        Column column{qtText(source.heading), source.type == plotmodel::kValueColumn, table.sortable && source.sortable, {}, {}};
+        for (const std::string& text : plotmodel::ColumnTexts(table, c)) column.texts.push_back(qtText(text));
+        for (const std::vector<plotmodel::Cell>& row : table.rows) column.cells.push_back(c < row.size() ? row[c] : plotmodel::Cell());
         columns_.push_back(std::move(column));
     }
     endResetModel();
@@ -49,7 +51,22 @@ QVariant TableTexts::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(Qt::AlignVCenter | (column.value ? Qt::AlignRight : Qt::AlignLeft));
     if (role != Qt::DisplayRole) return {};
     auto row = static_cast<std::size_t>(index.row());
-    return row < column.cells.size() ? column.cells[row] : QString();
+    return row < column.texts.size() ? column.texts[row] : QString();
+}
+
+bool TableTexts::Before(int a, int b, int column) const {
+    const std::vector<plotmodel::Cell>& cells = columns_[static_cast<std::size_t>(column)].cells;
+    return plotmodel::CellBefore(cells[static_cast<std::size_t>(a)], cells[static_cast<std::size_t>(b)]);
+}
+
+bool TableTexts::Sortable(int column) const {
+    return column >= 0 && static_cast<std::size_t>(column) < columns_.size() && columns_[static_cast<std::size_t>(column)].sortable;
+}
+
+SortedRows::SortedRows(TableTexts* texts) : QSortFilterProxyModel(texts), texts_(texts) { setSourceModel(texts); }
+
+bool SortedRows::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+    return texts_->Before(left.row(), right.row(), left.column());
 }
 
 QVariant TableTexts::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -60,8 +77,11 @@ QVariant TableTexts::headerData(int section, Qt::Orientation orientation, int ro
                : QVariant();
 }
 
-TableView::TableView(QWidget* parent) : QTableView(parent), texts_(new TableTexts(this)) {
-    setModel(texts_);
+TableView::TableView(QWidget* parent)
+    : QTableView(parent), texts_(new TableTexts(this)), sorted_(new SortedRows(texts_)) {
+    setModel(sorted_);
+    horizontalHeader()->setSectionsClickable(true);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) { SortBy(column); });
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
 }
@@ -72,6 +92,16 @@ void TableView::Show(const plotmodel::Table& table) {
     verticalHeader()->setVisible(table.showLeftHeader);
     for (std::size_t c = 0; c < table.columns.size(); ++c)
         if (table.columns[c].width > 0) setColumnWidth(static_cast<int>(c), table.columns[c].width);
+}
+
+void TableView::SortBy(int column) {
+    if (!texts_->Sortable(column)) return;
+    QHeaderView& header = *horizontalHeader();
+    bool again = header.isSortIndicatorShown() && header.sortIndicatorSection() == column;
+    Qt::SortOrder order = again && header.sortIndicatorOrder() == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    header.setSortIndicatorShown(true);
+    header.setSortIndicator(column, order);
+    sorted_->sort(column, order);
 }
 
 QString TableView::SelectedText() const {

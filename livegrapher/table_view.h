@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QLabel>
+#include <QSortFilterProxyModel>
 #include <QTableView>
 
 #include <vector>
@@ -23,15 +24,32 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // Whether row `a` comes before row `b` when sorted by `column`, as the model sorts.
+    bool Before(int a, int b, int column) const;
+    bool Sortable(int column) const;
 
 private:
     struct Column {
         QString heading;
         bool value = false;  // right-aligned
-        std::vector<QString> cells;
+        bool sortable = false;
+        std::vector<QString> texts;
+        std::vector<plotmodel::Cell> cells;
     };
     std::vector<Column> columns_;
     int rows_ = 0;
+};
+
+// The rows in the order a person chose by clicking a sortable column's heading.
+class SortedRows final : public QSortFilterProxyModel {
+public:
+    explicit SortedRows(TableTexts* texts);
+
+protected:
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+
+private:
+    TableTexts* texts_;
 };
 
 class TableView final : public QTableView {
@@ -46,7 +64,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void SortBy(int column);
+
     TableTexts* texts_;
+    SortedRows* sorted_;
 };
 
 class TablePanel final : public QWidget {

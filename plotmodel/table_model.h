@@ -56,5 +56,7 @@ std::vector<std::string> ColumnTexts(const Table& table, std::size_t column);
 // Orders the rows by one column, ascending and stable: empty cells first, then numbers by
 // value, then texts by byte order.
 void SortRows(Table& table, std::size_t column);
+// Whether cell `a` comes before `b` in that order.
+bool CellBefore(const Cell& a, const Cell& b);
 
 }  // namespace plotmodel

@@ -52,6 +52,23 @@ TEST_F(LiveTables, ShowHeadingsPrecisionAndTheModelsOrder) {
     EXPECT_FALSE(view->verticalHeader()->isHidden());
 }
 
+TEST_F(LiveTables, APersonSortsTheSortableColumnsAsTheModelSorts) {
+    ASSERT_EQ(grapher.SetChartSortable(chart, 1), S_OK);
+    ASSERT_EQ(grapher.SetColumnSortable(chart, 1, 1), S_OK);
+    AddRow("empty", 0);
+    ASSERT_EQ(grapher.SetRowItemText(chart, 2, 1, ""), S_OK);  // a text: after the numbers
+    ASSERT_EQ(grapher.Show(1), S_OK);
+    QHeaderView& header = *view->horizontalHeader();
+    emit header.sectionClicked(0);  // not sortable
+    EXPECT_EQ(Cell(0, 0), "b\tc");
+    emit header.sectionClicked(1);
+    EXPECT_EQ(Cell(0, 1), "1.50");
+    EXPECT_EQ(Cell(2, 0), "empty");
+    emit header.sectionClicked(1);
+    EXPECT_EQ(Cell(0, 0), "empty");
+    EXPECT_EQ(Cell(1, 1), "2.25");
+}
+
 TEST_F(LiveTables, CopySelectedCellsAsTabSeparatedText) {
     view->setFocus();
     view->selectAll();
