@@ -53,13 +53,18 @@ TEST_F(LiveTables, ShowHeadingsPrecisionAndTheModelsOrder) {
 }
 
 TEST_F(LiveTables, APersonSortsTheSortableColumnsAsTheModelSorts) {
-    ASSERT_EQ(grapher.SetChartSortable(chart, 1), S_OK);
+    ASSERT_EQ(grapher.SetColumnSortable(chart, 0, 1), S_OK);
     ASSERT_EQ(grapher.SetColumnSortable(chart, 1, 1), S_OK);
     AddRow("empty", 0);
     ASSERT_EQ(grapher.SetRowItemText(chart, 2, 1, ""), S_OK);  // a text: after the numbers
     ASSERT_EQ(grapher.Show(1), S_OK);
     QHeaderView& header = *view->horizontalHeader();
-    emit header.sectionClicked(0);  // not sortable
+    emit header.sectionClicked(1);  // the table is not sortable
+    EXPECT_EQ(Cell(0, 1), "2.25");
+    ASSERT_EQ(grapher.SetChartSortable(chart, 1), S_OK);
+    ASSERT_EQ(grapher.SetColumnSortable(chart, 0, 0), S_OK);
+    ASSERT_EQ(grapher.Show(1), S_OK);
+    emit header.sectionClicked(0);  // nor is this column now
     EXPECT_EQ(Cell(0, 0), "b\tc");
     emit header.sectionClicked(1);
     EXPECT_EQ(Cell(0, 1), "1.50");
