@@ -31,8 +31,8 @@ protected:
         ASSERT_EQ(grapher.Show(1), S_OK);
     }
     void AskForGraphMenu() {
-        QWidget* widget = WindowOf(page)->GraphWidgetOf(SerialOf(graph));
-        emit widget->customContextMenuRequested(QPoint(4, 4));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), QPoint(4, 4));
+        QApplication::sendEvent(WindowOf(page)->GraphWidgetOf(SerialOf(graph)), &event);
     }
     const CMenu& LastMenu() const { return *menus.Requests().back().menu; }
 
