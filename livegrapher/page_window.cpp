@@ -34,10 +34,7 @@ PageWindow::~PageWindow() {
 std::size_t PageWindow::Sync(const plotmodel::Page& page, plotmodel::ObjectStore& store) {
     if (closed_) return 0;
     setWindowTitle(QString::fromStdString(plotmodel::PageWindowTitle(page)));
-    std::array<int, 4> place{page.windowPosition[0], page.windowPosition[1], page.windowPosition[2],
-                             page.windowPosition[3]};
-    if (place != placed_ && place[2] > 0 && place[3] > 0) setGeometry(place[0], place[1], place[2], place[3]);
-    placed_ = place;
+    Place(page);
     if (!sameItems(page.items, items_)) Restack(page, store);
     std::size_t told = 0;
     for (Item& item : items_) {
@@ -57,6 +54,14 @@ std::size_t PageWindow::Sync(const plotmodel::Page& page, plotmodel::ObjectStore
         item.drawn = true;
     }
     return told;
+}
+
+void PageWindow::Place(const plotmodel::Page& page) {
+    std::array<int, 4> place{page.windowPosition[0], page.windowPosition[1], page.windowPosition[2],
+                             page.windowPosition[3]};
+    // Only a new place moves it: a person may have moved it since.
+    if (place != placed_ && place[2] > 0 && place[3] > 0) setGeometry(place[0], place[1], place[2], place[3]);
+    placed_ = place;
 }
 
 void PageWindow::Restack(const plotmodel::Page& page, plotmodel::ObjectStore& store) {

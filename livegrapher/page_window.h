@@ -33,6 +33,8 @@ public:
     // Brings the window up to the page's state: title, place, items, and the graphs and tables
     // that changed since. Answers how many graphs were told of a change.
     std::size_t Sync(const plotmodel::Page& page, plotmodel::ObjectStore& store);
+    // Moves the window where the client placed the page; a size of 0 leaves it where it is.
+    void Place(const plotmodel::Page& page);
     // The page is closing and its items are about to go: the window keeps copies of its graphs
     // and shows them, as they are now, from then on.
     void KeepWhatIsShown(plotmodel::ObjectStore& store);

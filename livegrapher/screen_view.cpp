@@ -91,6 +91,10 @@ void ScreenView::ItemsReleasing(std::uint64_t serial) {
         window->KeepWhatIsShown(grapher_.Store());
 }
 
+void ScreenView::PagePlaced(std::uint64_t page) {
+    if (PageWindow* window = WindowOf(page)) window->Place(*grapher_.Store().PageOf(page));
+}
+
 void ScreenView::GraphDropped(std::uint64_t page, std::uint64_t graph) {
     if (PageWindow* window = WindowOf(page)) window->DropGraph(graph);
 }

@@ -30,6 +30,7 @@ public:
     long Refresh(std::uint64_t page, bool force) override;
     long FlushAll(bool createFolder = true) override;
     void ItemsReleasing(std::uint64_t page) override;
+    void PagePlaced(std::uint64_t page) override;
     void GraphDropped(std::uint64_t page, std::uint64_t graph) override;
     void PageErased(std::uint64_t page) override;
 
