@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QLayout>
+#include <QTest>
 
 #include "live_support.h"
 
@@ -25,6 +26,7 @@ TEST_F(LivePages, APageIsAWindowTitledAsItsDocument) {
     ASSERT_EQ(grapher.SetPageWndPos(page, nullptr, nullptr, 40, 50, 300, 200, 0), S_OK);
     EXPECT_EQ(window->geometry().size(), QSize(300, 200));
     window->resize(310, 210);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->size() == QSize(310, 210); }));
     ASSERT_EQ(grapher.Show(1), S_OK);
     EXPECT_EQ(window->geometry().size(), QSize(310, 210));
 }
