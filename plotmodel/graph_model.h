@@ -92,6 +92,7 @@ struct Graph {
     unsigned crosshairTrace = 0;
     bool dirty = true;      // changed since its files were last written
     bool dataDirty = true;  // points added or removed since its data file was last written
+    std::uint64_t revision = 0;  // counts the edits, for a view that follows the graph itself
     std::string picture;    // its SVG as last written
     std::vector<std::string> dataHeadings;  // the headings of its data file as last written
 

@@ -94,13 +94,15 @@ long ModelGrapher::SetPageTitleFont(CGraphPage* page, int width, int height, con
 }
 
 long ModelGrapher::SetPageWndPos(CGraphPage* page, HWND, HWND, int x, int y, int cx, int cy, unsigned int) {
-    return EditPage(page, [&](Page& p) {
+    long result = EditPage(page, [&](Page& p) {
         p.windowPosition[0] = x;
         p.windowPosition[1] = y;
         p.windowPosition[2] = cx;
         p.windowPosition[3] = cy;
         return S_OK;
     });
+    if (result == S_OK) view_->PagePlaced(ObjectStore::SerialOf(page));
+    return result;
 }
 
 long ModelGrapher::AttachRightClickGrapherMsg(HWND window, CGraphPage* page) {

@@ -64,9 +64,11 @@ std::string tableHtml(const Table& table) {
 
 }  // namespace
 
+std::string PageWindowTitle(const Page& page) { return page.tabName.empty() ? pageName(page) : page.tabName; }
+
 std::string PageHtml(const Page& page, const std::vector<HtmlBlock>& blocks) {
     std::string name = pageName(page);
-    std::string html = head(page.tabName.empty() ? name : page.tabName, page.open);
+    std::string html = head(PageWindowTitle(page), page.open);
     html += "<header><h1>" + XmlEscaped(name) + "</h1></header>\n";
     for (const HtmlBlock& block : blocks) {
         if (block.table != nullptr)

@@ -24,6 +24,10 @@ struct HtmlBlock {
     std::string svgFile, csvFile;      // the item's own files, for the links
 };
 
+// The title of the window that shows a page (the browser's, for the HTML document): its tab
+// name, else its title, else "Page <id>".
+std::string PageWindowTitle(const Page& page);
+
 // A page that is still open reloads itself every kReloadSeconds, so a browser follows it.
 std::string PageHtml(const Page& page, const std::vector<HtmlBlock>& blocks);
 

@@ -41,7 +41,10 @@ template <class Operation>
 long ModelGrapher::EditGraph(CGraph* handle, Operation operation) {
     return ReadGraph(handle, [&](Graph& graph) {
         long result = operation(graph);
-        if (SUCCEEDED(result)) graph.dirty = true;
+        if (SUCCEEDED(result)) {
+            graph.dirty = true;
+            ++graph.revision;
+        }
         return result;
     });
 }
@@ -77,7 +80,10 @@ long ModelGrapher::EditTable(CChart* handle, Operation operation) {
     Table* table = store_.FindTable(handle);
     if (table == nullptr) return E_HANDLE;
     long result = operation(*table);
-    if (SUCCEEDED(result)) table->dirty = true;
+    if (SUCCEEDED(result)) {
+        table->dirty = true;
+        ++table->revision;
+    }
     return result;
 }
 

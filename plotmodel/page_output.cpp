@@ -50,15 +50,17 @@ void PageOutput::SetDirectory(const std::string& directory) {
     directory_ = directory.empty() ? fs::path() : fs::absolute(directory, error);
     if (Directory() == before) return;
     // A new folder gets every file at the next refresh, not only those that change.
-    for (auto& [serial, page] : store_.Pages()) {
-        page.dirty = true;
-        for (const PageItem& item : page.items) {
-            if (item.kind == PageItem::kTable) {
-                store_.TableOf(item.serial)->dirty = true;
-            } else {
-                Graph& graph = *store_.GraphOf(item.serial);
-                graph.dirty = graph.dataDirty = true;
-            }
+    for (auto& [serial, page] : store_.Pages()) MarkWhole(page);
+}
+
+void PageOutput::MarkWhole(Page& page) {
+    page.dirty = true;
+    for (const PageItem& item : page.items) {
+        if (item.kind == PageItem::kTable) {
+            store_.TableOf(item.serial)->dirty = true;
+        } else {
+            Graph& graph = *store_.GraphOf(item.serial);
+            graph.dirty = graph.dataDirty = true;
         }
     }
 }

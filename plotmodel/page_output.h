@@ -38,6 +38,8 @@ public:
     // now. Everything is written into a new folder at the next refresh.
     void SetDirectory(const std::string& directory);
     std::filesystem::path Directory() const;
+    // The page's next write writes every file of it, not only those that changed.
+    void MarkWhole(Page& page);
 
     // Writes what changed on the page, when pacing allows or `force` is set: S_OK, or E_FAIL
     // when a file could not be written (the page stays marked and the next refresh retries).

@@ -24,6 +24,8 @@ public:
     // The page's graphs and tables are about to be dropped (closing or clearing the page), so
     // a view that shows them takes what it needs now.
     virtual void ItemsReleasing(std::uint64_t page) { (void)page; }
+    // The client placed the page's window (SetPageWndPos); a view with windows moves it now.
+    virtual void PagePlaced(std::uint64_t page) { (void)page; }
     // The graph left its page, replaced by a new one.
     virtual void GraphDropped(std::uint64_t page, std::uint64_t graph) = 0;
     // The page was deleted and is no longer in the store.

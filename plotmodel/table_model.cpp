@@ -22,14 +22,6 @@ double number(const Cell& cell) {
     return std::get<double>(cell);
 }
 
-bool before(const Cell& a, const Cell& b) {
-    int ra = rank(a), rb = rank(b);
-    if (ra != rb) return ra < rb;
-    if (ra == 1) return number(a) < number(b);
-    if (ra == 2) return std::get<std::string>(a) < std::get<std::string>(b);
-    return false;
-}
-
 constexpr int kLeastSignificantDigits = 6;
 // With this many digits %g text is as long as the shortest round-trip text or longer.
 constexpr int kMostSignificantDigits = 16;
@@ -87,13 +79,21 @@ std::vector<std::string> ColumnTexts(const Table& table, std::size_t column) {
     return texts;
 }
 
+bool CellBefore(const Cell& a, const Cell& b) {
+    int ra = rank(a), rb = rank(b);
+    if (ra != rb) return ra < rb;
+    if (ra == 1) return number(a) < number(b);
+    if (ra == 2) return std::get<std::string>(a) < std::get<std::string>(b);
+    return false;
+}
+
 void SortRows(Table& table, std::size_t column) {
     static const Cell empty;
     auto cellOf = [column](const std::vector<Cell>& row) -> const Cell& {
         return column < row.size() ? row[column] : empty;
     };
     std::stable_sort(table.rows.begin(), table.rows.end(),
-                     [&](const std::vector<Cell>& a, const std::vector<Cell>& b) { return before(cellOf(a), cellOf(b)); });
+                     [&](const std::vector<Cell>& a, const std::vector<Cell>& b) { return CellBefore(cellOf(a), cellOf(b)); });
 }
 
 }  // namespace plotmodel

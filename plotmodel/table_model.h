@@ -38,6 +38,7 @@ struct Table {
     std::vector<Column> columns;
     std::vector<std::vector<Cell>> rows;  // a row is widened when a later column is written
     bool dirty = true;
+    std::uint64_t revision = 0;  // counts the edits, for a view that follows the table itself
 };
 
 // The precision a column accepts: 0 to 17 decimals, or -1 for the default.
@@ -55,5 +56,7 @@ std::vector<std::string> ColumnTexts(const Table& table, std::size_t column);
 // Orders the rows by one column, ascending and stable: empty cells first, then numbers by
 // value, then texts by byte order.
 void SortRows(Table& table, std::size_t column);
+// Whether cell `a` comes before `b` in that order.
+bool CellBefore(const Cell& a, const Cell& b);
 
 }  // namespace plotmodel

@@ -1,9 +1,11 @@
 #!/bin/sh
-# Draws the log window and a colour list with the Qt face, off screen, into docs/images/.
+# Draws the log window, a colour list and a live plotting page with the Qt face, off screen,
+# into docs/images/.
 # Usage: tools/screenshots.sh [BUILD_DIR]   (default: build, configured as in the README)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-"$root/build"}
-cmake --build "$build" --target velt_face_screenshots
+cmake --build "$build" --target velt_face_screenshots velt_live_screenshot
 mkdir -p "$root/docs/images"
 QT_QPA_PLATFORM=offscreen "$build/tests/velt_face_screenshots" "$root/docs/images"
+QT_QPA_PLATFORM=offscreen "$build/tests/velt_live_screenshot" "$root/docs/images"
