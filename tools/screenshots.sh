@@ -1,5 +1,6 @@
 #!/bin/sh
-# Draws the log window and a colour list with the Qt face, off screen, into docs/images/.
+# Draws the log window, a colour list and the desktop with the Qt face, off screen, into
+# docs/images/.
 # Usage: tools/screenshots.sh [BUILD_DIR]   (default: build, configured as in the README)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -7,3 +8,7 @@ build=${1:-"$root/build"}
 cmake --build "$build" --target velt_face_screenshots
 mkdir -p "$root/docs/images"
 QT_QPA_PLATFORM=offscreen "$build/tests/velt_face_screenshots" "$root/docs/images"
+
+# The desktop (veltsim --gui) in the middle of a run.
+cmake --build "$build" --target velt_desktop_screenshot
+QT_QPA_PLATFORM=offscreen "$build/tests/velt_desktop_screenshot" "$root" "$root/docs/images/desktop.png"
