@@ -11,30 +11,14 @@ constexpr const char* kDeckFilter = "SPICE decks (*.cir;*.sp;*.spi;*.net)|*.cir;
 
 }  // namespace
 
-class DesktopRequests::Window : public CWnd {
-public:
-    explicit Window(DesktopRequests& owner) : owner_(owner) {
-        Create("veltsim desktop requests", WS_POPUP, CRect(0, 0, 0, 0), nullptr);
-    }
-    ~Window() override { DestroyWindow(); }
-
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message != kRequestMessage) return CWnd::WindowProc(message, wParam, lParam);
-        owner_.RunNext();
-        return 0;
-    }
-
-private:
-    DesktopRequests& owner_;
-};
-
-DesktopRequests::DesktopRequests(Session& session) : session_(session), window_(std::make_unique<Window>(*this)) {}
+DesktopRequests::DesktopRequests(Session& session)
+    : session_(session), window_(std::make_unique<MessageWindow>("veltsim desktop requests", kRequestMessage, [this](WPARAM) { RunNext(); })) {}
 
 DesktopRequests::~DesktopRequests() = default;
 
 void DesktopRequests::Post(std::function<void()> job) {
     jobs_.push_back(std::move(job));
-    PostMessage(window_->GetSafeHwnd(), kRequestMessage, 0, 0);
+    window_->Post();
 }
 
 void DesktopRequests::RunNext() {

@@ -7,6 +7,7 @@
 
 #include <veltutil/veltutil.h>
 
+#include "message_window.h"
 #include "session.h"
 
 namespace veltsim {
@@ -32,13 +33,11 @@ public:
     void Quit();
 
 private:
-    class Window;
-
     void Post(std::function<void()> job);
     void RunNext();
 
     Session& session_;
-    std::unique_ptr<Window> window_;
+    std::unique_ptr<MessageWindow> window_;
     std::deque<std::function<void()>> jobs_;
 };
 
