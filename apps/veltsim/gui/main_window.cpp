@@ -28,7 +28,7 @@ MainWindow::MainWindow(Session& session, DesktopRequests& requests)
     tools.addAction(AddCommand(file, tr("&Reload"), QKeySequence(Qt::Key_F5), QStringLiteral("reload")));
     recentMenu_ = file.addMenu(tr("Recent decks"));
     file.addSeparator();
-    AddAction(file, tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { requests_.Quit(); });
+    QAction* quit = AddAction(file, tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { requests_.Quit(); });
 
     QMenu& simulation = *menuBar()->addMenu(tr("&Simulation"));
     tools.addSeparator();
@@ -47,6 +47,9 @@ MainWindow::MainWindow(Session& session, DesktopRequests& requests)
     showLog_ = AddAction(view, tr("&Command line and log"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { requests_.ShowLog(showLog_->isChecked()); });
     showLog_->setCheckable(true);
     showLog_->setChecked(true);
+    tools.addSeparator();
+    tools.addAction(showLog_);
+    tools.addAction(quit);
 
     FillRecent();
     connect(&timer_, &QTimer::timeout, this, &MainWindow::Refresh);
