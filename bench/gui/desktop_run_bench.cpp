@@ -49,6 +49,9 @@ double quantile(std::vector<double> sorted, double q) {
 
 DesktopMeasured runDesktop(const veltbench::Deck& deck, const std::string& plots, const std::string& config) {
     DesktopMeasured measured;
+    // Each run makes its scope afresh: the one the last run's quit kept with the deck would be restored.
+    std::error_code ignored;
+    std::filesystem::remove(deck.path + ".instruments", ignored);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     const auto start = std::chrono::steady_clock::now();
