@@ -9,6 +9,9 @@
 #include <string>
 
 #include "session.h"
+#ifdef VELTSIM_DESKTOP
+#include "desktop.h"
+#endif
 
 namespace {
 
@@ -16,6 +19,7 @@ enum Exit { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
 
 constexpr const char* kUsage =
     "usage: veltsim [--plots DIR] [--script FILE]... [-c 'COMMAND; COMMAND']...\n"
+    "       veltsim --gui [--plots DIR] [--script FILE]... [-c 'COMMAND; COMMAND']... [DECK]\n"
     "\n"
     "Simulates SPICE decks with ngspice. Each command goes into the command line's log and on\n"
     "to the snap-in it names; replies print as the log's tree. `help` lists the commands.\n"
@@ -24,6 +28,10 @@ constexpr const char* kUsage =
     "  -c COMMANDS     runs these commands\n"
     "  --plots DIR     where the plots go (default: $VELT_GRAPHER_OUTPUT, else veltsim-plots);\n"
     "                  open DIR/index.html in a browser\n"
+    "  --gui           shows the desktop: the deck, the run's progress, menus for the commands\n"
+    "                  and the command line and log window; DECK is loaded first, the commands\n"
+    "                  follow, and the windows stay until Quit (needs a display: DISPLAY, or\n"
+    "                  QT_QPA_PLATFORM=offscreen; without one, exit status 1)\n"
     "  -h, --help      prints this text\n"
     "\n"
     "Without --script or -c, commands are read from standard input: typed at a terminal, each is\n"
@@ -58,12 +66,23 @@ bool readFile(const char* path, std::string& text, std::string& reason) {
 int main(int argc, char** argv) {
     veltsim::SessionOptions options;
     std::string script;
+    std::string deck;
     bool scripted = false;
+    bool desktop = false;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (!std::strcmp(arg, "-h") || !std::strcmp(arg, "--help")) {
             std::fputs(kUsage, stdout);
             return kExitOk;
+        }
+        if (!std::strcmp(arg, "--gui")) {
+            desktop = true;
+            continue;
+        }
+        // The desktop's deck: the one argument that is not an option.
+        if (desktop && arg[0] != '-' && deck.empty()) {
+            deck = arg;
+            continue;
         }
         const bool isScript = !std::strcmp(arg, "--script");
         const bool isPlots = !std::strcmp(arg, "--plots");
@@ -83,6 +102,15 @@ int main(int argc, char** argv) {
         }
         script += text + "\n";
         scripted = true;
+    }
+    if (desktop) {
+#ifdef VELTSIM_DESKTOP
+        options.script = veltsim::ScriptLines(deck.empty() ? script : "load " + deck + "\n" + script);
+        return veltsim::gui::RunDesktop(std::move(options), argv[0]);
+#else
+        std::fputs("veltsim: --gui is not available: this veltsim was built without Qt 6\n", stderr);
+        return kExitFailed;
+#endif
     }
     options.script = veltsim::ScriptLines(script);
     if (!scripted) options.input = isatty(STDIN_FILENO) ? veltsim::SessionOptions::Input::Typed : veltsim::SessionOptions::Input::Script;

@@ -18,30 +18,14 @@ sigset_t interruptSet() {
 
 }  // namespace
 
-class InterruptWatch::Window : public CWnd {
-public:
-    explicit Window(Handler onInterrupt) : onInterrupt_(std::move(onInterrupt)) {
-        Create("veltsim interrupts", WS_POPUP, CRect(0, 0, 0, 0), nullptr);
-    }
-    ~Window() override { DestroyWindow(); }
-
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message != kInterruptMessage) return CWnd::WindowProc(message, wParam, lParam);
-        onInterrupt_(static_cast<DWORD>(wParam));
-        return 0;
-    }
-
-private:
-    Handler onInterrupt_;
-};
-
 InterruptWatch::InterruptWatch() = default;
 
 InterruptWatch::~InterruptWatch() { Stop(); }
 
 void InterruptWatch::Start(Handler onInterrupt) {
     if (window_) return;
-    window_ = std::make_unique<Window>(std::move(onInterrupt));
+    window_ = std::make_unique<MessageWindow>("veltsim interrupts", kInterruptMessage,
+                                              [handler = std::move(onInterrupt)](WPARAM tick) { handler(static_cast<DWORD>(tick)); });
     const sigset_t interrupt = interruptSet();
     pthread_sigmask(SIG_BLOCK, &interrupt, &previousMask_);
     stop_ = false;

@@ -9,6 +9,8 @@
 
 #include <veltutil/veltutil.h>
 
+#include "message_window.h"
+
 namespace veltsim {
 
 // Ctrl-C for the user-interface thread. SIGINT is blocked in the thread that starts the watch,
@@ -33,11 +35,9 @@ public:
     void Stop();
 
 private:
-    class Window;
-
     void Watch(HWND target);
 
-    std::unique_ptr<Window> window_;
+    std::unique_ptr<MessageWindow> window_;
     std::thread thread_;
     std::atomic<bool> stop_{false};
     sigset_t previousMask_{};

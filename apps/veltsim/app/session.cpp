@@ -46,15 +46,17 @@ bool Session::Start() {
     }
     initialReferences_ = CountReferences();
     ChoosePlotsFolder();
-    // Nobody answers a message box here: what it says goes into the log, and its default
-    // button answers ("<<Load Grapher_dll failed>>" is one).
-    previousBoxes_ = SetMessageBoxService([this](const MessageBoxRequest& box) {
-        log_.AddText(0, ("message: " + std::string(box.text.str())).c_str(), nullptr, 1);
-        return DefaultMessageBoxAnswer(box.type);
-    });
+    // At a terminal nobody answers a message box: what it says goes into the log, and its
+    // default button answers ("<<Load Grapher_dll failed>>" is one).
+    if (!options_.desktop) {
+        previousBoxes_ = SetMessageBoxService([this](const MessageBoxRequest& box) {
+            log_.AddText(0, ("message: " + std::string(box.text.str())).c_str(), nullptr, 1);
+            return DefaultMessageBoxAnswer(box.type);
+        });
+    }
 
     log_.Initialize(nullptr);
-    log_.SetCmdLogName("veltsim command line");
+    if (!options_.desktop) log_.SetCmdLogName("veltsim command line");
     log_.AttachSnapIn(&console_);
     log_.Show(1);
 
@@ -93,7 +95,7 @@ void Session::Shutdown() {
     frontEnd_.Unregister(ComItem(&log_, false));
     log_.AttachSnapIn(nullptr);
     log_.Uninitialize();
-    SetMessageBoxService(std::move(previousBoxes_));
+    if (!options_.desktop) SetMessageBoxService(std::move(previousBoxes_));
 }
 
 void Session::ChoosePlotsFolder() {
@@ -115,6 +117,13 @@ std::string Session::PlotsIndex() const {
     const std::filesystem::path index = std::filesystem::path(plotsFolder_) / "index.html";
     std::error_code error;
     return std::filesystem::exists(index, error) ? index.string() : "";
+}
+
+CInstrumentInterface* Session::Simulator() {
+    for (const auto& module : modules_) {
+        if (module->SnapIn()->GetType() == CInstrumentInterface::TypeSimulator) return module->SnapIn();
+    }
+    return nullptr;
 }
 
 std::vector<CInstrumentInterface*> Session::SnapIns() {
@@ -171,7 +180,7 @@ bool Session::ReadyToQuit() {
     // Ended first: every line read is kept by then.
     const bool inputEnded = options_.input == SessionOptions::Input::None || reader_.Ended();
     TakeInputLines();
-    return inputEnded && nextLine_ >= options_.script.size();
+    return !options_.desktop && inputEnded && nextLine_ >= options_.script.size();
 }
 
 void Session::TakeInputLines() {

@@ -39,6 +39,9 @@ struct SessionOptions {
     // The folder the plotting module writes its pages into; empty: the one VELT_GRAPHER_OUTPUT
     // names, else "veltsim-plots" in the current directory.
     std::string plots;
+    // The desktop: the session goes on after the script until quit, message boxes are asked on
+    // the screen, and the command line and log window keeps its own caption.
+    bool desktop = false;
 };
 
 // The application: the front end, the snap-in container with the command utilities snap-in
@@ -69,6 +72,10 @@ public:
     // The counts before start-up wired anything together.
     const References& InitialReferences() const { return initialReferences_; }
     long Failures() const { return failures_; }
+    // The command line's log, whose ExecuteCmd takes a line as typed into its window.
+    CCmdLog& Log() { return log_; }
+    // The snap-in of the simulator type, or null (before Start, or when none was loaded).
+    CInstrumentInterface* Simulator();
 
 private:
     std::vector<CInstrumentInterface*> SnapIns();

@@ -37,6 +37,20 @@ enum SnapInProperty : long {
     // see it (V(out)); S_FALSE when the last run had no such signal. Before any run every name
     // is taken: which signals a circuit has is known once it has run.
     kPropSignalName = 20005,
+    // The simulator's. Long: the accepted steps of the run in progress, else of the last run.
+    kPropRunSteps = 20006,
+    // The simulator's. Double: how far the analysis in progress has got, from 0 to 1, along the
+    // time or frequency span its card gives; S_FALSE when no run goes on or it has no such span.
+    kPropRunFraction = 20007,
+    // The simulator's. Text: the deck file that load or reload read last, also when ngspice
+    // rejected it; S_FALSE before any.
+    kPropDeck = 20008,
+    // The simulator's. Long: how many times load or reload read a deck, so that a deck read again
+    // is told apart.
+    kPropDeckReads = 20009,
+    // The simulator's. Long: the line of the deck read last (the title is line 1) that ngspice
+    // named when it rejected the deck; 0 when it was accepted or no line was named.
+    kPropDeckErrorLine = 20010,
     // The simulator's and the instrument agency's, as the framework numbers it. Long: the run
     // state, 0 stopped, 1 held, 2 running. The agency's can be set: 2 runs the deck or lets a
     // held run go on, 1 holds the run, 0 stops it.

@@ -17,24 +17,6 @@ constexpr DWORD kHaltGraceMs = 1000;
 
 }  // namespace
 
-// The window the start message is posted to.
-class RunDriver::StartWindow : public CWnd {
-public:
-    explicit StartWindow(RunDriver& driver) : driver_(driver) {
-        Create("veltsim run", WS_POPUP, CRect(0, 0, 0, 0), nullptr);
-    }
-    ~StartWindow() override { DestroyWindow(); }
-
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message != kStartMessage) return CWnd::WindowProc(message, wParam, lParam);
-        driver_.Run();
-        return 0;
-    }
-
-private:
-    RunDriver& driver_;
-};
-
 RunDriver::RunDriver(RunChannel& channel, NgspiceEngine& engine, CEventSource& events, RunListener& listener)
     : channel_(channel), engine_(engine), events_(events), listener_(listener) {}
 
@@ -42,11 +24,11 @@ RunDriver::~RunDriver() = default;
 
 bool RunDriver::Start(CGuiFE& frontEnd, const std::string& command) {
     if (state_ != kIdle) return false;
-    if (!window_) window_ = std::make_unique<StartWindow>(*this);
+    if (!window_) window_ = std::make_unique<MessageWindow>("veltsim run", kStartMessage, [this](WPARAM) { Run(); });
     frontEnd_ = &frontEnd;
     command_ = command;
     state_ = kPending;
-    if (!window_->PostMessage(kStartMessage)) {
+    if (!window_->Post()) {
         state_ = kIdle;
         return false;
     }

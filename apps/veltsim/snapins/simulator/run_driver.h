@@ -6,6 +6,8 @@
 
 #include <veltutil/veltutil.h>
 
+#include "message_window.h"
+
 #include "ngspice_engine.h"
 #include "run_channel.h"
 
@@ -67,7 +69,6 @@ public:
     double LastAbscissa() const { return lastAbscissa_; }
 
 private:
-    class StartWindow;
     enum State { kIdle, kPending, kRunning };
 
     void Run();
@@ -83,7 +84,8 @@ private:
     NgspiceEngine& engine_;
     CEventSource& events_;
     RunListener& listener_;
-    std::unique_ptr<StartWindow> window_;
+    // The window the start message is posted to.
+    std::unique_ptr<MessageWindow> window_;
     CGuiFE* frontEnd_ = nullptr;
     std::string command_;
     std::string analysisType_;

@@ -1,6 +1,8 @@
 // The simulator's deck commands: load, reload, nodes, meas, spice.
 
 #include <algorithm>
+#include <cstdlib>
+#include <string_view>
 
 #include "control_block.h"
 #include "file_path.h"
@@ -51,6 +53,17 @@ std::string joined(const std::vector<std::string>& words, std::size_t first) {
     return text;
 }
 
+// ngspice names the line of the deck it stumbled on ("Error on line 5 or its substitute:"),
+// counting the title as line 1, as the file does.
+long errorLineOf(const std::vector<std::string>& errors) {
+    static constexpr std::string_view kMark = "Error on line ";
+    for (const std::string& text : errors) {
+        const std::size_t at = text.find(kMark);
+        if (at != std::string::npos) return std::atol(text.c_str() + at + kMark.size());
+    }
+    return 0;
+}
+
 }  // namespace
 
 long SimulatorSnapIn::Load(const Args& args) {
@@ -59,6 +72,8 @@ long SimulatorSnapIn::Load(const Args& args) {
     std::string error;
     if (!ReadDeck(args[0], deck, error)) return Fail(error);
     lastRead_ = deck.path;
+    ++deckReads_;
+    errorLine_ = 0;
     const std::vector<std::string> unreadable = UnreadableIncludes(deck);
     if (!unreadable.empty()) {
         for (std::size_t i = 0; i + 1 < unreadable.size(); ++i) Say(unreadable[i]);
@@ -74,6 +89,7 @@ long SimulatorSnapIn::Load(const Args& args) {
     ReportExit();
     if (!accepted) {
         deck_.reset();
+        errorLine_ = errorLineOf(errors);
         SayTable(nullptr, "ngspice rejected the deck " + deck.path + ":", errors);
         ++failures_;
         return S_FALSE;

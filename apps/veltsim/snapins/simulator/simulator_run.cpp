@@ -69,6 +69,8 @@ long SimulatorSnapIn::StartRun(const std::string& command, const std::string& ty
     measures_.clear();
     sweeps_.clear();
     runSweeps_.clear();
+    runCards_ = cards;
+    span_.reset();
     for (const std::string& card : cards) {
         if (std::optional<DcSweep> sweep = ParseDcSweep(card)) runSweeps_.push_back(*sweep);
     }
@@ -120,10 +122,12 @@ void SimulatorSnapIn::AnalysisBegun(const PlotStart& plot) {
     analyses_.back()->Keep(KeptSignals(*analyses_.back(), settings_));
     const AnalysisRecord& record = *analyses_.back();
     measures_.push_back(std::make_unique<AnalysisMeasures>(record, settings_));
-    // The run's DC sweeps begin in the order of their cards.
-    const auto sweepsBefore = std::count_if(analyses_.begin(), analyses_.end() - 1, [](const auto& r) { return r->Type() == "dc"; });
-    const bool known = record.Type() == "dc" && static_cast<std::size_t>(sweepsBefore) < runSweeps_.size();
-    sweeps_.push_back(known ? std::optional<DcSweep>(runSweeps_[static_cast<std::size_t>(sweepsBefore)]) : std::nullopt);
+    // The run's analyses of a type begin in the order of their cards.
+    const auto before = static_cast<std::size_t>(
+        std::count_if(analyses_.begin(), analyses_.end() - 1, [&](const auto& r) { return r->Type() == record.Type(); }));
+    const bool known = record.Type() == "dc" && before < runSweeps_.size();
+    sweeps_.push_back(known ? std::optional<DcSweep>(runSweeps_[before]) : std::nullopt);
+    span_ = SpanOfAnalysis(runCards_, record.Type(), before);
     plots_.BeginAnalysis(record, settings_.probes, deck_->title + ": " + plot.name + " (" + plot.title + ")",
                          abscissaTitle(record, sweeps_.back()));
     SayUnder(runLine_, describe(plot) + " begun, " + std::to_string(plot.vectors.size()) + " signals");

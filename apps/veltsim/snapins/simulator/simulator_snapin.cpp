@@ -131,6 +131,23 @@ long SimulatorSnapIn::GetProperty(long id, OrvVariant& value, const OrvVariant* 
     case kPropRunState:
         value.SetValue(!driver_.IsBusy() ? 0L : driver_.IsPaused() ? 1L : 2L);
         return S_OK;
+    case kPropRunSteps:
+        value.SetValue(static_cast<long>(driver_.Steps()));
+        return S_OK;
+    case kPropRunFraction:
+        if (!driver_.IsBusy() || !span_) return S_FALSE;
+        value.SetValue(span_->Fraction(driver_.LastAbscissa()));
+        return S_OK;
+    case kPropDeck:
+        if (lastRead_.empty()) return S_FALSE;
+        value.SetValue(lastRead_.c_str());
+        return S_OK;
+    case kPropDeckReads:
+        value.SetValue(deckReads_);
+        return S_OK;
+    case kPropDeckErrorLine:
+        value.SetValue(errorLine_);
+        return S_OK;
     default:
         return CInstrumentInterface::GetProperty(id, value, in, instance);
     }

@@ -15,6 +15,7 @@
 #include "run_channel.h"
 #include "run_driver.h"
 #include "run_plots.h"
+#include "run_span.h"
 
 namespace veltsim {
 
@@ -51,7 +52,7 @@ public:
     ComItem GetNthItem(ComItem::ItemType type, int n) override;
     int GetNumItems(ComItem::ItemType type) const override;
     // Answers the veltsim properties (command help, busy, failures, signal index and name,
-    // run state).
+    // run state and progress, the deck read last).
     long GetProperty(long id, OrvVariant& value, const OrvVariant* in, CTreeInstance* instance) override;
     // Closes every page the simulator opened, the run table too; their files stay. The next run
     // starts afresh, with a run table of its own.
@@ -140,8 +141,11 @@ private:
     NgspiceEngine engine_;
     RunDriver driver_;
     std::optional<Deck> deck_;
-    // The deck file load read last, which reload reads again (also after ngspice rejected it).
+    // The deck file load read last, which reload reads again (also after ngspice rejected it);
+    // how many decks were read so far; the line of it that ngspice's rejection named, or 0.
     std::string lastRead_;
+    long deckReads_ = 0;
+    long errorLine_ = 0;
     // The deck the probe settings belong to: loading it again keeps them.
     std::string settingsDeck_;
     ProbeSettings settings_;
@@ -155,6 +159,9 @@ private:
     std::vector<std::optional<DcSweep>> sweeps_;
     // The DC sweeps that the run in progress may run, in the order of their cards.
     std::vector<DcSweep> runSweeps_;
+    // The analyses that the run in progress may run, and the span of the one going on.
+    std::vector<std::string> runCards_;
+    std::optional<RunSpan> span_;
     HTREEITEM runLine_ = nullptr;
     bool runFailed_ = false;
     // Whether ngspice's save list was set by a run since the deck was loaded.
