@@ -23,6 +23,9 @@ bool sameItems(const std::vector<plotmodel::PageItem>& page, const auto& shown) 
 PageWindow::PageWindow(WidgetDisposal& disposal, MenuRequest menu)
     : disposal_(disposal), menu_(std::move(menu)), layout_(new QVBoxLayout(this)) {
     resize(kDefaultWidth, kDefaultHeight);
+    // A page appears when a run begins: it must not take the keyboard from the window a
+    // person is typing in.
+    setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
 PageWindow::~PageWindow() {

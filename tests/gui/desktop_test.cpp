@@ -32,7 +32,7 @@ std::string longDeck(const TempDir& dir) {
     std::ifstream sample(VELT_TEST_SOURCE_DIR "/samples/rc_lowpass.cir");
     const std::string path = dir / "rc_long.cir";
     std::ofstream deck(path);
-    for (std::string line; std::getline(sample, line);) deck << (line.rfind(".tran", 0) == 0 ? ".tran 20n 10m 0 20n" : line) << "\n";
+    for (std::string line; std::getline(sample, line);) deck << (line.rfind(".tran", 0) == 0 ? ".tran 20n 1 0 20n" : line) << "\n";
     return path;
 }
 
@@ -117,7 +117,7 @@ TEST_F(DesktopChecks, ADeckOpenedThroughTheFileDialogRunsPausesResumesStopsAndQu
     person.Then("the window", [] { return true; }, [&] { Keys(Qt::CTRL | Qt::Key_O); })
         .Then("the deck", [&] { return window().windowTitle() == QString::fromUtf8("veltsim — rc_long.cir"); },
               [&] {
-                  EXPECT_TRUE(window().Deck().toPlainText().contains(".tran 20n 10m"));
+                  EXPECT_TRUE(window().Deck().toPlainText().contains(".tran 20n 1 0 20n"));
                   Click("Run");
               })
         .Then("the run's progress", [&] { return State() == "running" && Progress() > 0; }, [&] { Keys(Qt::CTRL | Qt::Key_P); })

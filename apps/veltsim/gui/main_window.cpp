@@ -62,6 +62,9 @@ MainWindow::~MainWindow() = default;
 QAction* MainWindow::AddAction(QMenu& menu, const QString& text, const QKeySequence& keys, std::function<void()> act) {
     QAction* action = menu.addAction(text);
     action->setShortcut(keys);
+    // The plot, instrument and log windows are the application's too: Ctrl+P pauses and Ctrl+Q
+    // quits whichever of them a person is looking at.
+    action->setShortcutContext(Qt::ApplicationShortcut);
     connect(action, &QAction::triggered, this, std::move(act));
     return action;
 }
