@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -37,7 +39,9 @@ public:
         int end = 0;
         edit.GetSel(start, end);
         QString text = QString::fromUtf8(raw.GetString());
-        // The control counts bytes of UTF-8, the widget characters.
+        // The control counts bytes of UTF-8, the widget characters. The text changes before the
+        // selection does, so the caret may still stand past the end of a shorter text.
+        end = std::clamp(end, 0, static_cast<int>(raw.GetLength()));
         QString beforeCaret = QString::fromUtf8(raw.GetString(), end);
         QSignalBlocker quiet(Widget());
         if (auto* line = qobject_cast<QLineEdit*>(Widget())) {
