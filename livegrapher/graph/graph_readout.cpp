@@ -45,7 +45,8 @@ QString TraceName(const plotmodel::Graph& graph, std::size_t trace) {
 std::vector<CursorReading> ReadAt(const plotmodel::Graph& graph, const std::vector<plotmodel::MinMaxPyramid>& pyramids,
                                   const ViewSettings& settings, double x) {
     std::vector<CursorReading> readings;
-    for (std::size_t i = 0; i < graph.traces.size(); ++i) {
+    // Traces added since the pyramids were last brought up are read at the next picture.
+    for (std::size_t i = 0; i < graph.traces.size() && i < pyramids.size(); ++i) {
         const plotmodel::Trace& trace = graph.traces[i];
         if (!settings.Shows(trace, i) || trace.Size() == 0) continue;
         if (std::optional<CursorReading> reading = readTrace(trace, pyramids[i], i, x, settings.decibels))

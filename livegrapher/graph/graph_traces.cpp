@@ -20,7 +20,7 @@ using plotmodel::MinMaxPyramid;
 constexpr std::size_t kSparseSamplesPerColumn = 2;
 
 QPen penOf(const plotmodel::Graph& graph, const plotmodel::TraceLook& look) {
-    COLORREF colour = graph.reversed && look.colour == 0 ? 0xFFFFFF : look.colour;
+    COLORREF colour = plotmodel::DrawnColour(graph, look.colour);
     QPen pen(QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF), 1);
     if (!look.dashes.empty()) {
         QList<qreal> pattern;
@@ -45,14 +45,15 @@ struct TraceGeometry {
 // The samples [begin, end) through the model's decimation; Y values are turned into what is
 // drawn first, as dB are no axis's scale.
 void drawSparse(QPainter& painter, const TraceGeometry& g, std::size_t begin, std::size_t end,
-                const plotmodel::GraphView& view) {
+                const plotmodel::GraphView& view, bool steps) {
     auto columns = static_cast<std::size_t>(std::ceil(view.right - view.left));
     std::vector<double> drawn(end - begin);
     for (std::size_t i = begin; i < end; ++i) drawn[i - begin] = DrawnY(g.trace, g.trace.y[i], g.decibels);
     plotmodel::PixelMapping mapping{&g.x, &g.y, g.trace.xOffset, 0, g.trace.xScale, 1};
     plotmodel::Polyline line = plotmodel::Decimate(g.trace.x.data() + begin, drawn.data(), drawn.size(), mapping, view.left,
                                                    view.right, plotmodel::kMaxPointsPerColumn * columns);
-    for (const std::vector<plotmodel::Point>& piece : line) {
+    for (std::vector<plotmodel::Point>& piece : line) {
+        if (steps) plotmodel::ToSteps(piece);
         QPolygonF polygon;
         polygon.reserve(static_cast<qsizetype>(piece.size()));
         for (const plotmodel::Point& point : piece) polygon << QPointF(point.x, point.y);
@@ -67,6 +68,10 @@ void drawDense(QPainter& painter, const TraceGeometry& g, const MinMaxPyramid& p
                int fromColumn) {
     const double* xs = g.trace.x.data();
     const double* ys = g.trace.y.data();
+    // Strokes one column wide would fall into a dashed pen's gaps, a spike with them.
+    QPen pen = painter.pen();
+    pen.setStyle(Qt::SolidLine);
+    painter.setPen(pen);
     int columns = static_cast<int>(std::ceil(view.right - view.left));
     std::vector<double> edges;
     edges.reserve(static_cast<std::size_t>(columns - fromColumn + 1));
@@ -127,15 +132,16 @@ void DrawTraces(QPainter& painter, const plotmodel::Graph& graph, const plotmode
         TraceGeometry g{trace, view.scales[graph.XAxisOf(trace)], view.scales[graph.YAxisOf(trace)],
                         settings.decibels};
         const MinMaxPyramid& pyramid = pyramids[i];
+        bool steps = graph.axes[graph.YAxisOf(trace)].digital;
         if (!pyramid.Monotonic() || !(trace.xScale > 0)) {
-            drawSparse(painter, g, 0, trace.Size(), view);
+            drawSparse(painter, g, 0, trace.Size(), view, steps);
             continue;
         }
         // The samples in view, and one on either side for the lines that leave the plot.
         std::size_t begin = LowerBound(trace.x.data(), trace.Size(), g.XAt(view.left));
         std::size_t end = LowerBound(trace.x.data(), trace.Size(), g.XAt(view.right));
         if (end - begin <= kSparseSamplesPerColumn * static_cast<std::size_t>(columns))
-            drawSparse(painter, g, begin > 0 ? begin - 1 : 0, std::min(end + 1, trace.Size()), view);
+            drawSparse(painter, g, begin > 0 ? begin - 1 : 0, std::min(end + 1, trace.Size()), view, steps);
         else
             drawDense(painter, g, pyramid, view, fromColumn);
     }

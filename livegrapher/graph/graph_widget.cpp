@@ -44,26 +44,28 @@ void GraphWidget::SetGraph(plotmodel::Graph* graph) {
 }
 
 void GraphWidget::GraphChanged() {
-    std::vector<std::size_t> counts;
-    for (const plotmodel::MinMaxPyramid& pyramid : pyramids_) counts.push_back(pyramid.Count());
-    if (graph_) {
-        pyramids_.resize(graph_->traces.size());
-        for (std::size_t i = 0; i < pyramids_.size(); ++i) {
-            const plotmodel::Trace& trace = graph_->traces[i];
-            pyramids_[i].Update(trace.x.data(), trace.y.data(), trace.Size());
-        }
-    } else {
+    Sync();
+    Refresh();
+}
+
+void GraphWidget::Sync() {
+    if (!graph_) {
         pyramids_.clear();
+        return;
     }
-    Refresh(counts);
+    pyramids_.resize(graph_->traces.size());
+    for (std::size_t i = 0; i < pyramids_.size(); ++i) {
+        const plotmodel::Trace& trace = graph_->traces[i];
+        pyramids_[i].Update(trace.x.data(), trace.y.data(), trace.Size());
+    }
 }
 
 void GraphWidget::ViewChanged() {
     drawnKey_.clear();
-    Refresh({});
+    GraphChanged();
 }
 
-void GraphWidget::Refresh(const std::vector<std::size_t>& previousCounts) {
+void GraphWidget::Refresh() {
     if (!graph_) {
         plot_ = QImage();
         update();
@@ -74,9 +76,11 @@ void GraphWidget::Refresh(const std::vector<std::size_t>& previousCounts) {
     if (key != drawnKey_) {
         drawnKey_ = std::move(key);
         Replot(std::nullopt);
-    } else if (std::optional<int> from = AppendedFrom(previousCounts)) {
+    } else if (std::optional<int> from = AppendedFrom()) {
         Replot(*from);
     }
+    drawnCounts_.clear();
+    for (const plotmodel::MinMaxPyramid& pyramid : pyramids_) drawnCounts_.push_back(pyramid.Count());
     update();
 }
 
@@ -97,10 +101,10 @@ std::vector<double> GraphWidget::DrawnKey() const {
 
 // The column from which the traces that grew must be drawn; nullopt when none grew, 0 when
 // one whose X values jump about did (its new samples may land anywhere).
-std::optional<int> GraphWidget::AppendedFrom(const std::vector<std::size_t>& previousCounts) const {
+std::optional<int> GraphWidget::AppendedFrom() const {
     std::optional<int> from;
-    for (std::size_t i = 0; i < pyramids_.size() && i < previousCounts.size(); ++i) {
-        std::size_t before = previousCounts[i];
+    for (std::size_t i = 0; i < pyramids_.size() && i < drawnCounts_.size(); ++i) {
+        std::size_t before = drawnCounts_[i];
         if (pyramids_[i].Count() == before || !settings_.Shows(graph_->traces[i], i)) continue;
         int column = pyramids_[i].Monotonic() && before > 0
                          ? std::max(0, ColumnOfSample(*graph_, view_, graph_->traces[i], before - 1))
@@ -133,6 +137,7 @@ void GraphWidget::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), Qt::white);
         return;
     }
+    Sync();
     PaintBackground(painter, *graph_, view_, settings_, width());
     QRectF plot(QPointF(view_.left, view_.top), QPointF(view_.right, view_.bottom));
     painter.save();
@@ -184,6 +189,7 @@ std::optional<std::size_t> GraphWidget::NearestSample(std::size_t trace, double 
 void GraphWidget::PlaceCursor(int cursor, double x) {
     if (cursor < 0 || cursor > 1 || !std::isfinite(x)) return;
     cursors_[static_cast<std::size_t>(cursor)] = x;
+    Sync();
     // The client reads the crosshair back; it snaps to a sample as the model's own placing does.
     if (graph_ && graph_->HasTrace(graph_->crosshairTrace)) {
         if (std::optional<std::size_t> point = NearestSample(graph_->crosshairTrace, x)) {
@@ -204,8 +210,8 @@ std::vector<CursorReading> GraphWidget::Readings(int cursor) const {
 QString GraphWidget::ReadoutText() const { return graph_ ? ReadoutOf(*graph_, pyramids_, settings_, cursors_) : QString(); }
 
 void GraphWidget::ZoomTo(int axis, plotmodel::Range range) {
-    if (axis < 0 || axis > 3 || !(range.lo < range.hi) || !std::isfinite(range.lo) || !std::isfinite(range.hi)) return;
-    settings_.zoom[static_cast<std::size_t>(axis)] = range;
+    if (axis < 0 || axis > 3) return;
+    SetZoom(axis, range.lo, range.hi);
     ViewChanged();
 }
 
@@ -249,6 +255,13 @@ std::optional<int> GraphWidget::CursorNear(QPointF point) const {
     return std::nullopt;
 }
 
+// A range that doubles can still tell apart, or none: the wheel and the mouse can zoom far.
+void GraphWidget::SetZoom(int axis, double a, double b) {
+    plotmodel::Range range{std::min(a, b), std::max(a, b)};
+    if (std::isfinite(range.lo) && std::isfinite(range.hi) && range.hi - range.lo > std::fabs(range.hi) * 1e-12)
+        settings_.zoom[static_cast<std::size_t>(axis)] = range;
+}
+
 void GraphWidget::ZoomAbout(QPointF point, double factor, bool x, bool y) {
     for (int axis = 0; axis < 4; ++axis) {
         if (!(horizontal(axis) ? x : y)) continue;
@@ -256,7 +269,7 @@ void GraphWidget::ZoomAbout(QPointF point, double factor, bool x, bool y) {
         double at = horizontal(axis) ? point.x() : point.y();
         double a = scale.FromPixel(at + (scale.ToPixel(scale.GetRange().lo) - at) * factor);
         double b = scale.FromPixel(at + (scale.ToPixel(scale.GetRange().hi) - at) * factor);
-        settings_.zoom[static_cast<std::size_t>(axis)] = plotmodel::Range{std::min(a, b), std::max(a, b)};
+        SetZoom(axis, a, b);
     }
     ViewChanged();
 }
@@ -267,7 +280,7 @@ void GraphWidget::PanBy(QPointF delta) {
         double shift = horizontal(axis) ? delta.x() : delta.y();
         double a = scale.FromPixel(scale.ToPixel(scale.GetRange().lo) - shift);
         double b = scale.FromPixel(scale.ToPixel(scale.GetRange().hi) - shift);
-        settings_.zoom[static_cast<std::size_t>(axis)] = plotmodel::Range{std::min(a, b), std::max(a, b)};
+        SetZoom(axis, a, b);
     }
     ViewChanged();
 }
@@ -278,12 +291,13 @@ void GraphWidget::ZoomToBox(QRectF box) {
         const plotmodel::AxisScale& scale = view_.scales[static_cast<std::size_t>(axis)];
         double a = scale.FromPixel(horizontal(axis) ? box.left() : box.top());
         double b = scale.FromPixel(horizontal(axis) ? box.right() : box.bottom());
-        settings_.zoom[static_cast<std::size_t>(axis)] = plotmodel::Range{std::min(a, b), std::max(a, b)};
+        SetZoom(axis, a, b);
     }
     ViewChanged();
 }
 
 void GraphWidget::UpdateHover(QPointF point) {
+    Sync();
     QString text;
     if (InPlot(point)) {
         double best = kCursorGrip * 4;  // pixels from the pointer within which a sample is named

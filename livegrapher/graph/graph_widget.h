@@ -54,7 +54,8 @@ public:
     // The sample nearest to the pointer, as shown beside it.
     QString HoverText() const { return hover_; }
 
-    // View settings, as the menu, the wheel and the mouse change them.
+    // View settings, as the menu, the wheel and the mouse change them. A zoom to a range that
+    // is not finite or too narrow for doubles is left out.
     void ZoomTo(int axis, plotmodel::Range range);
     void FitAll();
     void SetLogarithmic(int axis, bool logarithmic);
@@ -82,11 +83,13 @@ protected:
 private:
     enum class Drag { kNone, kPending, kPan, kZoomBox, kCursor };
 
-    void Refresh(const std::vector<std::size_t>& previousCounts);
+    void Sync();
+    void Refresh();
     void ViewChanged();
     std::vector<double> DrawnKey() const;
     void Replot(std::optional<int> fromColumn);
-    std::optional<int> AppendedFrom(const std::vector<std::size_t>& previousCounts) const;
+    std::optional<int> AppendedFrom() const;
+    void SetZoom(int axis, double a, double b);
     std::optional<std::size_t> NearestSample(std::size_t trace, double x) const;
     bool InPlot(QPointF point) const;
     std::optional<int> CursorNear(QPointF point) const;
@@ -97,7 +100,10 @@ private:
     void ShowMenu(QPoint at);
 
     plotmodel::Graph* graph_ = nullptr;
+    // One per trace, brought up to the model before anything reads them: the model may have
+    // changed since the last GraphChanged (a paint, a click in between).
     std::vector<plotmodel::MinMaxPyramid> pyramids_;
+    std::vector<std::size_t> drawnCounts_;  // the samples of each trace in the kept picture
     ViewSettings settings_;
     plotmodel::GraphView view_{};
     std::vector<double> drawnKey_;  // what the kept picture was drawn for

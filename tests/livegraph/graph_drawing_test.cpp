@@ -97,6 +97,16 @@ TEST_F(GraphWidgetTest, DecibelsShowMagnitudes) {
     EXPECT_TRUE(ColourNear(Picture(), PixelOf(0, 20), kRed, 1));  // |-10| is 20 dB
 }
 
+TEST_F(GraphWidgetTest, DigitalDataIsDrawnAsSteps) {
+    graph_.traces.push_back(TraceOf({0, 1, 2}, {0, 1, 0}));
+    graph_.axes[AXIS_POSITION_3].digital = true;
+    Show();
+    QImage picture = Picture();
+    EXPECT_TRUE(ColourNear(picture, PixelOf(0.9, 0), kRed, 1));
+    EXPECT_TRUE(ColourNear(picture, PixelOf(1, 0.5), kRed, 1));
+    EXPECT_FALSE(ColourNear(picture, PixelOf(0.5, 0.5), kRed, 2));
+}
+
 TEST_F(GraphWidgetTest, EmptyAndFlatGraphsDraw) {
     Show();
     EXPECT_FALSE(Picture().isNull());

@@ -109,6 +109,18 @@ TEST_F(GraphWidgetTest, ShiftWheelZoomsYOnly) {
     EXPECT_LT(widget_->View().scales[AXIS_POSITION_3].GetRange().hi, y.hi);
 }
 
+TEST_F(GraphWidgetTest, WheelZoomStopsWhereDoublesEnd) {
+    graph_.traces.push_back(TraceOf({0, 10}, {0, 10}));
+    Show();
+    for (int i = 0; i < 40; ++i) Wheel(PixelOf(5, 5), 10, Qt::ControlModifier);
+    plotmodel::Range x = widget_->View().scales[AXIS_POSITION_0].GetRange();
+    EXPECT_GT(x.hi, x.lo);
+    EXPECT_NEAR(x.lo, 5, 1e-6);
+    for (int i = 0; i < 80; ++i) Wheel(PixelOf(5, 5), -10, Qt::ControlModifier);
+    EXPECT_TRUE(std::isfinite(widget_->View().scales[AXIS_POSITION_3].GetRange().hi));
+    EXPECT_FALSE(Picture().isNull());
+}
+
 TEST_F(GraphWidgetTest, LegendClickHidesAndShowsATrace) {
     graph_.traces.push_back(TraceOf({0, 10}, {0, 10}));
     graph_.traces.push_back(TraceOf({0, 10}, {10, 0}, kBlue));
@@ -157,6 +169,26 @@ protected:
 TEST_F(Appending, SparseTraceIsDrawnOnwards) { Check(1000, 100); }
 
 TEST_F(Appending, DenseTraceIsDrawnOnwards) { Check(400'000, 40'000); }
+
+// The page window calls GraphChanged at its pace; a paint or a click may come first.
+TEST_F(GraphWidgetTest, ModelChangedBeforeGraphChangedIsReadAsItIsNow) {
+    std::vector<double> x(1000), y(1000, 1);
+    for (int i = 0; i < 1000; ++i) x[i] = i;
+    graph_.traces.push_back(TraceOf(x, y));
+    Show();
+    widget_->PlaceCursor(0, 900);
+    graph_.traces[0].x.resize(10);
+    graph_.traces[0].y.resize(10);
+    graph_.traces.push_back(TraceOf({0, 1}, {2, 3}, kBlue));
+    widget_->PlaceCursor(1, 5);
+    EXPECT_FALSE(Picture().isNull());
+    EXPECT_EQ(widget_->Readings(0).size(), 0u);
+    EXPECT_EQ(widget_->Readings(1).size(), 1u);
+    int full = widget_->FullRedraws();
+    widget_->GraphChanged();
+    EXPECT_GT(widget_->FullRedraws(), full);  // points went: the picture starts over
+    EXPECT_TRUE(ColourNear(Picture(), PixelOf(0.5, 2.5), kBlue, 1));
+}
 
 TEST_F(GraphWidgetTest, RefittedAxesRedrawTheWholePlot) {
     graph_.traces.push_back(TraceOf({0, 1}, {0, 1}));
