@@ -121,14 +121,17 @@ void GraphWidget::Replot(std::optional<int> fromColumn) {
         plot_ = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
         fromColumn = 0;
     }
+    // Columns start at the plot's edge, pixels on whole numbers: a pixel before the column is
+    // drawn again too, with the columns whose strokes and lines reach into it.
+    int fromPixel = std::max(area.left(), static_cast<int>(std::floor(view_.left)) + *fromColumn - 1);
+    QRect redrawn(QPoint(fromPixel, area.top()), area.bottomRight());
     QPainter painter(&plot_);
     painter.translate(-area.topLeft());
-    QRectF redrawn(QPointF(view_.left + *fromColumn, area.top()), QPointF(area.right() + 1, area.bottom() + 1));
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(redrawn, Qt::transparent);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setClipRect(redrawn);
-    DrawTraces(painter, *graph_, view_, pyramids_, settings_, *fromColumn);
+    DrawTraces(painter, *graph_, view_, pyramids_, settings_, std::max(0, *fromColumn - 2));
 }
 
 void GraphWidget::paintEvent(QPaintEvent*) {

@@ -97,6 +97,14 @@ TEST_F(GraphWidgetTest, DecibelsShowMagnitudes) {
     EXPECT_TRUE(ColourNear(Picture(), PixelOf(0, 20), kRed, 1));  // |-10| is 20 dB
 }
 
+TEST_F(GraphWidgetTest, ZoomedBetweenTwoSamplesTheLineStillCrosses) {
+    graph_.traces.push_back(TraceOf({0, 10}, {0, 10}));
+    Show();
+    widget_->ZoomTo(AXIS_POSITION_0, {4, 6});
+    widget_->ZoomTo(AXIS_POSITION_3, {4, 6});
+    EXPECT_TRUE(ColourNear(Picture(), PixelOf(5, 5), kRed, 1));
+}
+
 TEST_F(GraphWidgetTest, DigitalDataIsDrawnAsSteps) {
     graph_.traces.push_back(TraceOf({0, 1, 2}, {0, 1, 0}));
     graph_.axes[AXIS_POSITION_3].digital = true;

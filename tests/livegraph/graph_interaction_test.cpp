@@ -116,6 +116,8 @@ TEST_F(GraphWidgetTest, WheelZoomStopsWhereDoublesEnd) {
     plotmodel::Range x = widget_->View().scales[AXIS_POSITION_0].GetRange();
     EXPECT_GT(x.hi, x.lo);
     EXPECT_NEAR(x.lo, 5, 1e-6);
+    widget_->ZoomTo(AXIS_POSITION_0, {5, 5});
+    EXPECT_EQ(widget_->View().scales[AXIS_POSITION_0].GetRange().hi, x.hi);
     for (int i = 0; i < 80; ++i) Wheel(PixelOf(5, 5), -10, Qt::ControlModifier);
     EXPECT_TRUE(std::isfinite(widget_->View().scales[AXIS_POSITION_3].GetRange().hi));
     EXPECT_FALSE(Picture().isNull());
@@ -138,22 +140,41 @@ TEST_F(GraphWidgetTest, LegendClickHidesAndShowsATrace) {
     EXPECT_TRUE(ColourNear(Picture(), blue, kBlue));
 }
 
+TEST_F(GraphWidgetTest, HiddenTracesLeaveTheAutomaticRange) {
+    graph_.traces.push_back(TraceOf({0, 10}, {0, 10}));
+    graph_.traces.push_back(TraceOf({0, 10}, {0, 1000}, kBlue));
+    Show();
+    widget_->SetTraceHidden(1, true);
+    EXPECT_LT(widget_->View().scales[AXIS_POSITION_3].GetRange().hi, 20);
+}
+
 // Points appended within the ranges shown are drawn onto the kept picture, which then equals
 // the picture of the whole trace drawn at once.
 class Appending : public GraphWidgetTest {
 protected:
+    // Two traces, the second as dense over the first half of the range, grown together.
     void Check(std::size_t total, std::size_t first) {
-        std::vector<double> x(total), y(total);
-        for (std::size_t i = 0; i < total; ++i) x[i] = static_cast<double>(i), y[i] = std::sin(static_cast<double>(i) * 0.001) + (i % 7 == 0);
+        std::vector<double> x(total), y(total), half(total);
+        for (std::size_t i = 0; i < total; ++i) {
+            x[i] = static_cast<double>(i), half[i] = x[i] / 2;
+            y[i] = std::sin(x[i] * 0.001) + (i % 7 == 0);
+        }
         FixRange(graph_, AXIS_POSITION_0, 0, static_cast<double>(total));
         FixRange(graph_, AXIS_POSITION_3, -2, 3);
-        graph_.traces.push_back(TraceOf(std::vector<double>(x.begin(), x.begin() + first), std::vector<double>(y.begin(), y.begin() + first)));
+        auto grow = [&](std::size_t count) {
+            graph_.traces[0].x.assign(x.begin(), x.begin() + count);
+            graph_.traces[0].y.assign(y.begin(), y.begin() + count);
+            graph_.traces[1].x.assign(half.begin(), half.begin() + count);
+            graph_.traces[1].y.assign(y.begin(), y.begin() + count);
+        };
+        graph_.traces.resize(2, TraceOf({}, {}, kBlue));
+        graph_.traces[0].colour = kRed;
+        grow(first);
         Show();
         int full = widget_->FullRedraws();
         for (std::size_t count = first; count < total;) {
             count = std::min(total, count + total / 10);
-            graph_.traces[0].x.assign(x.begin(), x.begin() + count);
-            graph_.traces[0].y.assign(y.begin(), y.begin() + count);
+            grow(count);
             widget_->GraphChanged();
         }
         EXPECT_EQ(widget_->FullRedraws(), full);
@@ -181,6 +202,7 @@ TEST_F(GraphWidgetTest, ModelChangedBeforeGraphChangedIsReadAsItIsNow) {
     graph_.traces[0].y.resize(10);
     graph_.traces.push_back(TraceOf({0, 1}, {2, 3}, kBlue));
     widget_->PlaceCursor(1, 5);
+    QTest::mouseMove(widget_.get(), PixelOf(0.5, 2.5));
     EXPECT_FALSE(Picture().isNull());
     EXPECT_EQ(widget_->Readings(0).size(), 0u);
     EXPECT_EQ(widget_->Readings(1).size(), 1u);

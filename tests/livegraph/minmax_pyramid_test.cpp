@@ -84,14 +84,14 @@ TEST(MinMaxPyramid, KeepsAOneSampleSpikeAtEveryLevel) {
 }
 
 TEST(MinMaxPyramid, GapsAreNeitherExtremesNorInTheRanges) {
-    std::vector<double> x{0, 1, 2, 3, 4, 5, 6}, y{kNaN, 2, kInf, -kInf, 0.5, kNaN, kNaN};
+    std::vector<double> x{0, 1, 2, 3, 4, 5, 6}, y{kNaN, 2, kInf, -kInf, 0.5, 0, kNaN};
     MinMaxPyramid pyramid;
     pyramid.Update(x.data(), y.data(), y.size());
     MinMaxPyramid::Extremes all = pyramid.Find(y.data(), 0, y.size());
-    EXPECT_EQ(all.min, 4u);
+    EXPECT_EQ(all.min, 5u);
     EXPECT_EQ(all.max, 1u);
-    EXPECT_EQ(pyramid.Find(y.data(), 5, 7).max, MinMaxPyramid::kNone);
-    EXPECT_EQ(pyramid.YRange().lo, 0.5);
+    EXPECT_EQ(pyramid.Find(y.data(), 6, 7).max, MinMaxPyramid::kNone);
+    EXPECT_EQ(pyramid.YRange().lo, 0);
     EXPECT_EQ(pyramid.YRange().hi, 2);
     EXPECT_EQ(pyramid.LeastPositiveY(), 0.5);
     EXPECT_EQ(pyramid.XRange().hi, 6);
