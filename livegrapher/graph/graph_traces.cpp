@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "plotmodel/decimate.h"
 #include "plotmodel/svg_writer.h"
@@ -62,6 +63,17 @@ void drawSparse(QPainter& painter, const TraceGeometry& g, std::size_t begin, st
     }
 }
 
+// The finite sample of [first, last] nearest to zero as drawn.
+std::uint32_t quietest(const TraceGeometry& g, std::uint32_t first, std::uint32_t last) {
+    std::uint32_t found = first;
+    double least = std::numeric_limits<double>::infinity();
+    for (std::uint32_t i = first; i <= last; ++i) {
+        double magnitude = std::fabs(DrawnY(g.trace, g.trace.y[i], false));
+        if (magnitude < least) least = magnitude, found = i;
+    }
+    return found;
+}
+
 // One stroke per column from its lowest to its highest sample, and a line from each column's
 // last sample to the next column's first unless a gap lies between them.
 void drawDense(QPainter& painter, const TraceGeometry& g, const MinMaxPyramid& pyramid, const plotmodel::GraphView& view,
@@ -97,19 +109,23 @@ void drawDense(QPainter& painter, const TraceGeometry& g, const MinMaxPyramid& p
         const MinMaxPyramid::Column& column = found[k];
         if (column.first == MinMaxPyramid::kNone) continue;
         double x = view.left + fromColumn + static_cast<double>(k) + 0.5;
-        double low = g.YPixel(ys[column.extremes.min]), high = g.YPixel(ys[column.extremes.max]);
+        std::uint32_t lowest = column.extremes.min, highest = column.extremes.max;
+        double lowValue = DrawnY(g.trace, ys[lowest], false), highValue = DrawnY(g.trace, ys[highest], false);
+        // The magnitudes of a column whose values change sign are smallest somewhere between its
+        // extremes, largest at one of them.
+        if (g.decibels && lowValue * highValue <= 0) {
+            if (std::fabs(lowValue) > std::fabs(highValue)) std::swap(lowest, highest);
+            lowest = quietest(g, column.first, column.last);
+        }
+        double low = g.YPixel(ys[lowest]), high = g.YPixel(ys[highest]);
         if (!std::isnan(low) || !std::isnan(high)) {
-            // Values the axis cannot show lie below it: one not positive on a log axis, and
-            // the magnitudes of a column that passes through zero.
-            bool passesZero = g.decibels && DrawnY(g.trace, ys[column.extremes.min], false) *
-                                                    DrawnY(g.trace, ys[column.extremes.max], false) <= 0;
+            // A value that the axis cannot show (not positive on a log axis, zero in dB) lies
+            // below it.
             double top = std::fmin(low, high);
-            double foot = passesZero || std::isnan(low) || std::isnan(high) ? view.bottom : std::fmax(low, high);
+            double foot = std::isnan(low) || std::isnan(high) ? view.bottom : std::fmax(low, high);
             lines << QLineF(x, foot + 0.5, x, top - 0.5);
         }
         connect(column.first, QPointF(x, g.YPixel(ys[column.first])));
-        if (low != high || std::isfinite(g.YPixel(ys[column.first])))
-            lines << QLineF(x, std::max(low, high) + 0.5, x, std::min(low, high) - 0.5);
         previous = column.last;
         previousEnd = QPointF(x, g.YPixel(ys[column.last]));
     }

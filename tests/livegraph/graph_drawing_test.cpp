@@ -41,6 +41,72 @@ TEST_F(LineBreak, AtANegativeValueOnALogAxis) {
     ExpectBrokenAt50();
 }
 
+// A million samples at 1 (a value per column and more), with some of them replaced.
+class DenseLine : public GraphWidgetTest {
+protected:
+    static constexpr std::size_t kCount = 1'000'000;
+    void SetUp() override {
+        GraphWidgetTest::SetUp();
+        std::vector<double> x(kCount), y(kCount, 1);
+        for (std::size_t i = 0; i < kCount; ++i) x[i] = static_cast<double>(i);
+        graph_.traces.push_back(TraceOf(x, y));
+        FixRange(graph_, AXIS_POSITION_0, 0, kCount);
+    }
+    std::vector<double>& Y() { return graph_.traces[0].y; }
+    // Red pixels in the picture's column at x, from the plot's top to its bottom.
+    int RedIn(const QImage& picture, double x) {
+        int column = PixelOf(x, 1).x(), red = 0;
+        for (int row = static_cast<int>(widget_->View().top) + 1; row < widget_->View().bottom; ++row)
+            red += ColourNear(picture, QPoint(column, row), kRed, 0);
+        return red;
+    }
+};
+
+TEST_F(DenseLine, BreaksAtARunOfNaN) {
+    std::fill(Y().begin() + 400'000, Y().begin() + 450'000, kNaN);
+    Show();
+    QImage picture = Picture();
+    EXPECT_TRUE(ColourNear(picture, PixelOf(390'000, 1), kRed, 0));
+    EXPECT_FALSE(ColourNear(picture, PixelOf(425'000, 1), kRed, 2));
+    EXPECT_TRUE(ColourNear(picture, PixelOf(460'000, 1), kRed, 0));
+}
+
+TEST_F(DenseLine, ReachesBelowALogAxisWhereValuesAreNotPositive) {
+    graph_.axes[AXIS_POSITION_3].scale = SCALE_TYPE_1;
+    FixRange(graph_, AXIS_POSITION_3, 0.1, 100);
+    for (double scale : {1.0, -1.0}) {
+        SCOPED_TRACE(scale);
+        for (std::size_t i = 0; i < kCount; ++i) Y()[i] = scale * (i == 500'000 ? -1 : 10);
+        graph_.traces[0].yScale = scale;
+        Show();
+        QImage picture = Picture();
+        EXPECT_TRUE(ColourNear(picture, PixelOf(500'000, 0.2), kRed, 1));
+        EXPECT_FALSE(ColourNear(picture, PixelOf(300'000, 0.2), kRed, 1));
+    }
+}
+
+TEST_F(DenseLine, InDecibelsGoesAsLowAsTheQuietestSampleOfAColumnThatChangesSign) {
+    for (std::size_t i = 0; i < kCount; ++i) Y()[i] = i % 2 ? 1 : -1;
+    Y()[500'001] = 1e-3;  // -60 dB
+    Show();
+    widget_->SetDecibels(true);
+    QImage picture = Picture();
+    EXPECT_TRUE(ColourNear(picture, PixelOf(500'000, -60), kRed, 1));
+    EXPECT_FALSE(ColourNear(picture, PixelOf(300'000, -60), kRed, 1));  // all 0 dB there
+    EXPECT_TRUE(ColourNear(picture, PixelOf(300'000, 0), kRed, 1));
+}
+
+TEST_F(DenseLine, DashedPenStillDrawsWholeColumns) {
+    graph_.traces[0].penStyle = plotmodel::kPenDot;
+    FixRange(graph_, AXIS_POSITION_3, 0, 2);
+    Y()[500'000] = 2;
+    Y()[500'001] = 0;
+    Show();
+    QImage picture = Picture();
+    int height = static_cast<int>(widget_->View().bottom - widget_->View().top);
+    EXPECT_GT(RedIn(picture, 500'000), height * 9 / 10);
+}
+
 TEST_F(GraphWidgetTest, SpikeOfOneSampleShowsAtFullViewAndAsTheWheelZoomsIn) {
     constexpr std::size_t kCount = 1'000'000, kSpike = 654'321;
     std::vector<double> x(kCount), y(kCount, 0);
@@ -87,8 +153,23 @@ TEST_F(GraphWidgetTest, LogAxisIsLabelledInDecades) {
     EXPECT_TRUE(ColourNear(picture, PixelOf(20, 100), kRed, 1));
 }
 
+TEST_F(GraphWidgetTest, LogAxisFitsThePositiveValuesDrawn) {
+    graph_.traces.push_back(TraceOf({0, 1, 2}, {-1, 0.01, 100}));
+    graph_.axes[AXIS_POSITION_3].scale = SCALE_TYPE_1;
+    Show();
+    plotmodel::Range y = widget_->View().scales[AXIS_POSITION_3].GetRange();
+    EXPECT_LT(y.lo, 0.01);
+    EXPECT_GT(y.lo, 0.005);
+    graph_.traces[0].yOffset = 1;  // drawn at 0, 1.01 and 101
+    widget_->GraphChanged();
+    y = widget_->View().scales[AXIS_POSITION_3].GetRange();
+    EXPECT_LT(y.lo, 1.01);
+    EXPECT_GT(y.lo, 0.5);
+}
+
 TEST_F(GraphWidgetTest, DecibelsShowMagnitudes) {
     graph_.traces.push_back(TraceOf({0, 1, 2}, {-10, 1, 100}));
+    graph_.axes[AXIS_POSITION_3].scale = SCALE_TYPE_1;  // dB are drawn linearly all the same
     Show();
     widget_->SetDecibels(true);
     const plotmodel::AxisScale& y = widget_->View().scales[AXIS_POSITION_3];

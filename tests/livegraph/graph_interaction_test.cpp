@@ -99,14 +99,26 @@ TEST_F(GraphWidgetTest, RightDragZoomsToTheBox) {
     EXPECT_NEAR(y.hi, 8, 0.05);
 }
 
-TEST_F(GraphWidgetTest, ShiftWheelZoomsYOnly) {
+TEST_F(GraphWidgetTest, WheelZoomsXShiftWheelYCtrlWheelBoth) {
     graph_.traces.push_back(TraceOf({0, 10}, {0, 10}));
     Show();
-    plotmodel::Range x = widget_->View().scales[AXIS_POSITION_0].GetRange();
-    plotmodel::Range y = widget_->View().scales[AXIS_POSITION_3].GetRange();
+    auto spans = [&] {
+        plotmodel::Range x = widget_->View().scales[AXIS_POSITION_0].GetRange();
+        plotmodel::Range y = widget_->View().scales[AXIS_POSITION_3].GetRange();
+        return std::pair(x.hi - x.lo, y.hi - y.lo);
+    };
+    auto [x, y] = spans();
+    Wheel(PixelOf(5, 5), 2);
+    EXPECT_LT(spans().first, x * 0.9);
+    EXPECT_EQ(spans().second, y);
+    std::tie(x, y) = spans();
     Wheel(PixelOf(5, 5), 2, Qt::ShiftModifier);
-    EXPECT_EQ(widget_->View().scales[AXIS_POSITION_0].GetRange().hi, x.hi);
-    EXPECT_LT(widget_->View().scales[AXIS_POSITION_3].GetRange().hi, y.hi);
+    EXPECT_EQ(spans().first, x);
+    EXPECT_LT(spans().second, y * 0.9);
+    std::tie(x, y) = spans();
+    Wheel(PixelOf(5, 5), -2, Qt::ControlModifier);
+    EXPECT_GT(spans().first, x * 1.1);
+    EXPECT_GT(spans().second, y * 1.1);
 }
 
 TEST_F(GraphWidgetTest, WheelZoomStopsWhereDoublesEnd) {
@@ -116,7 +128,7 @@ TEST_F(GraphWidgetTest, WheelZoomStopsWhereDoublesEnd) {
     plotmodel::Range x = widget_->View().scales[AXIS_POSITION_0].GetRange();
     EXPECT_GT(x.hi, x.lo);
     EXPECT_NEAR(x.lo, 5, 1e-6);
-    widget_->ZoomTo(AXIS_POSITION_0, {5, 5});
+    widget_->ZoomTo(AXIS_POSITION_0, {3, 3});
     EXPECT_EQ(widget_->View().scales[AXIS_POSITION_0].GetRange().hi, x.hi);
     for (int i = 0; i < 80; ++i) Wheel(PixelOf(5, 5), -10, Qt::ControlModifier);
     EXPECT_TRUE(std::isfinite(widget_->View().scales[AXIS_POSITION_3].GetRange().hi));
