@@ -57,6 +57,11 @@ double AxisScale::ToPixel(double value) const {
     return pixelLo_ + (value - offset_) * factor_;
 }
 
+double AxisScale::FromPixel(double pixel) const {
+    double value = offset_ + (pixel - pixelLo_) / factor_;
+    return logarithmic_ ? std::pow(10.0, value) : value;
+}
+
 Range DisplayRange(Range wanted, bool logarithmic, bool margin) {
     double lo = wanted.lo, hi = wanted.hi;
     bool usable = std::isfinite(lo) && std::isfinite(hi) && lo <= hi && (!logarithmic || lo > 0);

@@ -20,6 +20,8 @@ public:
 
     // NaN for a value that the scale cannot show (not finite, or not positive on a log scale).
     double ToPixel(double value) const;
+    // The value that lands on `pixel`; the inverse of ToPixel.
+    double FromPixel(double pixel) const;
     Range GetRange() const { return range_; }
     bool Logarithmic() const { return logarithmic_; }
 

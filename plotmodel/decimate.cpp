@@ -119,4 +119,14 @@ Polyline Decimate(const double* xs, const double* ys, std::size_t count, const P
     return out;
 }
 
+void ToSteps(std::vector<Point>& piece) {
+    std::vector<Point> steps;
+    steps.reserve(piece.size() * 2);
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+        if (i > 0) steps.push_back({piece[i].x, piece[i - 1].y});
+        steps.push_back(piece[i]);
+    }
+    piece.swap(steps);
+}
+
 }  // namespace plotmodel

@@ -38,4 +38,8 @@ struct PixelMapping {
 Polyline Decimate(const double* xs, const double* ys, std::size_t count, const PixelMapping& mapping, double left,
                   double right, std::size_t maxPoints);
 
+// Digital display draws each value as a level held until the next sample: a piece's points
+// with a step between each two. {(0,1), (2,3)} -> {(0,1), (2,1), (2,3)}.
+void ToSteps(std::vector<Point>& piece);
+
 }  // namespace plotmodel

@@ -41,15 +41,21 @@ Range dataRange(const Graph& graph, int position, bool logarithmic) {
     return range;
 }
 
-Range axisRange(const Graph& graph, int position) {
+bool logarithmicIn(const Graph& graph, const ViewFrame& frame, int position) {
+    return frame.logarithmic[position].value_or(IsLogarithmic(graph.axes[position].scale));
+}
+
+Range axisRange(const Graph& graph, const ViewFrame& frame, int position) {
+    if (frame.ranges[position]) return *frame.ranges[position];
     const Axis& axis = graph.axes[position];
-    bool logarithmic = IsLogarithmic(axis.scale);
+    bool logarithmic = logarithmicIn(graph, frame, position);
     if (!axis.autoRange) {
         Range set{std::min(axis.lo, axis.hi), std::max(axis.lo, axis.hi)};
         // A log axis given a range that reaches zero shows the data's positive range instead.
         if (!logarithmic || set.lo > 0) return DisplayRange(set, logarithmic, false);
     }
-    return DisplayRange(dataRange(graph, position, logarithmic), logarithmic, !IsHorizontal(position));
+    Range data = frame.extremes[position] ? *frame.extremes[position] : dataRange(graph, position, logarithmic);
+    return DisplayRange(data, logarithmic, !IsHorizontal(position));
 }
 
 std::vector<Tick> ticksOf(const AxisScale& scale, int maxLabels) {
@@ -103,13 +109,14 @@ double axisBand(const Graph& graph, int position, const std::vector<Tick>& ticks
 
 // Legend entries left to right, wrapping to a new row when the next would pass the right
 // edge.
-std::vector<LegendEntry> layoutLegend(const Graph& graph, double left, double right, double& rows) {
+std::vector<LegendEntry> layoutLegend(const Graph& graph, bool sides, double left, double right, double& rows) {
     std::vector<LegendEntry> entries;
     double x = left, row = 0;
     for (std::size_t i = 0; i < graph.traces.size(); ++i) {
         const Trace& trace = graph.traces[i];
         if (!trace.shown || trace.internalUse) continue;
         std::string text = trace.label.empty() ? "Trace " + std::to_string(i) : trace.label;
+        if (sides) text += graph.YAxisOf(trace) == AXIS_POSITION_1 ? " (right)" : " (left)";
         double width = kLegendSwatch + kLegendTextGap + TextWidth(text, kLegendFontSize);
         if (x > left && x + width > right) {
             // Past a few rows the legend would crowd out the plot; the CSV names every trace.
@@ -152,29 +159,31 @@ double TextWidth(std::string_view text, double fontSize) {
     return ems * fontSize;
 }
 
-GraphView ViewOf(const Graph& graph) {
+GraphView ViewOf(const Graph& graph) { return ViewOf(graph, ViewFrame{}); }
+
+GraphView ViewOf(const Graph& graph, const ViewFrame& frame) {
     GraphView view{};
     std::vector<AxisScale> unplaced;  // the axes' ranges, for the ticks that the layout depends on
     for (int position = 0; position < 4; ++position)
-        unplaced.emplace_back(axisRange(graph, position), IsLogarithmic(graph.axes[position].scale), 0, 1);
+        unplaced.emplace_back(axisRange(graph, frame, position), logarithmicIn(graph, frame, position), 0, 1);
     auto drawn = [&](int position) { return graph.AxisDrawn(static_cast<AxisPosition>(position)); };
     // Each side holds what its axis shows, or a bare margin, and takes no more than a quarter
     // of the picture's width.
     auto side = [&](int position) {
         double band = drawn(position) ? axisBand(graph, position, view.ticks[position], view.texts[position]) : kBareMargin;
-        return std::min(band, kGraphWidth / 4.0);
+        return std::min(band, frame.width / 4.0);
     };
 
     // Vertical axes' ticks do not depend on the layout, and their widest values set the sides.
     for (int position : {AXIS_POSITION_1, AXIS_POSITION_3}) view.ticks[position] = ticksOf(unplaced[position], kVerticalLabels);
     view.left = side(AXIS_POSITION_3);
-    view.right = kGraphWidth - side(AXIS_POSITION_1);
+    view.right = frame.width - side(AXIS_POSITION_1);
     // The outermost values of a horizontal axis stand half beside the plot.
     for (int position : {AXIS_POSITION_0, AXIS_POSITION_2}) {
         if (!drawn(position)) continue;
         double half = widestValue(ticksOf(unplaced[position], kHorizontalLabels), FontSize(graph.axes[position].valueFont)) / 2;
         view.left = std::max(view.left, kOuterPad + half);
-        view.right = std::min(view.right, kGraphWidth - kOuterPad - half);
+        view.right = std::min(view.right, frame.width - kOuterPad - half);
     }
     for (int position : {AXIS_POSITION_0, AXIS_POSITION_2}) {
         const AxisScale& scale = unplaced[position];
@@ -183,8 +192,8 @@ GraphView ViewOf(const Graph& graph) {
     }
 
     double rows = 0;
-    view.legend = layoutLegend(graph, view.left, view.right, rows);
-    double legendTop = kGraphHeight - rows * kLegendRowHeight - (rows > 0 ? 6 : 0);
+    view.legend = layoutLegend(graph, frame.legendSides, view.left, view.right, rows);
+    double legendTop = frame.height - rows * kLegendRowHeight - (rows > 0 ? 6 : 0);
     view.top = kTitleBand + (drawn(AXIS_POSITION_2) ? side(AXIS_POSITION_2) : 0);
     view.bottom = legendTop - side(AXIS_POSITION_0);
     for (LegendEntry& entry : view.legend) entry.y = legendTop + (entry.y + 0.5) * kLegendRowHeight;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,5 +57,20 @@ int FontSize(const Font& font);
 double TextWidth(std::string_view text, double fontSize);
 
 GraphView ViewOf(const Graph& graph);
+
+// What a screen changes about a graph's view: its size, the scales and ranges a person chose
+// there (shown as they are), and the data's extremes where the screen already knows them, so
+// that the layout need not scan the data. A default frame gives the files' picture.
+struct ViewFrame {
+    double width = kGraphWidth, height = kGraphHeight;
+    std::array<std::optional<bool>, 4> logarithmic;  // in place of the axis's scale
+    std::array<std::optional<Range>, 4> ranges;
+    // Per axis, the extremes of the values drawn against it (lo > hi when there are none).
+    std::array<std::optional<Range>, 4> extremes;
+    // Legend entries end with the side of the Y axis their trace uses: "Trace 0 (left)".
+    bool legendSides = false;
+};
+
+GraphView ViewOf(const Graph& graph, const ViewFrame& frame);
 
 }  // namespace plotmodel

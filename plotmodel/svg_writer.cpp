@@ -62,17 +62,6 @@ void writeGrid(Svg& svg, const Graph& graph, const GraphView& view) {
     svg << "</g>\n";
 }
 
-// Digital display draws each value as a level held until the next sample.
-void toSteps(std::vector<Point>& piece) {
-    std::vector<Point> steps;
-    steps.reserve(piece.size() * 2);
-    for (std::size_t i = 0; i < piece.size(); ++i) {
-        if (i > 0) steps.push_back({piece[i].x, piece[i - 1].y});
-        steps.push_back(piece[i]);
-    }
-    piece.swap(steps);
-}
-
 Polyline polylineOf(const Graph& graph, const GraphView& view, const Trace& trace) {
     PixelMapping mapping{&view.scales[graph.XAxisOf(trace)], &view.scales[graph.YAxisOf(trace)], trace.xOffset,
                          trace.yOffset, trace.xScale, trace.yScale};
@@ -80,13 +69,8 @@ Polyline polylineOf(const Graph& graph, const GraphView& view, const Trace& trac
     Polyline line = Decimate(trace.x.data(), trace.y.data(), trace.Size(), mapping, view.left, view.right,
                              kMaxPointsPerColumn * static_cast<std::size_t>(columns));
     if (graph.axes[graph.YAxisOf(trace)].digital)
-        for (std::vector<Point>& piece : line) toSteps(piece);
+        for (std::vector<Point>& piece : line) ToSteps(piece);
     return line;
-}
-
-COLORREF drawnColour(const Graph& graph, COLORREF colour) {
-    // Black on the dark plot area of a reversed graph would vanish.
-    return graph.reversed && colour == 0 ? 0xFFFFFF : colour;
 }
 
 void writeTraces(Svg& svg, const Graph& graph, const GraphView& view, const std::vector<TraceLook>& looks,
@@ -97,7 +81,7 @@ void writeTraces(Svg& svg, const Graph& graph, const GraphView& view, const std:
         const Trace& trace = graph.traces[i];
         if (!trace.shown || trace.penStyle == kPenNull || trace.Size() == 0) continue;
         Polyline line = polylineOf(graph, view, trace);
-        std::string colour = HexColour(drawnColour(graph, looks[i].colour));
+        std::string colour = HexColour(DrawnColour(graph, looks[i].colour));
         svg << "<path class=\"trace\" data-trace=\"" << std::to_string(i) << "\" stroke=\"" << colour << "\""
             << dashArray(looks[i].dashes) << " d=\"";
         std::size_t marked = 0;

@@ -64,4 +64,6 @@ std::vector<TraceLook> TraceLooks(const Graph& graph) {
     return looks;
 }
 
+COLORREF DrawnColour(const Graph& graph, COLORREF colour) { return graph.reversed && colour == 0 ? 0xFFFFFF : colour; }
+
 }  // namespace plotmodel

@@ -24,4 +24,8 @@ std::string_view PenDashes(int style);
 // hue (greys change their lightness) and is dashed in a pattern that no pen style draws.
 std::vector<TraceLook> TraceLooks(const Graph& graph);
 
+// The colour a trace is drawn in: black on the dark plot area of a reversed graph would
+// vanish, and is drawn white.
+COLORREF DrawnColour(const Graph& graph, COLORREF colour);
+
 }  // namespace plotmodel
