@@ -1,5 +1,6 @@
 #include "run_plots.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "text_table.h"
@@ -34,6 +35,7 @@ void RunPlots::BeginAnalysis(const AnalysisRecord& record, const std::vector<std
     analyses_.push_back(std::make_unique<AnalysisPlot>(*item_.GetGrapher(), record, SignalsToPlot(record, probes), title, xTitle));
     lastRefresh_ = GetTickCount();
     msPerRow_ = 0.0;
+    refreshMs_ = kFrameMs;
 }
 
 void RunPlots::Step(const AnalysisRecord& record) {
@@ -41,7 +43,7 @@ void RunPlots::Step(const AnalysisRecord& record) {
     const std::size_t rows = record.Rows();
     const bool affordable = msPerRow_ > 0.0 ? msPerRow_ * static_cast<double>(rows) <= kRefreshBudgetMs
                                             : rows <= kFirstRefreshRows;
-    if (!affordable || GetTickCount() - lastRefresh_ < kRefreshMs) {
+    if (!affordable || GetTickCount() - lastRefresh_ < refreshMs_) {
         analyses_.back()->Add(record, rows - 1, false);
         return;
     }
@@ -49,6 +51,7 @@ void RunPlots::Step(const AnalysisRecord& record) {
     analyses_.back()->Add(record, rows - 1, true);
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     msPerRow_ = took.count() / static_cast<double>(rows);
+    refreshMs_ = std::max(kFrameMs, static_cast<DWORD>(took.count() * kRefreshShare));
     lastRefresh_ = GetTickCount();
 }
 

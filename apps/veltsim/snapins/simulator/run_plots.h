@@ -46,12 +46,14 @@ public:
     // its voltages, against its abscissa titled `xTitle`.
     void BeginAnalysis(const AnalysisRecord& record, const std::vector<std::string>& probes, const std::string& title,
                        const std::string& xTitle);
-    // Draws the newest row of the current analysis. The page's files are written again at most
-    // every kRefreshMs, so that a browser following them sees a slow run go on, and only while
-    // writing them would take at most kRefreshBudget: the module writes all of the data each
-    // time, and the command line waits meanwhile. The cost of a row is learnt from the writes so
-    // far; the first is made with at most kFirstRefreshRows rows. A fast run is written when its
-    // analysis ends.
+    // Draws the newest row of the current analysis. The page is refreshed as often as the last
+    // refresh's cost allows it to take at most 1 / kRefreshShare of the run, and never more
+    // often than a screen shows a frame: a module that draws on screen and only marks the page
+    // follows the run at the screen's pace, one that writes files (a few milliseconds) every
+    // quarter of a second or so. Refreshes stop while one would take more than
+    // kRefreshBudgetMs, since a module that writes all of the data each time keeps the command
+    // line waiting meanwhile. The cost of a row is learnt from the refreshes so far; the first
+    // is made with at most kFirstRefreshRows rows. A fast run is drawn when its analysis ends.
     void Step(const AnalysisRecord& record);
     // The table of the page of the run's analysis `n`.
     void ShowResults(std::size_t analysis, const std::string& title, const ResultTable& results);
@@ -63,7 +65,8 @@ public:
     const ComItem& Item() const { return item_; }
 
 private:
-    static constexpr DWORD kRefreshMs = 250;
+    static constexpr DWORD kFrameMs = 33;
+    static constexpr double kRefreshShare = 50.0;
     static constexpr double kRefreshBudgetMs = 5.0;
     static constexpr std::size_t kFirstRefreshRows = 4096;
 
@@ -76,6 +79,7 @@ private:
     int runCount_ = 0;
     std::vector<std::unique_ptr<AnalysisPlot>> analyses_;
     DWORD lastRefresh_ = 0;
+    DWORD refreshMs_ = kFrameMs;
     double msPerRow_ = 0.0;  // learnt from the last write; 0 before the first
 };
 
