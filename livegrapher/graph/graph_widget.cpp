@@ -1,6 +1,7 @@
 #include "livegrapher/graph/graph_widget.h"
 
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QMenu>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
