@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "livegrapher/graph/graph_traces.h"
 #include "plotmodel/trace_look.h"
 
 namespace livegrapher {
@@ -12,8 +13,6 @@ namespace {
 
 using plotmodel::GraphView;
 using plotmodel::Tick;
-
-QColor colourOf(COLORREF colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 
 QFont fontOf(const plotmodel::Font& font) {
     QFont qfont(QString::fromStdString(font.face));
@@ -125,7 +124,10 @@ void PaintLegend(QPainter& painter, const plotmodel::Graph& graph, const GraphVi
     painter.setFont(font);
     for (const plotmodel::LegendEntry& entry : view.legend) {
         bool hidden = settings.hidden.contains(entry.trace);
-        QPen pen(hidden ? QColor(Qt::lightGray) : colourOf(looks[entry.trace].colour), 2);
+        // The legend's sample lines stand on white, whatever colour the plot area has.
+        QPen pen = TracePen(looks[entry.trace].colour, looks[entry.trace].dashes);
+        pen.setWidth(2);
+        if (hidden) pen.setColor(Qt::lightGray);
         painter.setPen(pen);
         painter.drawLine(QLineF(entry.x, entry.y, entry.x + plotmodel::kLegendSwatch, entry.y));
         painter.setPen(hidden ? Qt::gray : Qt::black);

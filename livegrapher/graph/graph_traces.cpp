@@ -1,7 +1,5 @@
 #include "livegrapher/graph/graph_traces.h"
 
-#include <QPen>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -19,17 +17,6 @@ using plotmodel::MinMaxPyramid;
 
 // A trace with no more than this many samples per column in view is drawn sample by sample.
 constexpr std::size_t kSparseSamplesPerColumn = 2;
-
-QPen penOf(const plotmodel::Graph& graph, const plotmodel::TraceLook& look) {
-    COLORREF colour = plotmodel::DrawnColour(graph, look.colour);
-    QPen pen(QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF), 1);
-    if (!look.dashes.empty()) {
-        QList<qreal> pattern;
-        for (const QString& dash : QString::fromUtf8(look.dashes.data(), look.dashes.size()).split(' ')) pattern << dash.toDouble();
-        pen.setDashPattern(pattern);
-    }
-    return pen;
-}
 
 struct TraceGeometry {
     const plotmodel::Trace& trace;
@@ -137,6 +124,17 @@ void drawDense(QPainter& painter, const TraceGeometry& g, const MinMaxPyramid& p
 
 }  // namespace
 
+QPen TracePen(COLORREF colour, std::string_view dashes) {
+    QPen pen(QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF), 1);
+    if (!dashes.empty()) {
+        QList<qreal> pattern;
+        for (const QString& dash : QString::fromUtf8(dashes.data(), static_cast<qsizetype>(dashes.size())).split(' '))
+            pattern << dash.toDouble();
+        pen.setDashPattern(pattern);
+    }
+    return pen;
+}
+
 void DrawTraces(QPainter& painter, const plotmodel::Graph& graph, const plotmodel::GraphView& view,
                 const std::vector<MinMaxPyramid>& pyramids, const ViewSettings& settings, int fromColumn) {
     std::vector<plotmodel::TraceLook> looks = plotmodel::TraceLooks(graph);
@@ -144,7 +142,7 @@ void DrawTraces(QPainter& painter, const plotmodel::Graph& graph, const plotmode
     for (std::size_t i = 0; i < graph.traces.size(); ++i) {
         const plotmodel::Trace& trace = graph.traces[i];
         if (!settings.Shows(trace, i) || trace.penStyle == plotmodel::kPenNull || trace.Size() == 0) continue;
-        painter.setPen(penOf(graph, looks[i]));
+        painter.setPen(TracePen(plotmodel::DrawnColour(graph, looks[i].colour), looks[i].dashes));
         TraceGeometry g{trace, view.scales[graph.XAxisOf(trace)], view.scales[graph.YAxisOf(trace)],
                         settings.decibels};
         const MinMaxPyramid& pyramid = pyramids[i];

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QPainter>
+#include <QPen>
+
+#include <string_view>
 
 #include <vector>
 
@@ -15,6 +18,9 @@
 // infinite, not positive on a log axis) breaks the line.
 
 namespace livegrapher {
+
+// A one-pixel pen of a trace's colour and dash pattern (an SVG stroke-dasharray).
+QPen TracePen(COLORREF colour, std::string_view dashes);
 
 // Draws the traces shown into `painter`, in the view's coordinates, the pixel columns of the
 // plot from `fromColumn` (0 is the plot's left edge) onwards; the caller clips and clears.

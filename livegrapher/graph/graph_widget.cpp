@@ -1,6 +1,7 @@
 #include "livegrapher/graph/graph_widget.h"
 
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -45,7 +46,19 @@ void GraphWidget::SetGraph(plotmodel::Graph* graph) {
 
 void GraphWidget::GraphChanged() {
     Sync();
+    FollowCrosshairs();
     Refresh();
+}
+
+void GraphWidget::FollowCrosshairs() {
+    if (!graph_ || !graph_->HasTrace(graph_->crosshairTrace)) return;
+    const plotmodel::Trace& trace = graph_->traces[graph_->crosshairTrace];
+    for (std::size_t c = 0; c < cursors_.size(); ++c) {
+        const plotmodel::Crosshair& crosshair = graph_->crosshairs[c];
+        if (!crosshair.shown || !crosshair.placed || crosshairsSeen_[c] == crosshair.x) continue;
+        crosshairsSeen_[c] = crosshair.x;
+        cursors_[c] = crosshair.x * trace.xScale + trace.xOffset;
+    }
 }
 
 void GraphWidget::Sync() {
@@ -199,6 +212,7 @@ void GraphWidget::PlaceCursor(int cursor, double x) {
             plotmodel::Crosshair& crosshair = graph_->crosshairs[static_cast<std::size_t>(cursor)];
             crosshair.x = graph_->traces[graph_->crosshairTrace].x[*point];
             crosshair.placed = true;
+            crosshairsSeen_[static_cast<std::size_t>(cursor)] = crosshair.x;  // the cursor stays where it was put
             graph_->dirty = true;
         }
     }

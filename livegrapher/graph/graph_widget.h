@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QMenu>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
@@ -45,7 +44,8 @@ public:
     void GraphChanged();
 
     // A cursor (0 or 1) at x, a value of the bottom X axis; the model's crosshair follows to
-    // the crosshair trace's sample nearest to it.
+    // the crosshair trace's sample nearest to it. A shown crosshair that the client moves
+    // shows as the cursor of its number (on GraphChanged).
     void PlaceCursor(int cursor, double x);
     std::optional<double> Cursor(int cursor) const { return cursors_[static_cast<std::size_t>(cursor)]; }
     std::vector<CursorReading> Readings(int cursor) const;
@@ -84,6 +84,7 @@ private:
     enum class Drag { kNone, kPending, kPan, kZoomBox, kCursor };
 
     void Sync();
+    void FollowCrosshairs();
     void Refresh();
     void ViewChanged();
     std::vector<double> DrawnKey() const;
@@ -109,6 +110,7 @@ private:
     std::vector<double> drawnKey_;  // what the kept picture was drawn for
     QImage plot_;                   // the traces, over the plot rectangle
     std::array<std::optional<double>, 2> cursors_;
+    std::array<std::optional<double>, 2> crosshairsSeen_;  // the model's crosshairs as last followed or set
     QString hover_;
     Drag drag_ = Drag::kNone;
     int dragCursor_ = 0;

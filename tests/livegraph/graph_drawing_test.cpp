@@ -86,14 +86,16 @@ TEST_F(DenseLine, ReachesBelowALogAxisWhereValuesAreNotPositive) {
 }
 
 TEST_F(DenseLine, InDecibelsGoesAsLowAsTheQuietestSampleOfAColumnThatChangesSign) {
-    for (std::size_t i = 0; i < kCount; ++i) Y()[i] = i % 2 ? 1 : -1;
+    // Mostly 0 dB, with a sample at 6 dB and the opposite sign in every hundred.
+    for (std::size_t i = 0; i < kCount; ++i) Y()[i] = i % 100 == 50 ? -2 : 1;
     Y()[500'001] = 1e-3;  // -60 dB
     Show();
     widget_->SetDecibels(true);
     QImage picture = Picture();
     EXPECT_TRUE(ColourNear(picture, PixelOf(500'000, -60), kRed, 1));
-    EXPECT_FALSE(ColourNear(picture, PixelOf(300'000, -60), kRed, 1));  // all 0 dB there
+    EXPECT_FALSE(ColourNear(picture, PixelOf(300'000, -60), kRed, 1));
     EXPECT_TRUE(ColourNear(picture, PixelOf(300'000, 0), kRed, 1));
+    EXPECT_TRUE(ColourNear(picture, PixelOf(300'000, 6), kRed, 1));
 }
 
 TEST_F(DenseLine, DashedPenStillDrawsWholeColumns) {

@@ -45,6 +45,22 @@ TEST_F(Cursors, SetTheModelsCrosshairsSnappedAsTheModelSnaps) {
     EXPECT_EQ(graph_.crosshairs[0].x, 7);
 }
 
+TEST_F(Cursors, FollowTheCrosshairsTheClientMoves) {
+    graph_.crosshairs[1].shown = true;
+    graph_.crosshairs[1].placed = true;
+    graph_.crosshairs[1].x = 4;
+    graph_.crosshairs[0].placed = true;  // but not shown
+    graph_.crosshairs[0].x = 2;
+    widget_->GraphChanged();
+    ASSERT_TRUE(widget_->Cursor(1));
+    EXPECT_EQ(*widget_->Cursor(1), 4);
+    EXPECT_EQ(widget_->Readings(1)[0].y, 16);
+    widget_->PlaceCursor(1, 6.5);
+    widget_->GraphChanged();
+    EXPECT_EQ(*widget_->Cursor(1), 6.5);  // not pulled back to the sample its crosshair snapped to
+    EXPECT_FALSE(widget_->Cursor(0));
+}
+
 TEST_F(Cursors, ArePlacedByClicksAndMovedByDragging) {
     QPoint at5 = PixelOf(5, 10);
     QTest::mouseClick(widget_.get(), Qt::LeftButton, Qt::NoModifier, at5);

@@ -114,12 +114,8 @@ TEST(MinMaxPyramid, AppendingInPiecesGivesWhatOneUpdateGives) {
         std::size_t a = random() % (count + 1), b = random() % (count + 1);
         expectFindsAsScan(pieces, s.y, std::min(a, b), std::max(a, b));
     }
+    expectFindsAsScan(pieces, s.y, 0, s.y.size());
     EXPECT_EQ(pieces.Generation(), whole.Generation());  // never started over
-    for (std::size_t begin : {std::size_t{0}, std::size_t{17}, std::size_t{4096}})
-        for (std::size_t end : {std::size_t{4097}, std::size_t{33'333}, s.x.size()}) {
-            EXPECT_EQ(pieces.Find(s.y.data(), begin, end).min, whole.Find(s.y.data(), begin, end).min);
-            EXPECT_EQ(pieces.Find(s.y.data(), begin, end).max, whole.Find(s.y.data(), begin, end).max);
-        }
     EXPECT_EQ(pieces.YRange().lo, whole.YRange().lo);
     EXPECT_EQ(pieces.YRange().hi, whole.YRange().hi);
 }
@@ -129,9 +125,10 @@ TEST(MinMaxPyramid, StartsOverWhenPointsAreRemovedOrReplaced) {
     MinMaxPyramid pyramid;
     pyramid.Update(s.x.data(), s.y.data(), s.x.size());
     unsigned generation = pyramid.Generation();
-    // Fewer points, of which the highest is gone.
+    // Fewer points, of which the highest is gone: the arrays themselves are the same.
     std::vector<double> fewer(s.y.begin(), s.y.begin() + 100);
-    pyramid.Update(s.x.data(), fewer.data(), fewer.size());
+    ASSERT_GT(s.y.size(), 100u);
+    pyramid.Update(s.x.data(), s.y.data(), fewer.size());
     EXPECT_EQ(pyramid.Count(), 100u);
     EXPECT_GT(pyramid.Generation(), generation);
     expectFindsAsScan(pyramid, fewer, 0, fewer.size());
