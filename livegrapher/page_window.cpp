@@ -20,8 +20,8 @@ bool sameItems(const std::vector<plotmodel::PageItem>& page, const auto& shown) 
 
 }  // namespace
 
-PageWindow::PageWindow(WidgetDisposal& disposal, MenuRequest menu)
-    : disposal_(disposal), menu_(std::move(menu)), layout_(new QVBoxLayout(this)) {
+PageWindow::PageWindow(WidgetDisposal& disposal, MenuRequest menu, ExportRequest exportRequest)
+    : disposal_(disposal), menu_(std::move(menu)), export_(std::move(exportRequest)), layout_(new QVBoxLayout(this)) {
     resize(kDefaultWidth, kDefaultHeight);
     // A page appears when a run begins: it must not take the keyboard from the window a
     // person is typing in.
@@ -93,9 +93,14 @@ PageWindow::Item PageWindow::MakeItem(const plotmodel::PageItem& source, plotmod
     auto* widget = new GraphWidget(this);
     item.graph = store.GraphOf(source.serial);
     widget->SetGraph(store.GraphOf(source.serial));
-    widget->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(widget, &QWidget::customContextMenuRequested, this,
-            [this, widget, serial = source.serial](QPoint at) { menu_(serial, widget->mapToGlobal(at)); });
+    widget->SetMenuAddition([this, serial = source.serial](QMenu& menu) {
+        connect(menu.addAction(tr("Export PNG...")), &QAction::triggered, this, [this, serial] { export_(serial, Export::kPicture); });
+        // A closed page's items are gone from the model: only the pictures shown are left.
+        if (!closed_) {
+            connect(menu.addAction(tr("Export page as SVG/HTML/CSV...")), &QAction::triggered, this,
+                    [this, serial] { export_(serial, Export::kPage); });
+        }
+    });
     item.widget = widget;
     return item;
 }
@@ -153,7 +158,7 @@ TablePanel* PageWindow::TableOf(std::uint64_t table) const {
 }
 
 void PageWindow::contextMenuEvent(QContextMenuEvent* event) {
-    menu_(0, event->globalPos());
+    menu_(event->globalPos());
     event->accept();
 }
 

@@ -23,11 +23,13 @@ namespace livegrapher {
 
 class PageWindow final : public QWidget {
 public:
-    // A person asked for the menu of a graph (its serial) or of the page (0) at a point of the
-    // screen.
-    using MenuRequest = std::function<void(std::uint64_t graph, QPoint at)>;
+    // A person asked for the page's menu at a point of the screen.
+    using MenuRequest = std::function<void(QPoint at)>;
+    // A person chose an export from a graph's menu: its picture, or the page's files.
+    enum class Export { kPicture, kPage };
+    using ExportRequest = std::function<void(std::uint64_t graph, Export what)>;
 
-    PageWindow(WidgetDisposal& disposal, MenuRequest menu);
+    PageWindow(WidgetDisposal& disposal, MenuRequest menu, ExportRequest exportRequest);
     ~PageWindow() override;
 
     // Brings the window up to the page's state: title, place, items, and the graphs and tables
@@ -70,6 +72,7 @@ private:
 
     WidgetDisposal& disposal_;
     MenuRequest menu_;
+    ExportRequest export_;
     QVBoxLayout* layout_;
     std::vector<Item> items_;
     std::array<int, 4> placed_{};

@@ -11,7 +11,7 @@ namespace livegrapher {
 
 namespace {
 
-enum MenuCommand : UINT { kExportPng = 1, kExportPage = 2 };
+constexpr UINT kExportPage = 1;
 
 }  // namespace
 
@@ -44,7 +44,8 @@ void ScreenView::Show(std::uint64_t serial, plotmodel::Page& page) {
     std::unique_ptr<PageWindow>& window = windows_[serial];
     if (!window) {
         window = std::make_unique<PageWindow>(
-            disposal_, [this, serial](std::uint64_t graph, QPoint at) { Menu(serial, graph, at); });
+            disposal_, [this, serial](QPoint at) { Menu(serial, at); },
+            [this, serial](std::uint64_t graph, PageWindow::Export what) { Export(serial, graph, what); });
         window->show();
     }
     graphUpdates_ += window->Sync(page, grapher_.Store());
@@ -114,19 +115,30 @@ PageWindow* ScreenView::WindowOf(std::uint64_t page) const {
     return window != windows_.end() ? window->second.get() : nullptr;
 }
 
-void ScreenView::Menu(std::uint64_t page, std::uint64_t graph, QPoint at) {
+void ScreenView::Menu(std::uint64_t page, QPoint at) {
     // The client may run while the menu and the dialogs are up, so everything is looked up
     // again after each of them.
     WidgetDisposal::Hold hold(disposal_);
     const plotmodel::Page* shown = grapher_.Store().PageOf(page);
+    if (shown == nullptr || !shown->open) return;
     CMenu menu;
     menu.CreatePopupMenu();
-    if (graph != 0) menu.AppendMenu(MF_STRING, kExportPng, "Export PNG...");
-    if (shown != nullptr && shown->open) menu.AppendMenu(MF_STRING, kExportPage, "Export page as SVG/HTML/CSV...");
-    if (menu.GetMenuItemCount() == 0) return;
+    menu.AppendMenu(MF_STRING, kExportPage, "Export page as SVG/HTML/CSV...");
     UINT chosen = static_cast<UINT>(menu.TrackPopupMenu(TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x(), at.y(), nullptr));
-    if (chosen == kExportPng) ChooseAndExportPng(page, graph);
     if (chosen == kExportPage) ChooseAndExportPage(page);
+}
+
+void ScreenView::Export(std::uint64_t page, std::uint64_t graph, PageWindow::Export what) {
+    // Chosen inside the graph's menu, which Qt is still handling: the dialog, in whose loop the
+    // client may drop the very page, comes up once the menu is done.
+    QTimer::singleShot(0, [this, page, graph, what] {
+        WidgetDisposal::Hold hold(disposal_);
+        if (what == PageWindow::Export::kPicture) {
+            ChooseAndExportPng(page, graph);
+        } else {
+            ChooseAndExportPage(page);
+        }
+    });
 }
 
 void ScreenView::ChooseAndExportPng(std::uint64_t page, std::uint64_t graph) {

@@ -42,8 +42,9 @@ public:
     // How many times a graph has been told of a change, over all pages.
     std::uint64_t GraphUpdates() const { return graphUpdates_; }
 
-    // What a person chooses from a window's menus (PageWindow::MenuRequest).
-    void Menu(std::uint64_t page, std::uint64_t graph, QPoint at);
+    // What a person asks for from a window's menus (PageWindow::MenuRequest, ExportRequest).
+    void Menu(std::uint64_t page, QPoint at);
+    void Export(std::uint64_t page, std::uint64_t graph, PageWindow::Export what);
 
 private:
     void Show(std::uint64_t serial, plotmodel::Page& page);

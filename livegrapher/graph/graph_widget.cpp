@@ -1,6 +1,7 @@
 #include "livegrapher/graph/graph_widget.h"
 
 #include <QKeyEvent>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -431,7 +432,20 @@ void GraphWidget::ShowMenu(QPoint at) {
     connect(decibels, &QAction::toggled, this, &GraphWidget::SetDecibels);
     menu->addSeparator();
     connect(menu->addAction(tr("Fit all\tHome")), &QAction::triggered, this, &GraphWidget::FitAll);
+    if (menuAddition_) {
+        menu->addSeparator();
+        menuAddition_(*menu);
+    }
+    openMenu_ = menu;
     menu->popup(mapToGlobal(at));
+}
+
+void GraphWidget::contextMenuEvent(QContextMenuEvent* event) {
+    // A right click opens the menu when the button comes up without a drag (a drag zooms to a
+    // box), so the mouse's own context event, sent on the press on some platforms, is taken
+    // here and goes no further; the keyboard's opens the menu at once.
+    event->accept();
+    if (event->reason() != QContextMenuEvent::Mouse && graph_) ShowMenu(event->pos());
 }
 
 }  // namespace livegrapher

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QImage>
+#include <QMenu>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -68,6 +71,13 @@ public:
     // How often the whole plot was drawn: appends within the view add none.
     int FullRedraws() const { return fullRedraws_; }
 
+    // What the owner adds to the menu that a right click opens (its own entries, after the
+    // view's): called each time the menu is made.
+    using MenuAddition = std::function<void(QMenu& menu)>;
+    void SetMenuAddition(MenuAddition addition) { menuAddition_ = std::move(addition); }
+    // The menu a right click opened last, while it is up; null otherwise.
+    QMenu* OpenMenu() const { return openMenu_; }
+
     QSize sizeHint() const override;
 
 protected:
@@ -79,6 +89,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     enum class Drag { kNone, kPending, kPan, kZoomBox, kCursor };
@@ -101,6 +112,8 @@ private:
     void ShowMenu(QPoint at);
 
     plotmodel::Graph* graph_ = nullptr;
+    MenuAddition menuAddition_;
+    QPointer<QMenu> openMenu_;
     // One per trace, brought up to the model before anything reads them: the model may have
     // changed since the last GraphChanged (a paint, a click in between).
     std::vector<plotmodel::MinMaxPyramid> pyramids_;

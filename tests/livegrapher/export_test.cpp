@@ -1,5 +1,7 @@
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QTest>
 
 #include <filesystem>
 #include <fstream>
@@ -30,11 +32,29 @@ protected:
         ASSERT_EQ(Append(graph, 1), S_OK);
         ASSERT_EQ(grapher.Show(1), S_OK);
     }
-    void AskForGraphMenu() {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), QPoint(4, 4));
-        QApplication::sendEvent(WindowOf(page)->GraphWidgetOf(SerialOf(graph)), &event);
+    // A right click in the plot opens the graph's menu; its export entries, by their texts.
+    QStringList OpenGraphMenu() {
+        livegrapher::GraphWidget* widget = WindowOf(page)->GraphWidgetOf(SerialOf(graph));
+        const plotmodel::GraphView& view = widget->View();
+        QPoint inside((view.left + view.right) / 2, (view.top + view.bottom) / 2);
+        QTest::mouseClick(widget, Qt::RightButton, {}, inside);
+        QStringList texts;
+        if (widget->OpenMenu() == nullptr) return texts;
+        for (QAction* action : widget->OpenMenu()->actions()) {
+            if (action->text().startsWith("Export")) texts << action->text();
+        }
+        return texts;
     }
-    const CMenu& LastMenu() const { return *menus.Requests().back().menu; }
+    // Chooses a graph's menu entry and lets the dialog it asks for come up.
+    void ChooseFromGraphMenu(const QString& text) {
+        ASSERT_TRUE(OpenGraphMenu().contains(text));
+        QMenu* menu = WindowOf(page)->GraphWidgetOf(SerialOf(graph))->OpenMenu();
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text) action->trigger();
+        }
+        menu->close();
+        QApplication::processEvents();
+    }
 
     TempDir dir;
     ScriptedPopupMenus menus;
@@ -44,27 +64,28 @@ protected:
     CGraph* graph = nullptr;
 };
 
-TEST_F(LiveExports, AGraphsMenuWritesItsPicture) {
-    menus.Answer(1);
+TEST_F(LiveExports, AGraphsMenuWritesItsPictureOrItsPage) {
     dialogs.Choose((dir / "trace.png").c_str());
-    AskForGraphMenu();
-    ASSERT_EQ(menus.Requests().size(), 1u);
-    EXPECT_EQ(LastMenu().GetMenuItemCount(), 2);
+    ChooseFromGraphMenu("Export PNG...");
     EXPECT_TRUE(isPng(dir / "trace.png"));
     EXPECT_TRUE(messages.Requests().empty());
 
+    dialogs.Choose((dir / "export").c_str());
+    ChooseFromGraphMenu("Export page as SVG/HTML/CSV...");
+    EXPECT_TRUE(std::filesystem::exists(dir / ("export/" + plotmodel::PageOutput::PageFile(SerialOf(page)))));
+
     // A picture that cannot be written is reported.
-    menus.Answer(1);
     dialogs.Choose((dir / "no-such-folder/trace.png").c_str());
-    AskForGraphMenu();
+    ChooseFromGraphMenu("Export PNG...");
     EXPECT_EQ(messages.Requests().size(), 1u);
 }
 
 TEST_F(LiveExports, APagesMenuWritesItsFilesIntoTheChosenFolder) {
-    menus.Answer(2);
+    menus.Answer(1);
     dialogs.Choose((dir / "export").c_str());
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
     QApplication::sendEvent(WindowOf(page), &event);
+    ASSERT_EQ(menus.Requests().size(), 1u);
     std::string stem = dir / ("export/" + plotmodel::PageOutput::GraphStem(SerialOf(page), SerialOf(graph)));
     EXPECT_TRUE(std::filesystem::exists(dir / ("export/" + plotmodel::PageOutput::PageFile(SerialOf(page)))));
     EXPECT_TRUE(std::filesystem::exists(stem + ".svg"));
@@ -84,20 +105,18 @@ TEST_F(LiveExports, APageIsExportedWholeEvenIntoTheFolderOfTheFiles) {
 
 TEST_F(LiveExports, AClosedPageOffersItsGraphsPicturesOnly) {
     ASSERT_EQ(grapher.ClosePage(page), S_OK);
-    AskForGraphMenu();
-    EXPECT_EQ(LastMenu().GetMenuItemCount(), 1);
+    EXPECT_EQ(OpenGraphMenu(), QStringList{"Export PNG..."});
 }
 
-TEST_F(LiveExports, TheClientMayDeleteThePageWhileItsMenuIsUp) {
-    // The client runs in the menu's loop; the window whose event opened the menu stays until
-    // the menu has closed, and the export then finds no graph to draw.
-    PopupMenuService previous = SetPopupMenuService([&](const PopupMenuRequest&) {
+TEST_F(LiveExports, TheClientMayDeleteThePageWhileTheExportsDialogIsUp) {
+    // The client runs in the dialog's loop; the window stays until the dialog has closed, and
+    // the export then finds no graph to draw.
+    FileDialogService previous = SetFileDialogService([&](const FileDialogRequest&) {
         grapher.DeletePage(page);
-        return 1u;
+        return FileDialogAnswer{IDOK, CString(std::string(dir / "gone.png"))};
     });
-    dialogs.Choose((dir / "gone.png").c_str());
-    AskForGraphMenu();
-    SetPopupMenuService(previous);
+    ChooseFromGraphMenu("Export PNG...");
+    SetFileDialogService(previous);
     EXPECT_EQ(WindowOf(page), nullptr);
     EXPECT_FALSE(std::filesystem::exists(dir / "gone.png"));
     EXPECT_EQ(messages.Requests().size(), 1u);
