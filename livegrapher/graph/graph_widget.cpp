@@ -135,6 +135,8 @@ void GraphWidget::Replot(std::optional<int> fromColumn) {
         plot_ = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
         fromColumn = 0;
     }
+    // A widget too small for a plot area (not laid out yet, or squeezed) has nothing to draw.
+    if (plot_.isNull()) return;
     // Columns start at the plot's edge, pixels on whole numbers: a pixel before the column is
     // drawn again too, with the columns whose strokes and lines reach into it.
     int fromPixel = std::max(area.left(), static_cast<int>(std::floor(view_.left)) + *fromColumn - 1);
