@@ -58,3 +58,19 @@ function(velt_add_folder_executables prefix targets_var)
   endforeach()
   set(${targets_var} ${targets} PARENT_SCOPE)
 endfunction()
+
+# A check run once on a real X server, when a virtual one can be started (xvfb-run): the command
+# runs with Qt on X and with the Qt face's LeakSanitizer suppressions. The X keyboard library
+# hands strndup a buffer without a terminating NUL and a length within it, which
+# AddressSanitizer's strict string checks take for an overflow: they are off here, and here only.
+function(velt_add_x_server_test name label)
+  find_program(VELT_XVFB_RUN xvfb-run)
+  if(NOT VELT_XVFB_RUN)
+    return()
+  endif()
+  add_test(NAME ${name}
+    COMMAND ${VELT_XVFB_RUN} -a ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=xcb
+      "ASAN_OPTIONS=detect_leaks=1:strict_string_checks=0"
+      "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/face/lsan_qt.supp" ${ARGN})
+  set_tests_properties(${name} PROPERTIES LABELS ${label})
+endfunction()
