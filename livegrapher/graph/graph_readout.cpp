@@ -3,15 +3,18 @@
 #include <algorithm>
 #include <cmath>
 
-#include "plotmodel/text_escape.h"
+#include "plotmodel/eng_format.h"
 
 namespace livegrapher {
 
 namespace {
 
-constexpr int kDigits = 6;
+// Read the way the axes are labelled (400u, 931.593m), to about six significant digits.
+constexpr double kRelativeStep = 1e-5;
 
-QString number(double value) { return QString::fromStdString(plotmodel::SignificantText(value, kDigits)); }
+QString number(double value) {
+    return QString::fromStdString(plotmodel::EngineeringLabel(value, std::abs(value) * kRelativeStep));
+}
 
 std::optional<CursorReading> readTrace(const plotmodel::Trace& trace, const plotmodel::MinMaxPyramid& pyramid,
                                        std::size_t index, double x, bool decibels) {

@@ -30,7 +30,7 @@ TEST_F(Cursors, ReadExactlyOnASampleAndInterpolateBetween) {
     QString text = widget_->ReadoutText();
     EXPECT_TRUE(text.contains("Trace 0: 9")) << text.toStdString();
     EXPECT_TRUE(text.contains("≈12.5")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Δx=0.5  1/Δx=2  Trace 0 Δy=≈3.5")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Δx=500m  1/Δx=2  Trace 0 Δy=≈3.5")) << text.toStdString();
     // Beyond the trace there is nothing to read.
     widget_->PlaceCursor(0, 12);
     EXPECT_TRUE(widget_->Readings(0).empty());
