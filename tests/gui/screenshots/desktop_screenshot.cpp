@@ -3,6 +3,7 @@
 // shows (the command line and log window, plots, the oscilloscope's panel).
 // Usage: velt_desktop_screenshot SOURCE_DIR OUTPUT.png
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
@@ -28,6 +29,23 @@ std::string longDeck(const std::string& source, const std::string& folder) {
     std::ofstream deck(path);
     for (std::string line; std::getline(sample, line);) deck << (line.rfind(".tran", 0) == 0 ? ".tran 10n 10m 0 10n" : line) << "\n";
     return path;
+}
+
+void click(QWidget& widget, QPointF at, Qt::KeyboardModifiers modifiers) {
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, modifiers);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget.mapToGlobal(at), Qt::LeftButton, Qt::NoButton, modifiers);
+    QApplication::sendEvent(&widget, &press);
+    QApplication::sendEvent(&widget, &release);
+}
+
+// Both cursors on the run's own page, as a person places them: a click and a Ctrl+click.
+void placeCursors() {
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (std::string(widget->metaObject()->className()) != "livegrapher::GraphWidget") continue;
+        if (widget->window()->windowTitle() != "tran1") continue;
+        click(*widget, QPointF(widget->width() * 0.4, widget->height() * 0.5), Qt::NoModifier);
+        click(*widget, QPointF(widget->width() * 0.7, widget->height() * 0.5), Qt::ControlModifier);
+    }
 }
 
 // The main window on the left, the other windows of the session stacked on its right.
@@ -78,6 +96,7 @@ int main(int argc, char** argv) {
         QTimer look;
         QObject::connect(&look, &QTimer::timeout, [&] {
             if (saved || desktop.Window().Status().Progress().value() < 400) return;
+            placeCursors();
             saved = composed(desktop.Window()).save(QString::fromStdString(output));
             std::printf("%s\n", output.c_str());
             PostTypedText(*desktop.GetSession().Log().GetDialog()->GetCommandEntry(), "quit\r");

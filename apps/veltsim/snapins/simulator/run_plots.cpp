@@ -36,21 +36,27 @@ void RunPlots::BeginAnalysis(const AnalysisRecord& record, const std::vector<std
     lastRefresh_ = GetTickCount();
     msPerRow_ = 0.0;
     refreshMs_ = kFrameMs;
+    refreshes_ = 0;
 }
 
 void RunPlots::Step(const AnalysisRecord& record) {
     if (analyses_.empty()) return;
     const std::size_t rows = record.Rows();
+    // The first refresh comes with the first rows, so that the page shows at once. It also makes
+    // what shows the page (a window, its widgets), so its cost says little about the rows: the
+    // second, whatever its rows, is the first one measured.
+    const bool first = refreshes_ == 0;
     const bool affordable = msPerRow_ > 0.0 ? msPerRow_ * static_cast<double>(rows) <= kRefreshBudgetMs
-                                            : rows <= kFirstRefreshRows;
-    if (!affordable || GetTickCount() - lastRefresh_ < refreshMs_) {
+                                            : !first || rows <= kFirstRefreshRows;
+    const bool due = first || GetTickCount() - lastRefresh_ >= refreshMs_;
+    if (!affordable || !due) {
         analyses_.back()->Add(record, rows - 1, false);
         return;
     }
     const auto start = std::chrono::steady_clock::now();
     analyses_.back()->Add(record, rows - 1, true);
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-    msPerRow_ = took.count() / static_cast<double>(rows);
+    if (refreshes_++ > 0) msPerRow_ = took.count() / static_cast<double>(rows);
     refreshMs_ = std::max(kFrameMs, static_cast<DWORD>(took.count() * kRefreshShare));
     lastRefresh_ = GetTickCount();
 }

@@ -52,8 +52,8 @@ public:
     // follows the run at the screen's pace, one that writes files (a few milliseconds) every
     // quarter of a second or so. Refreshes stop while one would take more than
     // kRefreshBudgetMs, since a module that writes all of the data each time keeps the command
-    // line waiting meanwhile. The cost of a row is learnt from the refreshes so far; the first
-    // is made with at most kFirstRefreshRows rows. A fast run is drawn when its analysis ends.
+    // line waiting meanwhile. The cost of a row is learnt from the refreshes after the first,
+    // which is made with at most kFirstRefreshRows rows. A fast run is drawn when its analysis ends.
     void Step(const AnalysisRecord& record);
     // The table of the page of the run's analysis `n`.
     void ShowResults(std::size_t analysis, const std::string& title, const ResultTable& results);
@@ -80,6 +80,7 @@ private:
     std::vector<std::unique_ptr<AnalysisPlot>> analyses_;
     DWORD lastRefresh_ = 0;
     DWORD refreshMs_ = kFrameMs;
+    int refreshes_ = 0;  // of the current analysis
     double msPerRow_ = 0.0;  // learnt from the last write; 0 before the first
 };
 
